@@ -1,0 +1,183 @@
+#pragma once
+// Controls: components with a position, a parent and the platform's ordinary control
+// properties. TControl and TWinControl keep most of those properties unpublished; each control
+// class publishes the ones its stored form uses (TClassBuilder::Publish), as the platform does.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/component.h"
+#include "model/font.h"
+
+class TWinControl;
+
+enum class TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+enum class TBiDiMode : uint8_t { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+enum class TDragKind : uint8_t { dkDrag, dkDock };
+enum class TDragMode : uint8_t { dmManual, dmAutomatic };
+enum class THelpType : uint8_t { htKeyword, htContext };
+enum class TBevelCut : uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
+enum class TBevelKind : uint8_t { bkNone, bkTile, bkSoft, bkFlat };
+enum class TBorderStyle : uint8_t { bsNone, bsSingle };
+enum class TImeMode : uint8_t {
+  imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese, imSHanguel, imHanguel
+};
+// Set element types (bit n = ordinal n).
+extern const TEnumType kAnchorKindType;  // akLeft, akTop, akRight, akBottom
+extern const TEnumType kBevelEdgeType;   // beLeft, beTop, beRight, beBottom
+inline constexpr uint32_t kAnchorsLeftTop = 0x3;
+inline constexpr uint32_t kAllBevelEdges = 0xF;
+
+template <> const TEnumType& EnumTypeOf<TAlign>();
+template <> const TEnumType& EnumTypeOf<TBiDiMode>();
+template <> const TEnumType& EnumTypeOf<TDragKind>();
+template <> const TEnumType& EnumTypeOf<TDragMode>();
+template <> const TEnumType& EnumTypeOf<THelpType>();
+template <> const TEnumType& EnumTypeOf<TBevelCut>();
+template <> const TEnumType& EnumTypeOf<TBevelKind>();
+template <> const TEnumType& EnumTypeOf<TBorderStyle>();
+template <> const TEnumType& EnumTypeOf<TImeMode>();
+
+class TSizeConstraints : public TPersistent {
+ public:
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+  void Assign(const TPersistent* source) override;
+
+  int32_t m_maxHeight = 0;
+  int32_t m_maxWidth = 0;
+  int32_t m_minHeight = 0;
+  int32_t m_minWidth = 0;
+};
+
+class TControl : public TComponent {
+ public:
+  TControl();
+  ~TControl() override;
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  TWinControl* Parent() const { return m_parent; }
+  // Moves the control to the end of newParent's child order (null: no parent).
+  void SetParent(TWinControl* newParent);
+
+  int32_t Left() const { return m_left; }
+  int32_t Top() const { return m_top; }
+  int32_t Width() const { return m_width; }
+  int32_t Height() const { return m_height; }
+  virtual void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
+  void SetLeft(int32_t v) { SetBounds(v, m_top, m_width, m_height); }
+  void SetTop(int32_t v) { SetBounds(m_left, v, m_width, m_height); }
+  void SetWidth(int32_t v) { SetBounds(m_left, m_top, v, m_height); }
+  void SetHeight(int32_t v) { SetBounds(m_left, m_top, m_width, v); }
+
+  const std::string& Caption() const { return m_caption; }
+  virtual void SetCaption(std::string caption) { m_caption = std::move(caption); }
+  TColor Color() const { return m_color; }
+  virtual void SetColor(TColor color) { m_color = color; }
+  TFont* Font() { return &m_font; }
+  const TFont& Font() const { return m_font; }
+  // Copies the parent's font without clearing ParentFont.
+  void AssignParentFont(const TFont& font);
+  bool ParentFont() const { return m_parentFont; }
+  bool Visible() const { return m_visible; }
+  virtual void SetVisible(bool visible) { m_visible = visible; }
+  bool Enabled() const { return m_enabled; }
+  virtual void SetEnabled(bool enabled) { m_enabled = enabled; }
+  TCursor Cursor() const { return m_cursor; }
+  void SetCursor(TCursor cursor) { m_cursor = cursor; }
+  const std::string& Hint() const { return m_hint; }
+  bool ShowHint() const { return m_showHint; }
+  bool ParentShowHint() const { return m_parentShowHint; }
+  TAlign Align() const { return m_align; }
+  uint32_t Anchors() const { return m_anchors; }
+  bool IsControl() const { return m_isControl; }
+
+ protected:
+  int32_t m_left = 0;
+  int32_t m_top = 0;
+  int32_t m_width = 0;
+  int32_t m_height = 0;
+  TCursor m_cursor = crDefault;
+  std::string m_hint;
+  THelpType m_helpType = THelpType::htContext;
+  std::string m_helpKeyword;
+  int32_t m_helpContext = 0;
+  TAlign m_align = TAlign::alNone;
+  uint32_t m_anchors = kAnchorsLeftTop;
+  bool m_autoSize = false;
+  TBiDiMode m_biDiMode = TBiDiMode::bdLeftToRight;
+  std::string m_caption;
+  TColor m_color = clBtnFace;
+  TSizeConstraints m_constraints;
+  TCursor m_dragCursor = crDrag;
+  TDragKind m_dragKind = TDragKind::dkDrag;
+  TDragMode m_dragMode = TDragMode::dmManual;
+  bool m_enabled = true;
+  TFont m_font;
+  bool m_parentBiDiMode = true;
+  bool m_parentColor = true;
+  bool m_parentFont = true;
+  bool m_parentShowHint = true;
+  TComponent* m_popupMenu = nullptr;
+  bool m_showHint = false;
+  bool m_visible = true;
+  bool m_isControl = false;
+
+ private:
+  friend class TWinControl;
+  TWinControl* m_parent = nullptr;
+  bool m_assigningParentFont = false;
+};
+
+// A windowless control, painted by its parent.
+class TGraphicControl : public TControl {
+ public:
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+};
+
+// A control with a window of its own that may hold child controls.
+class TWinControl : public TControl {
+ public:
+  ~TWinControl() override;
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // Child controls in child order (creation order unless moved).
+  const std::vector<TControl*>& Controls() const { return m_controls; }
+  // Moves child to index in the child order (clamped to the valid range).
+  void SetChildOrder(TControl* child, int index);
+
+ protected:
+  int32_t m_tabOrder = -1;
+  bool m_tabStop = false;
+  bool m_ctl3D = true;
+  bool m_parentCtl3D = true;
+  bool m_dockSite = false;
+  bool m_useDockManager = false;
+  uint32_t m_bevelEdges = kAllBevelEdges;
+  TBevelCut m_bevelInner = TBevelCut::bvRaised;
+  TBevelCut m_bevelOuter = TBevelCut::bvLowered;
+  TBevelKind m_bevelKind = TBevelKind::bkNone;
+  int32_t m_bevelWidth = 1;
+  int32_t m_borderWidth = 0;
+  TImeMode m_imeMode = TImeMode::imDontCare;
+  std::string m_imeName;
+  bool m_parentBackground = true;
+  bool m_doubleBuffered = false;
+  int32_t m_designWidth = 0;   // stored "DesignSize"; kept, unused
+  int32_t m_designHeight = 0;
+
+ private:
+  friend class TControl;
+  std::vector<TControl*> m_controls;
+};
+
+// A windowed control that paints itself.
+class TCustomControl : public TWinControl {
+ public:
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+};

@@ -1,0 +1,31 @@
+#pragma once
+// The registry of picture formats that a stored picture may name, with the stored form of each
+// format's data. Looked up by exact name, the most recently registered first.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class TGraphicForm : uint8_t {
+  CountedFile,    // 4-byte count, then the file (bitmap, JPEG, GIF)
+  MetafileCount,  // 4-byte count that includes itself, then the file; 4 or less is empty
+  WholeRest,      // the file itself up to the end of the data (icon, PNG, animated cursor)
+};
+
+struct TGraphicClass {
+  std::string name;
+  TGraphicForm form;
+};
+
+// Registers name (the platform's and the menu's formats are present from the start).
+void RegisterGraphicClass(std::string name, TGraphicForm form);
+std::optional<TGraphicForm> FindGraphicClass(std::string_view name);
+
+// Extracts the format's file bytes from its stored data; throws EReadError("Stream read error")
+// when a count claims more bytes than the data holds.
+std::vector<uint8_t> ReadGraphicData(TGraphicForm form, std::span<const uint8_t> data);
+// Appends the stored data of the file bytes in the given form.
+void WriteGraphicData(TGraphicForm form, std::span<const uint8_t> file, std::vector<uint8_t>& out);

@@ -1,0 +1,112 @@
+#include "model/picture.h"
+
+#include "model/read_error.h"
+
+namespace {
+
+TDefinedProp StoredDataEntry(void (*read)(TPersistent&, std::span<const uint8_t>),
+                             std::vector<uint8_t> (*write)(const TPersistent&), bool (*empty)(const TPersistent&)) {
+  return {"Data",
+          [read](TPersistent& o, TValueReader& r) { read(o, r.ReadBinary()); },
+          [write](const TPersistent& o, TValueWriter& w) { w.WriteBinary(write(o)); },
+          [empty](const TPersistent& o) { return !empty(o); }};
+}
+
+}  // namespace
+
+const TClassInfo& TPicture::StaticClass() {
+  static const TClassInfo* info =
+      TClassBuilder<TPicture>("TPicture", &TPersistent::StaticClass())
+          .Defined(StoredDataEntry(
+              [](TPersistent& o, std::span<const uint8_t> d) { static_cast<TPicture&>(o).ReadStoredData(d); },
+              [](const TPersistent& o) { return static_cast<const TPicture&>(o).StoredData(); },
+              [](const TPersistent& o) { return static_cast<const TPicture&>(o).Empty(); }))
+          .Build();
+  return *info;
+}
+
+void TPicture::Assign(const TPersistent* source) {
+  if (!source) {
+    Clear();
+    return;
+  }
+  const TPicture* from = As<TPicture>(source);
+  if (!from) AssignError(source);
+  m_className = from->m_className;
+  m_file = from->m_file;
+}
+
+void TPicture::Clear() {
+  m_className.clear();
+  m_file.clear();
+}
+
+void TPicture::SetGraphic(std::string className, std::vector<uint8_t> file) {
+  if (!FindGraphicClass(className)) {
+    Clear();
+    return;
+  }
+  m_className = std::move(className);
+  m_file = std::move(file);
+}
+
+void TPicture::ReadStoredData(std::span<const uint8_t> data) {
+  Clear();
+  if (data.empty()) throw EReadError(kStreamReadError);
+  size_t nameLength = data[0];
+  if (nameLength == 0) return;
+  if (data.size() < 1 + nameLength) throw EReadError(kStreamReadError);
+  std::string className(reinterpret_cast<const char*>(data.data() + 1), nameLength);
+  auto form = FindGraphicClass(className);
+  // An unknown format loads as no picture, without error.
+  if (!form) return;
+  m_file = ReadGraphicData(*form, data.subspan(1 + nameLength));
+  m_className = std::move(className);
+}
+
+std::vector<uint8_t> TPicture::StoredData() const {
+  std::vector<uint8_t> out;
+  out.push_back(static_cast<uint8_t>(m_className.size()));
+  out.insert(out.end(), m_className.begin(), m_className.end());
+  if (auto form = FindGraphicClass(m_className)) WriteGraphicData(*form, m_file, out);
+  return out;
+}
+
+const TClassInfo& TSingleFormatGraphic::StaticClass() {
+  static const TClassInfo* info =
+      TClassBuilder<TSingleFormatGraphic>("TGraphic", &TPersistent::StaticClass())
+          .Defined(StoredDataEntry(
+              [](TPersistent& o, std::span<const uint8_t> d) {
+                auto& g = static_cast<TSingleFormatGraphic&>(o);
+                g.SetFileBytes(ReadGraphicData(g.Form(), d));
+              },
+              [](const TPersistent& o) {
+                auto& g = static_cast<const TSingleFormatGraphic&>(o);
+                std::vector<uint8_t> out;
+                WriteGraphicData(g.Form(), g.FileBytes(), out);
+                return out;
+              },
+              [](const TPersistent& o) { return static_cast<const TSingleFormatGraphic&>(o).Empty(); }))
+          .Build();
+  return *info;
+}
+
+void TSingleFormatGraphic::Assign(const TPersistent* source) {
+  if (!source) {
+    m_file.clear();
+    return;
+  }
+  const auto* from = As<TSingleFormatGraphic>(source);
+  if (!from || from->Form() != Form()) AssignError(source);
+  m_file = from->m_file;
+}
+
+const TClassInfo& TBitmap::StaticClass() {
+  static const TClassInfo* info = TClassBuilder<TBitmap>("TBitmap", &TSingleFormatGraphic::StaticClass()).Build();
+  return *info;
+}
+
+const TClassInfo& TIcon::StaticClass() {
+  static const TClassInfo* info = TClassBuilder<TIcon>("TIcon", &TSingleFormatGraphic::StaticClass()).Build();
+  return *info;
+}
