@@ -6,23 +6,6 @@
 const TEnumType kAnchorKindType{"TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"}};
 const TEnumType kBevelEdgeType{"TBevelEdge", {"beLeft", "beTop", "beRight", "beBottom"}};
 
-#define TELVO_ENUM_TYPE(Type, ...)                        \
-  template <>                                             \
-  const TEnumType& EnumTypeOf<Type>() {                   \
-    static const TEnumType type{#Type, {__VA_ARGS__}};    \
-    return type;                                          \
-  }
-TELVO_ENUM_TYPE(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom")
-TELVO_ENUM_TYPE(TBiDiMode, "bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly")
-TELVO_ENUM_TYPE(TDragKind, "dkDrag", "dkDock")
-TELVO_ENUM_TYPE(TDragMode, "dmManual", "dmAutomatic")
-TELVO_ENUM_TYPE(THelpType, "htKeyword", "htContext")
-TELVO_ENUM_TYPE(TBevelCut, "bvNone", "bvLowered", "bvRaised", "bvSpace")
-TELVO_ENUM_TYPE(TBevelKind, "bkNone", "bkTile", "bkSoft", "bkFlat")
-TELVO_ENUM_TYPE(TBorderStyle, "bsNone", "bsSingle")
-TELVO_ENUM_TYPE(TImeMode, "imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira", "imSKata",
-                "imKata", "imChinese", "imSHanguel", "imHanguel")
-#undef TELVO_ENUM_TYPE
 
 const TClassInfo& TSizeConstraints::StaticClass() {
   using C = TSizeConstraints;

@@ -12,32 +12,22 @@
 
 class TWinControl;
 
-enum class TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
-enum class TBiDiMode : uint8_t { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
-enum class TDragKind : uint8_t { dkDrag, dkDock };
-enum class TDragMode : uint8_t { dmManual, dmAutomatic };
-enum class THelpType : uint8_t { htKeyword, htContext };
-enum class TBevelCut : uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
-enum class TBevelKind : uint8_t { bkNone, bkTile, bkSoft, bkFlat };
-enum class TBorderStyle : uint8_t { bsNone, bsSingle };
-enum class TImeMode : uint8_t {
-  imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese, imSHanguel, imHanguel
-};
+TELVO_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom)
+TELVO_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
+TELVO_ENUM(TDragKind, dkDrag, dkDock)
+TELVO_ENUM(TDragMode, dmManual, dmAutomatic)
+TELVO_ENUM(THelpType, htKeyword, htContext)
+TELVO_ENUM(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace)
+TELVO_ENUM(TBevelKind, bkNone, bkTile, bkSoft, bkFlat)
+TELVO_ENUM(TBorderStyle, bsNone, bsSingle)
+TELVO_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese,
+           imSHanguel, imHanguel)
 // Set element types (bit n = ordinal n).
 extern const TEnumType kAnchorKindType;  // akLeft, akTop, akRight, akBottom
 extern const TEnumType kBevelEdgeType;   // beLeft, beTop, beRight, beBottom
 inline constexpr uint32_t kAnchorsLeftTop = 0x3;
 inline constexpr uint32_t kAllBevelEdges = 0xF;
 
-template <> const TEnumType& EnumTypeOf<TAlign>();
-template <> const TEnumType& EnumTypeOf<TBiDiMode>();
-template <> const TEnumType& EnumTypeOf<TDragKind>();
-template <> const TEnumType& EnumTypeOf<TDragMode>();
-template <> const TEnumType& EnumTypeOf<THelpType>();
-template <> const TEnumType& EnumTypeOf<TBevelCut>();
-template <> const TEnumType& EnumTypeOf<TBevelKind>();
-template <> const TEnumType& EnumTypeOf<TBorderStyle>();
-template <> const TEnumType& EnumTypeOf<TImeMode>();
 
 class TSizeConstraints : public TPersistent {
  public:
@@ -93,6 +83,10 @@ class TControl : public TComponent {
   TAlign Align() const { return m_align; }
   uint32_t Anchors() const { return m_anchors; }
   bool IsControl() const { return m_isControl; }
+
+  // Called by the menu window after the process-wide message texts changed; a control that
+  // shows one of them re-reads it.
+  virtual void MessageTextsChanged() {}
 
  protected:
   int32_t m_left = 0;

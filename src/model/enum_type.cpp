@@ -9,3 +9,17 @@ int TEnumType::IndexOf(std::string_view valueName) const {
     if (SameText(values[i], valueName)) return static_cast<int>(i);
   return -1;
 }
+
+TEnumType SplitEnumNames(std::string_view typeName, std::string_view list) {
+  TEnumType type{typeName, {}};
+  while (!list.empty()) {
+    size_t comma = list.find(',');
+    std::string_view item = list.substr(0, comma);
+    while (!item.empty() && item.front() == ' ') item.remove_prefix(1);
+    while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
+    type.values.push_back(item);
+    if (comma == std::string_view::npos) break;
+    list.remove_prefix(comma + 1);
+  }
+  return type;
+}

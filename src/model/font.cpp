@@ -4,20 +4,6 @@
 
 const TEnumType kFontStyleType{"TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
 
-template <>
-const TEnumType& EnumTypeOf<TFontPitch>() {
-  static const TEnumType type{"TFontPitch", {"fpDefault", "fpVariable", "fpFixed"}};
-  return type;
-}
-
-template <>
-const TEnumType& EnumTypeOf<TFontQuality>() {
-  static const TEnumType type{"TFontQuality",
-                              {"fqDefault", "fqDraft", "fqProof", "fqNonAntialiased", "fqAntialiased",
-                               "fqClearType", "fqClearTypeNatural"}};
-  return type;
-}
-
 const TClassInfo& TFont::StaticClass() {
   static const TClassInfo* info =
       TClassBuilder<TFont>("TFont", &TPersistent::StaticClass())

@@ -8,10 +8,8 @@
 
 #include "model/persistent.h"
 
-enum class TFontPitch : uint8_t { fpDefault, fpVariable, fpFixed };
-enum class TFontQuality : uint8_t {
-  fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural
-};
+TELVO_ENUM(TFontPitch, fpDefault, fpVariable, fpFixed)
+TELVO_ENUM(TFontQuality, fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural)
 enum TFontStyle : uint32_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 extern const TEnumType kFontStyleType;
 
@@ -65,7 +63,3 @@ class TFont : public TPersistent {
   std::function<void()> m_onChange;
 };
 
-template <>
-const TEnumType& EnumTypeOf<TFontPitch>();
-template <>
-const TEnumType& EnumTypeOf<TFontQuality>();

@@ -50,14 +50,6 @@ void TKIVTextTranslation::Assign(const TPersistent* source) {
   m_texts = from->m_texts;
 }
 
-template <>
-const TEnumType& EnumTypeOf<TKIVControlIAType>() {
-  static const TEnumType type{"TKIVControlIAType",
-                              {"iatNone", "iatImage", "iatTextBox", "iatRichText", "iatMusicPlayer", "iatFlash",
-                               "iatWebBrowser", "iatMediaPlayer", "iatPDFViewer"}};
-  return type;
-}
-
 const TClassInfo& TKIVControlIA::StaticClass() {
   using C = TKIVControlIA;
   static const TClassInfo* info = TClassBuilder<C>("TKIVControlIA", &TPersistent::StaticClass())

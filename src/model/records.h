@@ -40,11 +40,8 @@ class TKIVTextTranslation : public TPersistent {
   std::array<std::string, kMessageKeyCount> m_texts;
 };
 
-enum class TKIVControlIAType : uint8_t {
-  iatNone, iatImage, iatTextBox, iatRichText, iatMusicPlayer, iatFlash, iatWebBrowser, iatMediaPlayer, iatPDFViewer
-};
-template <>
-const TEnumType& EnumTypeOf<TKIVControlIAType>();
+TELVO_ENUM(TKIVControlIAType, iatNone, iatImage, iatTextBox, iatRichText, iatMusicPlayer, iatFlash, iatWebBrowser,
+           iatMediaPlayer, iatPDFViewer)
 
 // A command sent to another control by its IAName.
 class TKIVControlIA : public TPersistent {
