@@ -126,7 +126,7 @@ const TClassInfo& TWinControl::StaticClass() {
                       w.WriteInteger(c.m_designHeight);
                       w.WriteListEnd();
                     },
-                    [](const TPersistent&) { return false; }})
+                    [](const TPersistent&) { return true; }})
           .Unpublished()
           .Integer("TabOrder", Field(&C::m_tabOrder), -1)
           .Bool("TabStop", Field(&C::m_tabStop), false)

@@ -60,6 +60,8 @@ class TComponentWriter {
       m_out.WriteShortString(path);
       WriteValue(*object, *prop);
     } else if (const TDefinedProp* defined = object->ClassType().FindDefined(last)) {
+      // An entry with nothing to store (an empty data holder, an empty list) is left out.
+      if (!defined->hasData(*object)) return;
       m_out.WriteShortString(path);
       defined->write(*object, m_out);
     }
