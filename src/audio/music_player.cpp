@@ -1,0 +1,56 @@
+#include "audio/music_player.h"
+
+#include <algorithm>
+
+const TClassInfo& TWA2SkinUI::StaticClass() {
+  static const TClassInfo* info = TClassBuilder<TWA2SkinUI>("TWA2SkinUI", &TCustomControl::StaticClass()).Build();
+  return *info;
+}
+
+TWA2SkinUI::TWA2SkinUI() {
+  m_width = kWidth;
+  m_height = kHeight;
+  m_enabled.fill(true);
+  SetElementEnabled(TWA2Element::SeekBar, false);
+}
+
+void TWA2SkinUI::SetBounds(int32_t left, int32_t top, int32_t, int32_t) {
+  TCustomControl::SetBounds(left, top, kWidth, kHeight);
+}
+
+const TClassInfo& TKIVAudierePlayer::StaticClass() {
+  using C = TKIVAudierePlayer;
+  static const TClassInfo* info =
+      TClassBuilder<C>("TKIVAudierePlayer", &TWA2SkinUI::StaticClass())
+          .Bool("WMHandle", Field(&C::m_wmHandle))
+          .Bool("EnableBtnMin", Accessors(&C::EnableBtnMin, &C::SetEnableBtnMin))
+          .Bool("EnableBtnClose", Accessors(&C::EnableBtnClose, &C::SetEnableBtnClose))
+          .Integer("Volume", Accessors(&C::Volume, &C::SetVolume))
+          .Bool("Random", Accessors(&C::Random, &C::SetRandom))
+          .Bool("Loop", Accessors(&C::Loop, &C::SetLoop))
+          .String("IdleTitle", Field(&C::m_idleTitle))
+          .String("SkinPath", Accessors(&C::SkinPath, &C::SetSkinPath))
+          .Object("SkinData", [](C& c) -> TPersistent* { return &c.m_skinData; })
+          .Object("PlayList", [](C& c) -> TPersistent* { return &c.m_playList; })
+          .String("IAName", Field(&C::m_iaName))
+          .Bool("AutoPlay", Field(&C::m_autoPlay))
+          .Bool("Locked", Field(&C::m_locked))
+          .Integer("GroupIndex", Field(&C::m_groupIndex))
+          .Build();
+  return *info;
+}
+
+TKIVAudierePlayer::TKIVAudierePlayer() {
+  // Shade, equalizer and play list have no function in this player and stay disabled; options,
+  // minimize and close wait for SkinPath and the two EnableBtn properties.
+  for (TWA2Element element : {TWA2Element::Options, TWA2Element::Minimize, TWA2Element::Shade, TWA2Element::Close,
+                              TWA2Element::Equalizer, TWA2Element::PlayList})
+    SetElementEnabled(element, false);
+}
+
+void TKIVAudierePlayer::SetVolume(int32_t volume) { m_volume = std::clamp(volume, 0, 100); }
+
+void TKIVAudierePlayer::SetSkinPath(std::string path) {
+  m_skinPath = std::move(path);
+  SetElementEnabled(TWA2Element::Options, !m_skinPath.empty());
+}

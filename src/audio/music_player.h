@@ -1,1 +1,95 @@
 #pragma once
+// The skinned music player page control. TWA2SkinUI is the fixed-size skinned surface with its
+// buttons, switches and sliders; TKIVAudierePlayer joins it to the play list and the audio
+// engine. Here both are their stored form: what a document sets and the value rules of those
+// setters. Sound, skins and painting build on this.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "model/control.h"
+#include "model/custom_data.h"
+#include "model/strings.h"
+
+// The interactive elements of the skinned surface.
+enum class TWA2Element : uint8_t {
+  Options, Minimize, Shade, Close,
+  Previous, Play, Pause, Stop, Next, Eject,
+  Shuffle, Repeat, Equalizer, PlayList,
+  Volume, Balance, SeekBar,
+};
+inline constexpr size_t kWA2ElementCount = 17;
+
+// Always 275 x 116 pixels: any other size given to it is reset to that.
+class TWA2SkinUI : public TCustomControl {
+ public:
+  static constexpr int32_t kWidth = 275;
+  static constexpr int32_t kHeight = 116;
+
+  TWA2SkinUI();
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // Keeps the position and resets the size to 275 x 116.
+  void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
+
+  // A disabled element is drawn as usual but ignores the mouse. All start enabled except the
+  // seek bar, which is enabled while a file with a known length plays.
+  bool ElementEnabled(TWA2Element element) const { return m_enabled[static_cast<size_t>(element)]; }
+  void SetElementEnabled(TWA2Element element, bool enabled) { m_enabled[static_cast<size_t>(element)] = enabled; }
+
+ private:
+  std::array<bool, kWA2ElementCount> m_enabled;
+};
+
+class TKIVAudierePlayer : public TWA2SkinUI {
+ public:
+  TKIVAudierePlayer();
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  bool WMHandle() const { return m_wmHandle; }
+  // The title-bar minimize and close buttons' enabled state.
+  bool EnableBtnMin() const { return ElementEnabled(TWA2Element::Minimize); }
+  void SetEnableBtnMin(bool enabled) { SetElementEnabled(TWA2Element::Minimize, enabled); }
+  bool EnableBtnClose() const { return ElementEnabled(TWA2Element::Close); }
+  void SetEnableBtnClose(bool enabled) { SetElementEnabled(TWA2Element::Close, enabled); }
+  // Engine volume and volume slider, clamped to 0-100.
+  int32_t Volume() const { return m_volume; }
+  void SetVolume(int32_t volume);
+  bool Random() const { return m_random; }
+  void SetRandom(bool on) { m_random = on; }
+  bool Loop() const { return m_loop; }
+  void SetLoop(bool on) { m_loop = on; }
+  // Play-list mode from the two switches: 1 shuffle (wins over repeat), 2 repeat all, 0 normal.
+  int PlayMode() const { return m_random ? 1 : m_loop ? 2 : 0; }
+  // Title shown while nothing plays.
+  const std::string& IdleTitle() const { return m_idleTitle; }
+  // The options button (skin menu) is enabled exactly while SkinPath is not empty.
+  const std::string& SkinPath() const { return m_skinPath; }
+  void SetSkinPath(std::string path);
+  // The control's own zipped skin; empty means the built-in skin.
+  TCustomData* SkinData() { return &m_skinData; }
+  const TCustomData& SkinData() const { return m_skinData; }
+  // One file or play-list file per line, path macros not yet expanded.
+  TStrings* PlayList() { return &m_playList; }
+  const TStrings& PlayList() const { return m_playList; }
+  const std::string& IAName() const { return m_iaName; }
+  bool AutoPlay() const { return m_autoPlay; }
+
+ private:
+  bool m_wmHandle = false;
+  int32_t m_volume = 100;
+  bool m_random = false;
+  bool m_loop = false;
+  std::string m_idleTitle = "TELVO";
+  std::string m_skinPath;
+  TCustomData m_skinData;
+  TStrings m_playList;
+  std::string m_iaName;
+  bool m_autoPlay = false;
+  bool m_locked = false;
+  uint32_t m_groupIndex = 0;
+};
