@@ -1,0 +1,37 @@
+#!/bin/sh
+# Installs the Debian 12 packages that building, testing and running the player need.
+# Safe to run again: it installs only what is missing and prints nothing when all is there.
+set -eu
+
+packages="
+  build-essential
+  cmake
+  ninja-build
+  pkg-config
+  git
+  zlib1g-dev
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  clang
+  libclang-rt-14-dev
+"
+
+missing=""
+for package in $packages; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $package"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  run_as_root=""
+else
+  run_as_root="sudo"
+fi
+echo "Installing:$missing"
+export DEBIAN_FRONTEND=noninteractive
+$run_as_root apt-get update -qq
+# shellcheck disable=SC2086
+$run_as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null

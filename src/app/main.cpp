@@ -1,0 +1,80 @@
+// telvo: plays a menu document. Until the menu window is drawn on screen, playing prints the
+// loaded component tree, as --dump does.
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "startup/command_line.h"
+#include "startup/component_writer.h"
+#include "startup/document_loader.h"
+#include "startup/main_window.h"
+#include "startup/register_menu_classes.h"
+#include "startup/text_form.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: telvo [DOCUMENT] [-p PAGE] [--dump] [--verbose] [--help] [--version]\n"
+    "Plays a menu document (a .kiv file, or an executable that carries one).\n"
+    "  -p PAGE     start on the first page whose caption is PAGE (any letter case)\n"
+    "  --dump      print the loaded document in text form and exit; exit code 1 when\n"
+    "              the document is missing, holds no menu, or fails to load\n"
+    "  --verbose   say on stderr why a document was not played, and name the stored\n"
+    "              properties this player does not know\n"
+    "  --help      show this text\n"
+    "  --version   show the version\n";
+
+void PrintTree(const TfrmMain& window) { std::cout << ObjectBinaryToText(WriteRootComponent(window)); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  TCommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (line.help) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (line.version) {
+    std::cout << "telvo " TELVO_VERSION "\n";
+    return 0;
+  }
+  if (!line.error.empty()) {
+    std::cerr << "telvo: " << line.error << "\n" << kUsage;
+    return 2;
+  }
+
+  TClassRegistry registry;
+  RegisterMenuClasses(registry);
+  TComponent application;
+  TfrmMain* window = CreateMainWindow(application);
+
+  TLoadResult result{TLoadStatus::NoDocument, "no document given"};
+  if (!line.documentPath.empty()) {
+    TReadOptions options;
+    if (line.verbose)
+      options.onUnknownProperty = [](std::string_view owner, std::string_view path) {
+        std::cerr << "telvo: skipped unknown property " << owner << "." << path << "\n";
+      };
+    result = LoadMenuDocument(line.documentPath, std::nullopt, *window, registry, options);
+  }
+
+  if (line.dump) {
+    if (result.status != TLoadStatus::Loaded) {
+      std::cerr << "telvo: " << result.error << "\n";
+      return 1;
+    }
+    PrintTree(*window);
+    return 0;
+  }
+
+  // Playing: a document that cannot be played leaves the built-in window, silently unless asked.
+  if (result.status != TLoadStatus::Loaded) {
+    if (line.verbose) std::cerr << "telvo: " << result.error << "; playing the built-in window\n";
+    application.DestroyComponent(window);
+    window = CreateMainWindow(application);
+  }
+  PrintTree(*window);
+  return 0;
+}

@@ -1,0 +1,27 @@
+#include "startup/command_line.h"
+
+TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+  TCommandLine line;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& arg = arguments[i];
+    if (arg == "-p") {
+      if (i + 1 < arguments.size()) line.startPage = arguments[++i];
+    } else if (arg == "--dump") {
+      line.dump = true;
+    } else if (arg == "--verbose") {
+      line.verbose = true;
+    } else if (arg == "--help" || arg == "-h") {
+      line.help = true;
+    } else if (arg == "--version") {
+      line.version = true;
+    } else if (arg == "--render") {
+      if (i + 1 < arguments.size())
+        line.renderPath = arguments[++i];
+      else
+        line.error = "--render needs a file name";
+    } else {
+      line.documentPath = arg;
+    }
+  }
+  return line;
+}

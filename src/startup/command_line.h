@@ -1,0 +1,21 @@
+#pragma once
+// The player's command line: an optional document and "-p" with a page caption, in any order,
+// plus the options of this player (--dump, --render, --verbose, --help, --version), which never
+// change how the first two are read.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct TCommandLine {
+  std::string documentPath;  // the last argument that is not an option; empty when none
+  std::string startPage;     // the argument after "-p"; a trailing "-p" is ignored
+  bool dump = false;
+  bool verbose = false;
+  bool help = false;
+  bool version = false;
+  std::optional<std::string> renderPath;
+  std::string error;  // set when an option of this player is malformed
+};
+
+TCommandLine ParseCommandLine(const std::vector<std::string>& arguments);

@@ -1,0 +1,49 @@
+#include "startup/document_loader.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "model/read_error.h"
+#include "startup/container.h"
+
+namespace {
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+bool StartsWithMagic(std::span<const uint8_t> bytes) {
+  return bytes.size() >= kContainerMagic.size() &&
+         std::memcmp(bytes.data(), kContainerMagic.data(), kContainerMagic.size()) == 0;
+}
+
+}  // namespace
+
+TLoadResult LoadMenuDocument(const std::string& path, std::optional<uint64_t> containerOffset, TfrmMain& window,
+                             const TClassRegistry& registry, const TReadOptions& options) {
+  std::optional<std::vector<uint8_t>> file = ReadWholeFile(path);
+  if (!file) return {TLoadStatus::FileMissing, "cannot open " + path};
+  std::span<const uint8_t> bytes(*file);
+  if (!containerOffset) containerOffset = StartsWithMagic(bytes) ? std::optional<uint64_t>(0) : FindAppendedContainer(bytes);
+  if (!containerOffset || *containerOffset > bytes.size())
+    return {TLoadStatus::NoDocument, path + " holds no menu document"};
+
+  TClientSize clientSize;
+  try {
+    if (ReadDocumentContainer(bytes.subspan(*containerOffset), window, registry, options, clientSize) ==
+        TContainerResult::NoDocument)
+      return {TLoadStatus::NoDocument, path + " holds no menu document"};
+  } catch (const EReadError& e) {
+    return {TLoadStatus::Failed, e.what()};
+  }
+  // The container's client size is applied after the whole tree, so it wins over the stream's.
+  if (clientSize.width) window.SetClientWidth(clientSize.width);
+  if (clientSize.height) window.SetClientHeight(clientSize.height);
+  return {TLoadStatus::Loaded, {}};
+}
