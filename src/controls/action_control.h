@@ -35,6 +35,8 @@ class TKIVActionControl : public TGraphicControl {
   bool RightClickToLocate() const { return m_rightClickToLocate; }
   bool IgnoreHotCursor() const { return m_ignoreHotCursor; }
   const std::string& Password() const { return m_password; }
+  // Whether Alt with the caption's accelerator letter clicks the control (not stored).
+  bool AcceleratorEnabled() const { return m_acceleratorEnabled; }
 
   // Picture action settings, handed unchanged to the picture viewer.
   TSPWindowStyle m_spWindow = TSPWindowStyle::swsNormal;
@@ -78,6 +80,7 @@ class TKIVActionControl : public TGraphicControl {
   TKIVControlIA m_ctrlIA;
   bool m_ignoreHotCursor = false;
   std::string m_password;
+  bool m_acceleratorEnabled = true;
 };
 
 class TKIVStaticActionControl : public TKIVActionControl {

@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "controls/image.h"
-#include "controls/scroll_text.h"  // TAlignment
 #include "model/control.h"
 
 class TKIVCommentShower : public TGraphicControl {

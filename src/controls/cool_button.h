@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "controls/action_control.h"
-#include "controls/scroll_text.h"  // TAlignment
 
 class TKIVCoolButton : public TKIVActionControl {
  public:

@@ -82,4 +82,5 @@ TKIVCoolText::TKIVCoolText() {
   // Setting the font clears ParentFont, as any change of a control's own font does.
   m_font.SetName("Arial");
   m_font.SetSize(8);
+  m_acceleratorEnabled = false;
 }

@@ -8,7 +8,6 @@
 #include <cstdint>
 
 #include "controls/action_control.h"
-#include "controls/scroll_text.h"  // TAlignment
 
 // The effect settings both classes share. It has no class table of its own: each class declares
 // the shared properties in its own table, in its own stream order.

@@ -14,7 +14,6 @@
 #include "model/strings.h"
 
 // Horizontal alignment of text (the platform's alignment type).
-TELVO_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
 
 class TCustomPanel : public TCustomControl {
  public:

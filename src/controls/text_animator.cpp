@@ -25,6 +25,7 @@ TKIVTextAnimator::TKIVTextAnimator() {
   m_font.SetName("Times New Roman");
   m_font.SetSize(10);
   m_font.SetStyle(fsBold);
+  m_acceleratorEnabled = false;
 }
 
 void TKIVTextAnimator::SetSpeed(int32_t speed) { m_speed = std::clamp(speed, 1, 100); }

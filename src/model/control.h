@@ -20,6 +20,7 @@ TELVO_ENUM(THelpType, htKeyword, htContext)
 TELVO_ENUM(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace)
 TELVO_ENUM(TBevelKind, bkNone, bkTile, bkSoft, bkFlat)
 TELVO_ENUM(TBorderStyle, bsNone, bsSingle)
+TELVO_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
 TELVO_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese,
            imSHanguel, imHanguel)
 // Set element types (bit n = ordinal n).
