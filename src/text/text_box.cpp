@@ -14,7 +14,7 @@ const TClassInfo& TCustomMemo::StaticClass() {
   static const TClassInfo* info =
       TClassBuilder<C>("TCustomMemo", &TWinControl::StaticClass())
           .Unpublished()
-          .Enum("Alignment", Field(&C::m_alignment), TEditAlignment::taLeftJustify)
+          .Enum("Alignment", Field(&C::m_alignment), TAlignment::taLeftJustify)
           .Enum("BorderStyle", Field(&C::m_borderStyle), TBorderStyle::bsSingle)
           .Bool("HideSelection", Field(&C::m_hideSelection), true)
           .Object("Lines", [](C& c) -> TPersistent* { return &c.m_lines; })

@@ -15,16 +15,6 @@
 // Which scroll bars an edit control shows (the platform's scroll style).
 TELVO_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
 
-// Horizontal alignment of the text of an edit control: the platform type stored under the name
-// "TAlignment". It is a type of its own here so that this header does not depend on the panel
-// controls, which declare the same platform type.
-enum class TEditAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
-template <>
-inline const TEnumType& EnumTypeOf<TEditAlignment>() {
-  static const TEnumType description = SplitEnumNames("TAlignment", "taLeftJustify, taRightJustify, taCenter");
-  return description;
-}
-
 // The platform memo: its text lines and edit settings, all unpublished until a descendant
 // publishes them, with the platform's stream defaults.
 class TCustomMemo : public TWinControl {
@@ -40,7 +30,7 @@ class TCustomMemo : public TWinControl {
   // Splits at CR LF, CR or LF; a break at the very end adds no empty line.
   void SetText(std::string text);
 
-  TEditAlignment Alignment() const { return m_alignment; }
+  TAlignment Alignment() const { return m_alignment; }
   TBorderStyle BorderStyle() const { return m_borderStyle; }
   bool HideSelection() const { return m_hideSelection; }
   int32_t MaxLength() const { return m_maxLength; }
@@ -52,7 +42,7 @@ class TCustomMemo : public TWinControl {
 
  protected:
   TStrings m_lines;
-  TEditAlignment m_alignment = TEditAlignment::taLeftJustify;
+  TAlignment m_alignment = TAlignment::taLeftJustify;
   TBorderStyle m_borderStyle = TBorderStyle::bsSingle;
   bool m_hideSelection = true;
   int32_t m_maxLength = 0;
