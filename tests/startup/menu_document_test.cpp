@@ -10,6 +10,7 @@
 #include "model/read_error.h"
 #include "model/strings.h"
 #include "startup/byte_source.h"
+#include "startup/component_reader.h"
 #include "startup/component_writer.h"
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
