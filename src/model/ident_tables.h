@@ -38,6 +38,8 @@ inline constexpr TColor clInfoBk = SystemColor(24);
 
 using TCursor = int16_t;
 inline constexpr TCursor crDefault = 0;
+inline constexpr TCursor crArrow = -2;
+inline constexpr TCursor crIBeam = -4;
 inline constexpr TCursor crDrag = -12;
 inline constexpr TCursor crHandPoint = -21;
 

@@ -5,11 +5,6 @@ const TEnumType kRichLangOptionType{"TRichLangOption",
                                     {"rlAutoKeyboard", "rlAutoFont", "rlImeCancelComplete", "rlImeAlwaysSendNotify"}};
 const TEnumType kRichStreamModeType{"TRichStreamMode", {"smSelection", "smPlainRtf", "smNoObjects", "smUnicode"}};
 
-namespace {
-
-constexpr TCursor kArrowCursor = -2;  // crArrow
-
-}  // namespace
 
 const TClassInfo& TCustomRichEdit::StaticClass() {
   using C = TCustomRichEdit;
@@ -85,7 +80,7 @@ const TClassInfo& TKIVRichEdit::StaticClass() {
 TKIVRichEdit::TKIVRichEdit() {
   m_width = 201;
   m_height = 121;
-  m_cursor = kArrowCursor;
+  m_cursor = crArrow;
   m_readOnly = true;
   m_allowInPlace = false;
   m_autoVerbMenu = false;
@@ -95,5 +90,5 @@ TKIVRichEdit::TKIVRichEdit() {
 void TKIVRichEdit::SetDesignMode(bool designMode) {
   if (designMode == m_designMode) return;
   m_designMode = designMode;
-  m_cursor = designMode ? kArrowCursor : crDefault;
+  m_cursor = designMode ? crArrow : crDefault;
 }

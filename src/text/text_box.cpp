@@ -3,11 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-constexpr TCursor kArrowCursor = -2;  // crArrow
-
-}  // namespace
 
 const TClassInfo& TCustomMemo::StaticClass() {
   using C = TCustomMemo;
@@ -96,7 +91,7 @@ const TClassInfo& TKIVTextBox::StaticClass() {
 TKIVTextBox::TKIVTextBox() {
   m_width = 201;
   m_height = 121;
-  m_cursor = kArrowCursor;
+  m_cursor = crArrow;
   m_readOnly = true;
   m_tabStop = false;
   m_parentBackground = false;
