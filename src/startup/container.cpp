@@ -123,3 +123,71 @@ std::vector<uint8_t> AppendContainer(std::span<const uint8_t> executable, std::s
   out.insert(out.end(), tag.begin(), tag.end());
   return out;
 }
+
+namespace {
+
+// Walks one component record without interpreting it.
+void SkipComponentRecord(TStreamInput& input, int depth) {
+  int64_t position = 0;
+  input.ReadPrefix(position);
+  input.ReadShortString();
+  input.ReadShortString();
+  while (!input.EndOfList()) {
+    input.ReadShortString();
+    input.SkipValue();
+  }
+  input.ReadByte();
+  if (depth >= TStreamInput::kMaxComponentDepth) input.Fail(kInvalidStreamFormat);
+  while (!input.EndOfList()) SkipComponentRecord(input, depth + 1);
+  input.ReadByte();
+}
+
+}  // namespace
+
+std::optional<TStoredStream> ExtractComponentStream(std::span<const uint8_t> data) {
+  if (data.size() < kContainerMagic.size() ||
+      std::memcmp(data.data(), kContainerMagic.data(), kContainerMagic.size()) != 0)
+    return std::nullopt;
+  TStoredStream stored;
+  size_t pos = kContainerMagic.size();
+  auto need = [&](size_t count) {
+    if (data.size() - pos < count) throw EReadError(kStreamReadError, pos);
+  };
+
+  need(2);
+  if ((data[pos] | (data[pos + 1] << 8)) == kBlockMarker) {
+    stored.framing.blockMarker = true;
+    pos += 2;
+    need(16);
+    pos += 16;
+  }
+
+  need(4);
+  stored.framing.compress = Uint32At(data, pos) == kCompressionMarker;
+  if (stored.framing.compress) {
+    pos += 4;
+    need(4);
+    uint32_t compressedBytes = Uint32At(data, pos);
+    pos += 4;
+    need(compressedBytes);
+    TInflateSource source(data.subspan(pos, compressedBytes));
+    uint8_t piece[4096];
+    while (size_t got = source.ReadSome(piece, sizeof piece)) stored.stream.insert(stored.stream.end(), piece, piece + got);
+    source.Finish();
+    pos += compressedBytes;
+  } else {
+    TMemorySource source(data.subspan(pos));
+    TStreamInput input(source);
+    input.ReadSignature();
+    SkipComponentRecord(input, 0);
+    stored.stream.assign(data.begin() + pos, data.begin() + pos + input.Position());
+    pos += input.Position();
+  }
+
+  if (pos < data.size()) {
+    need(4);
+    uint32_t word = Uint32At(data, pos);
+    stored.framing.clientSize = TClientSize{static_cast<uint16_t>(word & 0xFFFF), static_cast<uint16_t>(word >> 16)};
+  }
+  return stored;
+}

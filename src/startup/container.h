@@ -50,3 +50,16 @@ std::vector<uint8_t> WriteDocumentContainer(std::span<const uint8_t> stream, con
 // Appends container to executable with the trailer of the given tag.
 std::vector<uint8_t> AppendContainer(std::span<const uint8_t> executable, std::span<const uint8_t> container,
                                      std::string_view tag);
+
+// A container's component stream as stored, for tools that convert or inspect a document without
+// building any objects.
+struct TStoredStream {
+  std::vector<uint8_t> stream;  // exactly the component stream, from its signature to its last byte
+  TContainerOptions framing;    // how the container framed it (compression, block, client-size word)
+};
+
+// Reads the container that starts at data[0] as ReadDocumentContainer does, but returns the
+// component stream (inflated when compressed) instead of reading it into a model. A wrong magic
+// is nothing. A short read, an inflate or checksum error, or an uncompressed stream whose
+// records do not parse (they are walked to find where it ends) throws EReadError.
+std::optional<TStoredStream> ExtractComponentStream(std::span<const uint8_t> data);

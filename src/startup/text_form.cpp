@@ -1,0 +1,739 @@
+#include "startup/text_form.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "model/names.h"
+#include "model/read_error.h"
+#include "model/text_encoding.h"
+#include "startup/byte_source.h"
+#include "startup/stream_input.h"
+#include "startup/stream_output.h"
+
+ETextFormError::ETextFormError(int line, int column, const std::string& message)
+    : std::runtime_error("line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + message),
+      m_line(line),
+      m_column(column) {}
+
+namespace {
+
+constexpr size_t kBinaryBytesPerLine = 32;
+// A string is continued with " +" on a new line once a line of it holds this many characters.
+constexpr size_t kStringLineWidth = 64;
+constexpr size_t kMaxNameBytes = 255;
+
+bool IsNameStart(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsNameChar(int c) { return IsNameStart(c) || IsDigit(c); }
+int HexValue(int c) {
+  if (IsDigit(c)) return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Names separated by single dots: property paths and identifier values.
+bool IsValidPath(std::string_view path) {
+  for (;;) {
+    size_t dot = path.find('.');
+    if (!IsValidIdent(path.substr(0, dot))) return false;
+    if (dot == std::string_view::npos) return true;
+    path.remove_prefix(dot + 1);
+  }
+}
+
+std::string Spaces(int count) { return std::string(static_cast<size_t>(count), ' '); }
+
+// Quoted pieces for printable ASCII, #n for every other code point; long text continues with
+// " +" on lines indented by continuationIndent.
+std::string QuoteString(std::string_view utf8, int continuationIndent) {
+  if (utf8.empty()) return "''";
+  std::string out;
+  bool quoted = false;
+  size_t lineChars = 0;
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    if (lineChars >= kStringLineWidth) {
+      if (quoted) out += '\'';
+      quoted = false;
+      out += " +\n" + Spaces(continuationIndent);
+      lineChars = 0;
+    }
+    char32_t cp = NextCodePoint(utf8, pos);
+    std::string piece;
+    if (cp >= 0x20 && cp < 0x7F) {
+      if (!quoted) piece += '\'';
+      quoted = true;
+      piece += cp == '\'' ? "''" : std::string(1, static_cast<char>(cp));
+    } else {
+      if (quoted) piece += '\'';
+      quoted = false;
+      piece += '#' + std::to_string(static_cast<uint32_t>(cp));
+    }
+    out += piece;
+    lineChars += piece.size();
+  }
+  if (quoted) out += '\'';
+  return out;
+}
+
+// The shortest text that reads back as the same value; always with a '.' or an exponent, so an
+// unsuffixed value reads back as a float.
+template <typename T>
+std::string FormatFloat(T value, const char* suffix) {
+  if (std::isnan(value)) return std::string(std::signbit(value) ? "-NaN" : "+NaN") + suffix;
+  if (std::isinf(value)) return std::string(value < 0 ? "-Inf" : "+Inf") + suffix;
+  char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  std::string text(buffer, result.ptr);
+  if (text.find_first_of(".e") == std::string::npos) text += ".0";
+  return text + suffix;
+}
+
+std::string FormatCurrency(int64_t scaled) {
+  uint64_t magnitude = scaled < 0 ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
+  std::string fraction = std::to_string(magnitude % 10000);
+  fraction.insert(0, 4 - fraction.size(), '0');
+  while (fraction.size() > 1 && fraction.back() == '0') fraction.pop_back();
+  return (scaled < 0 ? "-" : "") + std::to_string(magnitude / 10000) + "." + fraction + "c";
+}
+
+class TTextPrinter {
+ public:
+  explicit TTextPrinter(TStreamInput& input) : m_in(input) {}
+
+  std::string Print() {
+    m_in.ReadSignature();
+    PrintComponent(0, 0);
+    return std::move(m_out);
+  }
+
+ private:
+  void PrintComponent(int indent, int depth);
+  void PrintProperties(int indent, int valueDepth);
+  void PrintValue(TValueType type, int indent, int depth, bool inList = false);
+  void PrintBinary(int indent);
+  void PrintCollection(int indent, int depth);
+  std::string CheckedName(std::string name, bool dotted, bool allowEmpty) const;
+
+  TStreamInput& m_in;
+  std::string m_out;
+};
+
+std::string TTextPrinter::CheckedName(std::string name, bool dotted, bool allowEmpty) const {
+  if (allowEmpty && name.empty()) return name;
+  if (dotted ? IsValidPath(name) : IsValidIdent(name)) return name;
+  m_in.Fail("Name cannot be written in text form: " +
+            QuoteString(Cp1252ToUtf8({reinterpret_cast<const uint8_t*>(name.data()), name.size()}), 0));
+}
+
+void TTextPrinter::PrintComponent(int indent, int depth) {
+  int64_t position = 0;
+  uint8_t flags = m_in.ReadPrefix(position);
+  std::string className = CheckedName(m_in.ReadShortString(), false, false);
+  std::string name = CheckedName(m_in.ReadShortString(), false, true);
+  m_out += Spaces(indent);
+  m_out += (flags & 0x01) ? "inherited " : (flags & 0x04) ? "inline " : "object ";
+  if (!name.empty()) m_out += name + ": ";
+  m_out += className;
+  if (flags & 0x02) m_out += " [" + std::to_string(position) + "]";
+  m_out += '\n';
+  PrintProperties(indent + 2, 0);
+  // The same limit as the reader's, checked at the same point.
+  if (depth >= TStreamInput::kMaxComponentDepth) m_in.Fail(kInvalidStreamFormat);
+  while (!m_in.EndOfList()) PrintComponent(indent + 2, depth + 1);
+  m_in.ReadByte();
+  m_out += Spaces(indent) + "end\n";
+}
+
+void TTextPrinter::PrintProperties(int indent, int valueDepth) {
+  while (!m_in.EndOfList()) {
+    m_out += Spaces(indent) + CheckedName(m_in.ReadShortString(), true, false) + " = ";
+    PrintValue(m_in.ReadValueType(), indent, valueDepth);
+    m_out += '\n';
+  }
+  m_in.ReadByte();
+}
+
+void TTextPrinter::PrintValue(TValueType type, int indent, int depth, bool inList) {
+  if (depth > TStreamInput::kMaxValueDepth) m_in.Fail(kInvalidStreamFormat);
+  switch (type) {
+    case TValueType::vaNull:
+    case TValueType::vaFalse:
+    case TValueType::vaTrue:
+    case TValueType::vaNil: m_out += m_in.ReadIdentPayload(type); return;
+    case TValueType::vaIdent: {
+      std::string name = CheckedName(m_in.ReadShortString(), true, false);
+      // The text would read back as code 0, which ends a list.
+      if (inList && SameText(name, "Null")) m_in.Fail("Name cannot be written in text form: Null in a list");
+      m_out += name;
+      return;
+    }
+    case TValueType::vaInt8:
+    case TValueType::vaInt16:
+    case TValueType::vaInt32:
+    case TValueType::vaInt64: m_out += std::to_string(m_in.ReadIntegerPayload(type)); return;
+    case TValueType::vaExtended: m_out += FormatFloat(m_in.ReadExtendedPayload(), ""); return;
+    case TValueType::vaSingle: m_out += FormatFloat(m_in.ReadSinglePayload(), "s"); return;
+    case TValueType::vaCurrency: m_out += FormatCurrency(m_in.ReadInt64Payload()); return;
+    case TValueType::vaDate: m_out += FormatFloat(m_in.ReadDoublePayload(), "d"); return;
+    case TValueType::vaString:
+    case TValueType::vaLString:
+    case TValueType::vaWString:
+    case TValueType::vaUTF8String: m_out += QuoteString(m_in.ReadStringPayload(type), indent + 2); return;
+    case TValueType::vaBinary: PrintBinary(indent); return;
+    case TValueType::vaSet: {
+      m_out += '[';
+      std::vector<std::string> names = m_in.ReadSetPayload();
+      for (size_t i = 0; i < names.size(); ++i) m_out += (i ? ", " : "") + CheckedName(names[i], false, false);
+      m_out += ']';
+      return;
+    }
+    case TValueType::vaList:
+      m_out += '(';
+      while (!m_in.EndOfList()) {
+        m_out += '\n' + Spaces(indent + 2);
+        PrintValue(m_in.ReadValueType(), indent + 2, depth + 1, true);
+      }
+      m_in.ReadByte();
+      m_out += ')';
+      return;
+    case TValueType::vaCollection: PrintCollection(indent, depth); return;
+  }
+  m_in.Fail(kInvalidPropertyValue);
+}
+
+void TTextPrinter::PrintBinary(int indent) {
+  uint8_t countBytes[4];
+  m_in.ReadExact(countBytes, 4);
+  uint32_t count = countBytes[0] | (countBytes[1] << 8) | (countBytes[2] << 16) |
+                   (static_cast<uint32_t>(countBytes[3]) << 24);
+  std::vector<uint8_t> bytes = m_in.ReadBlock(count);
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  m_out += '{';
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (i % kBinaryBytesPerLine == 0) m_out += '\n' + Spaces(indent + 2);
+    m_out += kHex[bytes[i] >> 4];
+    m_out += kHex[bytes[i] & 0x0F];
+  }
+  m_out += '}';
+}
+
+void TTextPrinter::PrintCollection(int indent, int depth) {
+  m_out += '<';
+  while (!m_in.EndOfList()) {
+    m_out += '\n' + Spaces(indent + 2) + "item";
+    TValueType type = m_in.ReadValueType();
+    if (type == TValueType::vaInt8 || type == TValueType::vaInt16 || type == TValueType::vaInt32) {
+      m_out += " [" + std::to_string(m_in.ReadIntegerPayload(type)) + "]";
+      type = m_in.ReadValueType();
+    }
+    if (type != TValueType::vaList) m_in.Fail(kInvalidPropertyValue);
+    m_out += '\n';
+    PrintProperties(indent + 4, depth + 1);
+    m_out += Spaces(indent + 2) + "end";
+  }
+  m_in.ReadByte();
+  m_out += '>';
+}
+
+}  // namespace
+
+std::string ObjectBinaryToText(std::span<const uint8_t> stream) {
+  TMemorySource source(stream);
+  TStreamInput input(source);
+  return TTextPrinter(input).Print();
+}
+
+namespace {
+
+enum class TTokenKind { End, Name, Number, String, Binary, Symbol };
+
+struct TToken {
+  TTokenKind kind = TTokenKind::End;
+  int line = 1;
+  int column = 1;
+  std::string text;  // a name, a number without its suffix, a decoded string, or the symbol
+  char suffix = 0;   // of a number: 's', 'c', 'd' or none
+  bool isFloat = false;  // a number with '.', exponent, Inf or NaN
+  bool isHex = false;
+  std::vector<uint8_t> bytes;  // of a binary value
+};
+
+class TLexer {
+ public:
+  explicit TLexer(std::string_view text) : m_text(text) {}
+  TToken Next();
+
+ private:
+  int Peek(size_t ahead = 0) const {
+    return m_pos + ahead < m_text.size() ? static_cast<unsigned char>(m_text[m_pos + ahead]) : -1;
+  }
+  void Advance();
+  [[noreturn]] void Fail(const std::string& message) const { throw ETextFormError(m_line, m_column, message); }
+  void SkipBlanks();
+  void LexName(TToken& token);
+  void LexNumber(TToken& token);
+  void LexString(TToken& token);
+  void LexBinary(TToken& token);
+  char32_t LexCharCode();
+
+  std::string_view m_text;
+  size_t m_pos = 0;
+  int m_line = 1;
+  int m_column = 1;
+};
+
+void TLexer::Advance() {
+  if (m_text[m_pos++] == '\n') {
+    ++m_line;
+    m_column = 1;
+  } else {
+    ++m_column;
+  }
+}
+
+void TLexer::SkipBlanks() {
+  for (;;) {
+    int c = Peek();
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+      Advance();
+    } else if (c == '/' && Peek(1) == '/') {
+      while (Peek() != -1 && Peek() != '\n') Advance();
+    } else {
+      return;
+    }
+  }
+}
+
+TToken TLexer::Next() {
+  SkipBlanks();
+  TToken token;
+  token.line = m_line;
+  token.column = m_column;
+  int c = Peek();
+  if (c == -1) return token;
+  bool signedNumber = (c == '+' || c == '-') && (IsDigit(Peek(1)) || Peek(1) == 'I' || Peek(1) == 'N');
+  if (IsNameStart(c)) {
+    LexName(token);
+  } else if (IsDigit(c) || signedNumber || c == '$') {
+    LexNumber(token);
+  } else if (c == '\'' || c == '#') {
+    LexString(token);
+  } else if (c == '{') {
+    LexBinary(token);
+  } else if (std::string_view("=:[](),<>+").find(static_cast<char>(c)) != std::string_view::npos) {
+    token.kind = TTokenKind::Symbol;
+    token.text = static_cast<char>(c);
+    Advance();
+  } else {
+    Fail(c >= 0x20 && c < 0x7F ? std::string("unexpected character '") + static_cast<char>(c) + "'"
+                               : "unexpected byte " + std::to_string(c));
+  }
+  return token;
+}
+
+void TLexer::LexName(TToken& token) {
+  token.kind = TTokenKind::Name;
+  for (;;) {
+    while (IsNameChar(Peek())) {
+      token.text += static_cast<char>(Peek());
+      Advance();
+    }
+    if (Peek() != '.' || !IsNameStart(Peek(1))) return;
+    token.text += '.';
+    Advance();
+  }
+}
+
+void TLexer::LexNumber(TToken& token) {
+  token.kind = TTokenKind::Number;
+  auto takeDigits = [&](bool hex) {
+    size_t start = token.text.size();
+    while (hex ? HexValue(Peek()) >= 0 : IsDigit(Peek())) {
+      token.text += static_cast<char>(Peek());
+      Advance();
+    }
+    if (token.text.size() == start) Fail(hex ? "expected a hex digit" : "expected a digit");
+  };
+  if (Peek() == '$') {
+    token.isHex = true;
+    Advance();
+    takeDigits(true);
+  } else {
+    if (Peek() == '+' || Peek() == '-') {
+      token.text += static_cast<char>(Peek());
+      Advance();
+    }
+    if (Peek() == 'I' || Peek() == 'N') {
+      std::string_view word = m_text.substr(m_pos, 3);
+      if (word != "Inf" && word != "NaN") Fail("expected a number");
+      token.text += word == "Inf" ? "inf" : "nan";
+      token.isFloat = true;
+      for (int i = 0; i < 3; ++i) Advance();
+    } else {
+      takeDigits(false);
+      if (Peek() == '.') {
+        token.text += '.';
+        token.isFloat = true;
+        Advance();
+        takeDigits(false);
+      }
+      if (Peek() == 'e' || Peek() == 'E') {
+        token.text += 'e';
+        token.isFloat = true;
+        Advance();
+        if (Peek() == '+' || Peek() == '-') {
+          token.text += static_cast<char>(Peek());
+          Advance();
+        }
+        takeDigits(false);
+      }
+    }
+    int suffix = Peek();
+    if (suffix == 's' || suffix == 'c' || suffix == 'd' || suffix == 'S' || suffix == 'C' || suffix == 'D') {
+      token.suffix = static_cast<char>(suffix | 0x20);
+      Advance();
+    }
+  }
+  if (IsNameChar(Peek()) || Peek() == '.') Fail("malformed number");
+}
+
+char32_t TLexer::LexCharCode() {
+  Advance();  // '#'
+  bool hex = Peek() == '$';
+  if (hex) Advance();
+  uint32_t code = 0;
+  int digits = 0;
+  for (int value; (value = hex ? HexValue(Peek()) : (IsDigit(Peek()) ? Peek() - '0' : -1)) >= 0; ++digits) {
+    code = code * (hex ? 16 : 10) + static_cast<uint32_t>(value);
+    if (code > 0x10FFFF) Fail("character code out of range");
+    Advance();
+  }
+  if (digits == 0) Fail("expected a character code after '#'");
+  if (code >= 0xD800 && code <= 0xDFFF) Fail("character code is a surrogate");
+  return code;
+}
+
+void TLexer::LexString(TToken& token) {
+  token.kind = TTokenKind::String;
+  for (;;) {
+    if (Peek() == '#') {
+      AppendUtf8(token.text, LexCharCode());
+    } else if (Peek() == '\'') {
+      int line = m_line;
+      int column = m_column;
+      Advance();
+      for (;;) {
+        int c = Peek();
+        if (c == -1 || c == '\n' || c == '\r') throw ETextFormError(line, column, "unterminated string");
+        if (c < 0x20 && c != '\t') Fail("control character in a string: write it as #" + std::to_string(c));
+        Advance();
+        if (c == '\'') {
+          if (Peek() != '\'') break;
+          Advance();
+        }
+        token.text += static_cast<char>(c);
+      }
+    } else {
+      break;
+    }
+  }
+  // Text typed between quotes may be any UTF-8; it must be valid.
+  if (SanitizeUtf8({reinterpret_cast<const uint8_t*>(token.text.data()), token.text.size()}) != token.text)
+    throw ETextFormError(token.line, token.column, "string is not valid UTF-8");
+}
+
+void TLexer::LexBinary(TToken& token) {
+  token.kind = TTokenKind::Binary;
+  Advance();  // '{'
+  int high = -1;
+  for (;;) {
+    int c = Peek();
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+      Advance();
+    } else if (HexValue(c) >= 0) {
+      if (high < 0) {
+        high = HexValue(c);
+      } else {
+        token.bytes.push_back(static_cast<uint8_t>(high << 4 | HexValue(c)));
+        high = -1;
+      }
+      Advance();
+    } else if (c == '}') {
+      if (high >= 0) Fail("odd number of hex digits");
+      Advance();
+      return;
+    } else if (c == -1) {
+      throw ETextFormError(token.line, token.column, "unterminated binary value");
+    } else {
+      Fail("expected a hex digit or '}'");
+    }
+  }
+}
+
+class TTextCompiler {
+ public:
+  TTextCompiler(std::string_view text, std::vector<uint8_t>& out) : m_lexer(text), m_out(out) { Advance(); }
+
+  void Compile() {
+    m_out.WriteSignature();
+    ParseObject(0);
+    if (m_token.kind != TTokenKind::End) Fail("expected the end of the text after the root object");
+  }
+
+ private:
+  void Advance();
+  const TToken& PeekToken();
+  [[noreturn]] void Fail(const std::string& message) const {
+    throw ETextFormError(m_token.line, m_token.column, message);
+  }
+  bool IsSymbol(char c) const { return m_token.kind == TTokenKind::Symbol && m_token.text[0] == c; }
+  bool IsKeyword(std::string_view word) const { return m_token.kind == TTokenKind::Name && SameText(m_token.text, word); }
+  bool StartsObject() const { return IsKeyword("object") || IsKeyword("inherited") || IsKeyword("inline"); }
+  // A name followed by '=' is a property, whatever the name.
+  bool AtProperty() {
+    const TToken& next = PeekToken();
+    return m_token.kind == TTokenKind::Name && next.kind == TTokenKind::Symbol && next.text == "=";
+  }
+  void Expect(char c);
+  std::string ExpectName(const std::string& what, bool dotted);
+  int64_t ExpectIndex();
+  void ParseObject(int depth);
+  void ParseProperty(int depth);
+  void ParseValue(int depth, bool inList);
+  void ParseCollection(int depth);
+  void WriteNumber();
+  int64_t ParseCurrency() const;
+  template <typename T>
+  T ParseFloat() const;
+
+  TLexer m_lexer;
+  TStreamOutput m_out;
+  TToken m_token;
+  std::optional<TToken> m_next;
+};
+
+void TTextCompiler::Advance() {
+  if (m_next) {
+    m_token = std::move(*m_next);
+    m_next.reset();
+  } else {
+    m_token = m_lexer.Next();
+  }
+}
+
+const TToken& TTextCompiler::PeekToken() {
+  if (!m_next) m_next = m_lexer.Next();
+  return *m_next;
+}
+
+void TTextCompiler::Expect(char c) {
+  if (!IsSymbol(c)) Fail(std::string("expected '") + c + "'");
+  Advance();
+}
+
+std::string TTextCompiler::ExpectName(const std::string& what, bool dotted) {
+  if (m_token.kind != TTokenKind::Name) Fail("expected " + what);
+  if (!dotted && m_token.text.find('.') != std::string::npos) Fail(what + " cannot contain '.'");
+  if (m_token.text.size() > kMaxNameBytes) Fail("name longer than 255 characters");
+  std::string name = std::move(m_token.text);
+  Advance();
+  return name;
+}
+
+int64_t TTextCompiler::ExpectIndex() {
+  if (m_token.kind != TTokenKind::Number || m_token.isFloat || m_token.suffix || m_token.isHex)
+    Fail("expected an integer index");
+  int64_t value = 0;
+  std::string_view digits = m_token.text;
+  if (digits[0] == '+') digits.remove_prefix(1);
+  auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  // The reader takes an index of at most 32 bits.
+  if (result.ec != std::errc() || value < INT32_MIN || value > INT32_MAX) Fail("index out of range");
+  Advance();
+  return value;
+}
+
+void TTextCompiler::ParseObject(int depth) {
+  // The same limit as the reader's, so whatever compiles also reads.
+  if (depth >= TStreamInput::kMaxComponentDepth) Fail("objects nested too deeply");
+  uint8_t flags = IsKeyword("inherited") ? 0x01 : IsKeyword("inline") ? 0x04 : 0;
+  if (!StartsObject()) Fail("expected 'object'");
+  Advance();
+  std::string className = ExpectName("a class name", false);
+  std::string name;
+  if (IsSymbol(':')) {
+    Advance();
+    name = std::move(className);
+    className = ExpectName("a class name", false);
+  }
+  std::optional<int64_t> position;
+  if (IsSymbol('[')) {
+    Advance();
+    position = ExpectIndex();
+    Expect(']');
+  }
+  m_out.WritePrefix(flags, position);
+  m_out.WriteShortString(className);
+  m_out.WriteShortString(name);
+  for (;;) {
+    if (m_token.kind != TTokenKind::Name) Fail("expected a property, 'object' or 'end'");
+    if (!AtProperty() && (StartsObject() || IsKeyword("end"))) break;
+    ParseProperty(0);
+  }
+  m_out.WriteEnd();
+  while (StartsObject() && !AtProperty()) ParseObject(depth + 1);
+  if (m_token.kind == TTokenKind::Name && AtProperty()) Fail("properties must come before the child objects");
+  if (!IsKeyword("end")) Fail("expected 'object' or 'end'");
+  Advance();
+  m_out.WriteEnd();
+}
+
+void TTextCompiler::ParseProperty(int depth) {
+  std::string path = ExpectName("a property name", true);
+  Expect('=');
+  m_out.WriteShortString(path);
+  ParseValue(depth, false);
+}
+
+void TTextCompiler::ParseValue(int depth, bool inList) {
+  if (depth > TStreamInput::kMaxValueDepth) Fail("values nested too deeply");
+  switch (m_token.kind) {
+    case TTokenKind::Number: WriteNumber(); Advance(); return;
+    case TTokenKind::String: {
+      std::string text = std::move(m_token.text);
+      Advance();
+      while (IsSymbol('+')) {
+        Advance();
+        if (m_token.kind != TTokenKind::String) Fail("expected a string after '+'");
+        text += m_token.text;
+        Advance();
+      }
+      m_out.WriteString(text);
+      return;
+    }
+    case TTokenKind::Name:
+      // Code 0 inside a list would end the list.
+      if (inList && SameText(m_token.text, "Null")) Fail("Null cannot be a list item");
+      m_out.WriteIdent(ExpectName("a value", true));
+      return;
+    case TTokenKind::Binary: m_out.WriteBinary(m_token.bytes); Advance(); return;
+    case TTokenKind::Symbol:
+      if (IsSymbol('[')) {
+        Advance();
+        std::vector<std::string> names;
+        while (!IsSymbol(']')) {
+          if (!names.empty()) Expect(',');
+          names.push_back(ExpectName("a set element", false));
+        }
+        Advance();
+        m_out.WriteSet(names);
+        return;
+      }
+      if (IsSymbol('(')) {
+        Advance();
+        m_out.WriteListBegin();
+        while (!IsSymbol(')')) {
+          if (m_token.kind == TTokenKind::End) Fail("expected ')'");
+          ParseValue(depth + 1, true);
+        }
+        Advance();
+        m_out.WriteListEnd();
+        return;
+      }
+      if (IsSymbol('<')) return ParseCollection(depth);
+      break;
+    case TTokenKind::End: break;
+  }
+  Fail("expected a value");
+}
+
+void TTextCompiler::ParseCollection(int depth) {
+  Advance();
+  m_out.WriteValueType(TValueType::vaCollection);
+  while (!IsSymbol('>')) {
+    if (!IsKeyword("item")) Fail("expected 'item' or '>'");
+    Advance();
+    if (IsSymbol('[')) {
+      Advance();
+      m_out.WriteInteger(ExpectIndex());
+      Expect(']');
+    }
+    m_out.WriteListBegin();
+    for (;;) {
+      if (m_token.kind != TTokenKind::Name) Fail("expected a property or 'end'");
+      if (IsKeyword("end") && !AtProperty()) break;
+      ParseProperty(depth + 1);
+    }
+    Advance();
+    m_out.WriteListEnd();
+  }
+  Advance();
+  m_out.WriteEnd();
+}
+
+void TTextCompiler::WriteNumber() {
+  const TToken& token = m_token;
+  if (token.isHex) {
+    if (token.text.size() > 16) Fail("hex number out of range");
+    uint64_t value = 0;
+    std::from_chars(token.text.data(), token.text.data() + token.text.size(), value, 16);
+    return m_out.WriteInteger(static_cast<int64_t>(value));
+  }
+  switch (token.suffix) {
+    case 's': return m_out.WriteSingle(ParseFloat<float>());
+    case 'c': return m_out.WriteCurrency(ParseCurrency());
+    case 'd': return m_out.WriteDate(ParseFloat<double>());
+    default: break;
+  }
+  if (token.isFloat) return m_out.WriteExtended(ParseFloat<double>());
+  std::string_view digits = token.text;
+  if (digits[0] == '+') digits.remove_prefix(1);
+  int64_t value = 0;
+  auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (result.ec != std::errc()) Fail("integer out of range");
+  m_out.WriteInteger(value);
+}
+
+template <typename T>
+T TTextCompiler::ParseFloat() const {
+  std::string_view text = m_token.text;
+  bool negative = text[0] == '-';
+  if (text[0] == '+' || text[0] == '-') text.remove_prefix(1);
+  if (text == "inf") return negative ? -std::numeric_limits<T>::infinity() : std::numeric_limits<T>::infinity();
+  if (text == "nan") return std::copysign(std::numeric_limits<T>::quiet_NaN(), negative ? T(-1) : T(1));
+  T value = 0;
+  auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) Fail("number out of range");
+  return negative ? -value : value;
+}
+
+// Exact decimal to value x 10000, without passing through a double.
+int64_t TTextCompiler::ParseCurrency() const {
+  std::string_view text = m_token.text;
+  if (text.find_first_of("ein") != std::string_view::npos) Fail("a currency value takes no exponent");
+  bool negative = text[0] == '-';
+  if (text[0] == '+' || text[0] == '-') text.remove_prefix(1);
+  size_t dot = text.find('.');
+  std::string_view fraction = dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
+  if (fraction.size() > 4) Fail("a currency value has at most 4 decimals");
+  std::string digits(text.substr(0, dot));
+  digits += fraction;
+  digits.append(4 - fraction.size(), '0');
+  uint64_t magnitude = 0;
+  auto result = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+  const uint64_t limit = negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
+  if (result.ec != std::errc() || magnitude > limit) Fail("currency value out of range");
+  return negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
+}
+
+}  // namespace
+
+std::vector<uint8_t> ObjectTextToBinary(std::string_view text) {
+  std::vector<uint8_t> stream;
+  TTextCompiler(text, stream).Compile();
+  return stream;
+}
