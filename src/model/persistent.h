@@ -35,6 +35,7 @@ class TPersistent {
   // Property paths the document stored for this object, in the order they were first read.
   const std::vector<std::string>& StoredPaths() const { return m_storedPaths; }
   void NoteStored(std::string_view path);
+  void ForgetStoredPaths() { m_storedPaths.clear(); }
 
   // Method names bound to event properties (empty string: unbound).
   std::string EventBinding(std::string_view event) const;

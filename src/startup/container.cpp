@@ -19,8 +19,10 @@ void AppendUint32(std::vector<uint8_t>& out, uint32_t value) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
+// The document's stored form replaces whatever built the root before it.
 void ClearCaption(TComponent& root) {
   if (auto* control = As<TControl>(&root)) control->SetCaption({});
+  root.ForgetStoredPaths();
 }
 
 }  // namespace

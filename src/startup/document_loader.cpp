@@ -1,5 +1,6 @@
 #include "startup/document_loader.h"
 
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -28,7 +29,7 @@ bool StartsWithMagic(std::span<const uint8_t> bytes) {
 TLoadResult LoadMenuDocument(const std::string& path, std::optional<uint64_t> containerOffset, TfrmMain& window,
                              const TClassRegistry& registry, const TReadOptions& options) {
   std::optional<std::vector<uint8_t>> file = ReadWholeFile(path);
-  if (!file) return {TLoadStatus::FileMissing, "cannot open " + path};
+  if (!file) return {TLoadStatus::FileMissing, path + ": " + std::strerror(errno)};
   std::span<const uint8_t> bytes(*file);
   if (!containerOffset) containerOffset = StartsWithMagic(bytes) ? std::optional<uint64_t>(0) : FindAppendedContainer(bytes);
   if (!containerOffset || *containerOffset > bytes.size())
