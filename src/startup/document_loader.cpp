@@ -2,8 +2,9 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "model/read_error.h"
@@ -11,11 +12,19 @@
 
 namespace {
 
+// Reads a regular file whole; nothing (with errno set) when it cannot be opened or read.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    errno = EISDIR;
+    return std::nullopt;
+  }
+  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+  if (!file) return std::nullopt;
+  std::vector<uint8_t> bytes;
+  uint8_t chunk[65536];
+  while (size_t got = std::fread(chunk, 1, sizeof chunk, file.get())) bytes.insert(bytes.end(), chunk, chunk + got);
+  if (std::ferror(file.get())) return std::nullopt;
   return bytes;
 }
 

@@ -1,0 +1,95 @@
+// The player's command line, run as a user runs it.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+struct TRun {
+  int exitCode;
+  std::string output;  // stdout and stderr together
+};
+
+TRun RunTelvo(const std::string& arguments) {
+  std::string command = std::string(TELVO_BINARY) + " " + arguments + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return {-1, {}};
+  std::string output;
+  std::array<char, 4096> buffer{};
+  while (size_t got = fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), got);
+  int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+std::string Fixture(const std::string& name) { return std::string(TELVO_FIXTURE_DIR) + "/" + name; }
+
+TEST(TelvoDump, PrintsWhatTheDocumentStoredAsLoaded) {
+  TRun run = RunTelvo("--dump " + Fixture("two_pages.kiv"));
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.output,
+            "object frmDesign: TfrmMain\n"
+            "  Caption = 'Caf'#233' menu'\n"
+            "  GridX = 2\n"
+            "  Pages.Strings = (\n"
+            "    'One'\n"
+            "    'Two')\n"
+            "  object Next: TKIVButton\n"
+            "    Left = 10\n"
+            "    Caption = '&Next'\n"
+            "    ActionType = aatJumpToPage\n"
+            "    Parameter = 'NEXT'\n"
+            "    Font.Style = [fsBold]\n"
+            "    ImgIcon.Data = {\n"
+            "      07544269746D617002000000424D}\n"
+            "  end\n"
+            "  object Timer: TKIVThreadTimer\n"
+            "    Left = 24\n"
+            "    Top = 32\n"
+            "    Interval = 250\n"
+            "  end\n"
+            "end\n");
+}
+
+TEST(TelvoDump, DumpOfADumpIsTheSame) {
+  TRun first = RunTelvo("--dump " + Fixture("two_pages.kiv"));
+  const std::string text = testing::TempDir() + "dump.txt";
+  const std::string document = testing::TempDir() + "dump.kiv";
+  std::ofstream(text) << first.output;
+  ASSERT_EQ(std::system((std::string(TELVO_CONVERT_BINARY) + " " + text + " " + document).c_str()), 0);
+  EXPECT_EQ(RunTelvo("--dump " + document).output, first.output);
+}
+
+TEST(TelvoDump, FailsWithTheReason) {
+  struct TCase {
+    std::string arguments;
+    std::string message;
+  };
+  const TCase cases[] = {
+      {"--dump " + Fixture("bad_style.kiv"), "telvo: Error reading Button1.Style: Invalid property value\n"},
+      {"--dump /nonexistent/menu.kiv", "telvo: /nonexistent/menu.kiv: No such file or directory\n"},
+      {"--dump " + std::string(TELVO_FIXTURE_DIR), "telvo: " + std::string(TELVO_FIXTURE_DIR) + ": Is a directory\n"},
+      {"--dump " + std::string(TELVO_BINARY), "telvo: " + std::string(TELVO_BINARY) + " holds no menu document\n"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    TRun run = RunTelvo(c.arguments);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, c.message);
+  }
+}
+
+TEST(TelvoPlay, FallsBackToTheBuiltInWindowSilently) {
+  TRun run = RunTelvo(Fixture("bad_style.kiv"));
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.output.rfind("object frmMain: TfrmMain\n  Left = 184\n  Top = 180\n  Width = 408\n  Height = 327\n", 0), 0u)
+      << run.output;
+  EXPECT_NE(run.output.find("Caption = 'Telvo'"), std::string::npos);
+}
+
+}  // namespace
