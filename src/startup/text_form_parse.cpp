@@ -8,7 +8,6 @@
 #include "model/names.h"
 #include "model/read_error.h"
 #include "model/text_encoding.h"
-#include "startup/byte_source.h"
 #include "startup/stream_input.h"
 #include "startup/stream_output.h"
 #include "startup/text_form_lexis.h"
