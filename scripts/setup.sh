@@ -15,6 +15,18 @@ packages="
   libbenchmark-dev
   clang
   libclang-rt-14-dev
+  qt6-base-dev
+  qt6-qpa-plugins
+  libgl-dev
+  libpng-dev
+  libjpeg-dev
+  libgif-dev
+  fontconfig
+  fonts-liberation
+  fonts-wine
+  fonts-dejavu-core
+  xvfb
+  xauth
 "
 
 missing=""
@@ -31,7 +43,12 @@ else
   run_as_root="sudo"
 fi
 echo "Installing:$missing"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 export DEBIAN_FRONTEND=noninteractive
-$run_as_root apt-get update -qq
+# apt's chatter is kept and shown only when it fails.
 # shellcheck disable=SC2086
-$run_as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
+if ! { $run_as_root apt-get update -qq && $run_as_root apt-get install -y -qq --no-install-recommends $missing; } >"$log" 2>&1; then
+  cat "$log" >&2
+  exit 1
+fi
