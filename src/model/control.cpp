@@ -96,6 +96,10 @@ void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t heigh
   m_height = height;
 }
 
+void TControl::Invalidate() {
+  if (m_parent) m_parent->InvalidateArea(m_left, m_top, m_width, m_height);
+}
+
 void TControl::AssignParentFont(const TFont& font) {
   m_assigningParentFont = true;
   m_font.Assign(&font);
@@ -153,6 +157,13 @@ const TClassInfo& TWinControl::StaticClass() {
 TWinControl::~TWinControl() {
   // Children outlive their parent's window part while the owner destroys them; detach them first.
   for (TControl* child : m_controls) child->m_parent = nullptr;
+}
+
+void TWinControl::InvalidateArea(int32_t left, int32_t top, int32_t width, int32_t height) {
+  if (Parent())
+    Parent()->InvalidateArea(m_left + left, m_top + top, width, height);
+  else if (m_onInvalidate)
+    m_onInvalidate(left, top, width, height);
 }
 
 void TWinControl::SetChildOrder(TControl* child, int index) {

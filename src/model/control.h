@@ -4,6 +4,7 @@
 // class publishes the ones its stored form uses (TClassBuilder::Publish), as the platform does.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,13 @@
 #include "model/font.h"
 
 class TWinControl;
+class TCanvas;  // the drawing surface of the graphics layer; the model only passes it on
+
+enum class TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
+// Keys and buttons held during a pointer event.
+using TShiftState = uint32_t;
+inline constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32,
+                             ssDouble = 64;
 
 TELVO_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom)
 TELVO_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
@@ -89,6 +97,22 @@ class TControl : public TComponent {
   // shows one of them re-reads it.
   virtual void MessageTextsChanged() {}
 
+  // Windowless controls are painted and driven by the window that holds them: Paint draws the
+  // control into canvas, whose origin is the control's top-left corner; the pointer events
+  // carry positions in the control's own coordinates. The defaults do nothing.
+  virtual void Paint(TCanvas& canvas) { (void)canvas; }
+  virtual void MouseEnter() {}
+  virtual void MouseLeave() {}
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+    (void)button, (void)shift, (void)x, (void)y;
+  }
+  virtual void MouseMove(TShiftState shift, int32_t x, int32_t y) { (void)shift, (void)x, (void)y; }
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+    (void)button, (void)shift, (void)x, (void)y;
+  }
+  // Asks for the control's area to be painted again (through its parents to the window's host).
+  void Invalidate();
+
  protected:
   int32_t m_left = 0;
   int32_t m_top = 0;
@@ -144,6 +168,12 @@ class TWinControl : public TControl {
   const std::vector<TControl*>& Controls() const { return m_controls; }
   // Moves child to index in the child order (clamped to the valid range).
   void SetChildOrder(TControl* child, int index);
+  // Asks for the area (left, top, width, height in this control's client coordinates) to be
+  // painted again; a control without a parent hands it to its invalidate handler.
+  virtual void InvalidateArea(int32_t left, int32_t top, int32_t width, int32_t height);
+  void SetOnInvalidate(std::function<void(int32_t, int32_t, int32_t, int32_t)> handler) {
+    m_onInvalidate = std::move(handler);
+  }
 
  protected:
   int32_t m_tabOrder = -1;
@@ -168,6 +198,7 @@ class TWinControl : public TControl {
  private:
   friend class TControl;
   std::vector<TControl*> m_controls;
+  std::function<void(int32_t, int32_t, int32_t, int32_t)> m_onInvalidate;
 };
 
 // A windowed control that paints itself.
