@@ -1,0 +1,62 @@
+#pragma once
+// What the menu window needs from the windowing system. The window's behaviour (pages, frame,
+// shape, opacity, cursors, tray) is decided in this layer and carried out through this
+// interface; the Qt implementation lives in the platform layer, and tests may record calls.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "graphics/bitmap32.h"
+#include "graphics/region.h"
+
+enum class TBorderKind : uint8_t {
+  Sizeable,     // design mode
+  SingleFixed,  // a normal frame that cannot be resized
+  None,         // no frame at all
+};
+
+// The process-wide cursor numbers the window sets up.
+inline constexpr int16_t kCursorNormal = 1999;
+inline constexpr int16_t kCursorHot = 2999;
+inline constexpr int16_t kCursorEdit = 3999;
+
+struct TCursorImage {
+  TBitmap32 image;
+  TPoint hotSpot;
+  int32_t delayMs = 0;  // for the frames of an animated cursor
+};
+
+class TWindowHost {
+ public:
+  virtual ~TWindowHost() = default;
+
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual void SetBorder(TBorderKind border) = 0;
+  virtual void SetClientSize(int32_t width, int32_t height) = 0;
+  virtual void SetPosition(int32_t left, int32_t top) = 0;  // the outer frame's top-left on screen
+  virtual int32_t ScreenWidth() const = 0;
+  virtual int32_t ScreenHeight() const = 0;
+  // Cuts the window to region (client coordinates); nothing restores the full rectangle.
+  virtual void SetShape(const std::optional<TRegion>& region) = 0;
+  // Whole-window opacity 0..255; nothing turns translucency off.
+  virtual void SetOpacity(std::optional<uint8_t> alpha) = 0;
+  virtual void SetTopMost(bool topMost) = 0;
+  // Icon images, largest first; empty means the player's own default icon.
+  virtual void SetIcon(const std::vector<TBitmap32>& images) = 0;
+  // Defines cursor number (1999, 2999, 3999) from frames; empty frames mean the system's
+  // cursor for that number (arrow, arrow, I-beam).
+  virtual void DefineCursor(int16_t number, std::vector<TCursorImage> frames) = 0;
+  // The cursor shown while the pointer is over the window's own background.
+  virtual void SetWindowCursor(int16_t cursor) = 0;
+  virtual void SetAboutItem(bool present) = 0;
+  // Repaint the area (client coordinates) soon; or at once when immediate.
+  virtual void Invalidate(const TRect& area, bool immediate) = 0;
+  virtual void ShowTrayIcon(bool shown) = 0;
+  virtual void MinimizeApplication() = 0;
+  virtual void RestoreApplication() = 0;
+  virtual void Close() = 0;
+  virtual void StartSystemMove() = 0;
+};
