@@ -18,6 +18,8 @@ enum class TBorderKind : uint8_t {
   None,         // no frame at all
 };
 
+enum class TMessageBoxIcon : uint8_t { Information, Warning };
+
 // The process-wide cursor numbers the window sets up.
 inline constexpr int16_t kCursorNormal = 1999;
 inline constexpr int16_t kCursorHot = 2999;
@@ -59,4 +61,13 @@ class TWindowHost {
   virtual void RestoreApplication() = 0;
   virtual void Close() = 0;
   virtual void StartSystemMove() = 0;
+
+  // No taskbar button for the application and no minimise button on the window (the
+  // document's HideTaskBar); minimising then goes to the tray.
+  virtual void HideFromTaskbar() {}
+  // A modal message box owned by no window, shown before the menu is visible (start-up's
+  // refusals and warnings); returns once the user has closed it.
+  virtual void ShowMessageBox(const std::string& title, const std::string& text, TMessageBoxIcon icon) {
+    (void)title, (void)text, (void)icon;
+  }
 };
