@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "graphics/picture_formats.h"
@@ -27,8 +28,9 @@ struct TDibInfo {
   size_t endOffset = 0;  // where the header, masks and colour table end
 };
 
-// Reads the header, masks and colour table of a DIB starting at r's position.
-TDibInfo ReadDibInfo(TByteReader& r) {
+// Reads the header, masks and colour table of a DIB starting at r's position. The colour table
+// ends at tableLimit at the latest (where a file's bits start).
+TDibInfo ReadDibInfo(TByteReader& r, size_t tableLimit = SIZE_MAX) {
   TDibInfo info;
   size_t start = r.Position();
   uint32_t headerSize = r.U32();
@@ -90,6 +92,9 @@ TDibInfo ReadDibInfo(TByteReader& r) {
     tableSize = std::min<size_t>(tableSize, 256);  // an optional optimisation palette: skipped
   }
   size_t entrySize = core ? 3 : 4;
+  // Writers that leave out unused entries are common; the bits offset tells where the table ends.
+  if (tableLimit != SIZE_MAX && tableLimit >= r.Position())
+    tableSize = std::min(tableSize, (tableLimit - r.Position()) / entrySize);
   for (size_t i = 0; i < tableSize; ++i) {
     auto e = r.Bytes(entrySize);
     if (info.bitCount <= 8) info.palette.push_back(MakePixel(e[2], e[1], e[0]));
@@ -218,7 +223,7 @@ TBitmap32 DecodeBmpFile(std::span<const uint8_t> file) {
   if (!StartsWith(file, "BM")) r.Fail("not a bitmap file");
   r.Skip(10);
   uint32_t bitsOffset = r.U32();
-  TDibInfo info = ReadDibInfo(r);
+  TDibInfo info = ReadDibInfo(r, bitsOffset < file.size() ? bitsOffset : SIZE_MAX);
   // A bits offset that points into the headers or past the end is ignored: the bits then follow
   // the colour table, where a packed bitmap has them.
   size_t start = (bitsOffset >= info.endOffset && bitsOffset < file.size()) ? bitsOffset : info.endOffset;
