@@ -11,14 +11,18 @@
 #include "startup/document_loader.h"
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
+#include "startup/render.h"
 #include "startup/text_form.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: telvo [DOCUMENT] [-p PAGE] [--dump] [--verbose] [--help] [--version]\n"
+    "Usage: telvo [DOCUMENT] [-p PAGE] [--render OUT.png] [--dump] [--verbose] [--help] [--version]\n"
     "Plays a menu document (a .kiv file, or an executable that carries one).\n"
     "  -p PAGE     start on the first page whose caption is PAGE (any letter case)\n"
+    "  --render OUT.png\n"
+    "              paint the start page off-screen (a 1920 x 1080 screen) into a PNG\n"
+    "              file, without showing a window or starting anything\n"
     "  --dump      print the loaded document in text form and exit; exit code 1 when\n"
     "              the document is missing, holds no menu, or fails to load\n"
     "  --verbose   say on stderr why a document was not played, and name the stored\n"
@@ -44,6 +48,8 @@ int main(int argc, char** argv) {
     std::cerr << "telvo: " << line.error << "\n" << kUsage;
     return 2;
   }
+
+  if (line.renderPath) return RunRenderCommand(line);
 
   TClassRegistry registry;
   RegisterMenuClasses(registry);

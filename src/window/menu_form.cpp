@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "graphics/picture_decoder.h"
 #include "model/message_texts.h"
+#include "window/frame.h"
+#include "window/hint_settings.h"
 
 const TEnumType kBorderIconType{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
 
@@ -28,6 +31,16 @@ TDefinedProp TextHeightEntry() {
           [](TPersistent& o, TValueReader& r) { static_cast<TKIVForm&>(o).m_textHeight = static_cast<int32_t>(r.ReadInteger()); },
           [](const TPersistent& o, TValueWriter& w) { w.WriteInteger(static_cast<const TKIVForm&>(o).m_textHeight); },
           [](const TPersistent& o) { return static_cast<const TKIVForm&>(o).m_textHeight != 0; }};
+}
+
+// A property of the hint look: storing it also updates the process-wide hint settings.
+template <class T>
+TAccess<TKIVForm, T> HintField(T TKIVForm::*member) {
+  return {[member](const TKIVForm& c) { return c.*member; },
+          [member](TKIVForm& c, T v) {
+            c.*member = std::move(v);
+            c.CopyHintLook();
+          }};
 }
 
 TDefinedProp IgnoreFontPropertyEntry() {
@@ -72,30 +85,30 @@ const TClassInfo& TKIVForm::StaticClass() {
           .Defined(TextHeightEntry())
           .Defined(IgnoreFontPropertyEntry())
           // The menu window's own properties.
-          .Integer("ActivePage", Field(&C::m_activePage))
+          .Integer("ActivePage", Accessors(&C::ActivePage, &C::SetActivePage))
           .Integer("PageCount", Field(&C::m_pageCount))
           .Object("Pages", &C::Pages)
-          .Bool("AlwaysShowPageZero", Field(&C::m_alwaysShowPageZero))
-          .Enum("BackGround", Field(&C::m_backGround))
+          .Bool("AlwaysShowPageZero", Accessors(&C::AlwaysShowPageZero, &C::SetAlwaysShowPageZero))
+          .Enum("BackGround", Accessors(&C::BackGround, &C::SetBackGround))
           .Object("IconData", &C::IconData)
           .Object("KIVCursor", &C::KIVCursor)
           .Object("KIVHotCursor", &C::KIVHotCursor)
           .Object("KIVEditCursor", &C::KIVEditCursor)
-          .Bool("DesignMode", Field(&C::m_designMode))
-          .Color("GradBeginColor", Field(&C::m_gradBeginColor))
-          .Color("GradEndColor", Field(&C::m_gradEndColor))
-          .Enum("GradStyle", Field(&C::m_gradStyle))
+          .Bool("DesignMode", Accessors(&C::DesignMode, &C::SetDesignMode))
+          .Color("GradBeginColor", Accessors(&C::GradBeginColor, &C::SetGradBeginColor))
+          .Color("GradEndColor", Accessors(&C::GradEndColor, &C::SetGradEndColor))
+          .Enum("GradStyle", Accessors(&C::GradStyle, &C::SetGradStyle))
           .Integer("GridX", Accessors(&C::GridX, &C::SetGridX))
           .Integer("GridY", Accessors(&C::GridY, &C::SetGridY))
           .Object("Picture", &C::Picture)
-          .Bool("ShowGrid", Field(&C::m_showGrid))
+          .Bool("ShowGrid", Accessors(&C::ShowGrid, &C::SetShowGrid))
           .Integer("StartupPage", Accessors(&C::StartupPage, &C::SetStartupPage))
           .Object("StartupSound", &C::StartupSound)
           .Bool("AutoMusic", Field(&C::m_autoMusic))
           .Bool("AutoPlayMusic", Field(&C::m_autoPlayMusic))
           .Bool("Loop", Field(&C::m_loop))
-          .Bool("TopMost", Field(&C::m_topMost))
-          .Enum("WindowStyle", Field(&C::m_windowStyle))
+          .Bool("TopMost", Accessors(&C::TopMost, &C::SetTopMost))
+          .Enum("WindowStyle", Accessors(&C::WindowStyle, &C::SetWindowStyle))
           .Bool("ShowSplash", Field(&C::m_showSplash))
           .Bool("ShapedShow", Field(&C::m_shapedShow))
           .Bool("SplashFade", Field(&C::m_splashFade))
@@ -110,17 +123,17 @@ const TClassInfo& TKIVForm::StaticClass() {
           .Object("EndScreen", &C::EndScreen)
           .Bool("EndScreenSkipWithESC", Field(&C::m_endScreenSkipWithESC))
           .Object("FontList", &C::FontList)
-          .Enum("HintDirection", Field(&C::m_hintDirection))
-          .Color("HintBorderColor", Field(&C::m_hintBorderColor))
-          .Color("HintColor", Field(&C::m_hintColor))
-          .Color("HintShadowColor", Field(&C::m_hintShadowColor))
+          .Enum("HintDirection", HintField(&C::m_hintDirection))
+          .Color("HintBorderColor", HintField(&C::m_hintBorderColor))
+          .Color("HintColor", HintField(&C::m_hintColor))
+          .Color("HintShadowColor", HintField(&C::m_hintShadowColor))
           .Integer("HintOpacity", Accessors(&C::HintOpacity, &C::SetHintOpacity))
-          .Integer("HintShadowOffset", Field(&C::m_hintShadowOffset))
+          .Integer("HintShadowOffset", HintField(&C::m_hintShadowOffset))
           .Object("HintFont", &C::HintFont)
-          .Enum("HintBGStyle", Field(&C::m_hintBGStyle))
-          .Enum("HintGradStyle", Field(&C::m_hintGradStyle))
-          .Color("HintGradBeginColor", Field(&C::m_hintGradBeginColor))
-          .Color("HintGradEndColor", Field(&C::m_hintGradEndColor))
+          .Enum("HintBGStyle", HintField(&C::m_hintBGStyle))
+          .Enum("HintGradStyle", HintField(&C::m_hintGradStyle))
+          .Color("HintGradBeginColor", HintField(&C::m_hintGradBeginColor))
+          .Color("HintGradEndColor", HintField(&C::m_hintGradEndColor))
           .Object("HintBGImage", &C::HintBGImage)
           .Bool("UseCustomizedHint", Field(&C::m_useCustomizedHint))
           .Integer("CustHintPause", Field(&C::m_custHintPause))
@@ -132,7 +145,7 @@ const TClassInfo& TKIVForm::StaticClass() {
           .String("UseSysColorStyle", {[](const C&) { return SysColorTheme(); },
                                        [](C&, std::string v) { SysColorTheme() = std::move(v); }})
           .Bool("HideTaskBar", Field(&C::m_hideTaskBar))
-          .Bool("HideAboutMenu", Field(&C::m_hideAboutMenu))
+          .Bool("HideAboutMenu", Accessors(&C::HideAboutMenu, &C::SetHideAboutMenu))
           .Bool("SysMsgBox", Field(&C::m_sysMsgBox))
           .String("LaunchApp", Field(&C::m_launchApp))
           .String("LaunchParam", Field(&C::m_launchParam))
@@ -148,7 +161,7 @@ const TClassInfo& TKIVForm::StaticClass() {
           .Bool("MinimizeToTrayIcon", Field(&C::m_minimizeToTrayIcon))
           .Bool("CustomVersion", Field(&C::m_customVersion))
           .Object("UserVersion", &C::UserVersion)
-          .Bool("UsePageCaption", Field(&C::m_usePageCaption))
+          .Bool("UsePageCaption", Accessors(&C::UsePageCaption, &C::SetUsePageCaption))
           .Object("TextTranslation", &C::TextTranslation)
           .Build();
   return *info;
@@ -162,6 +175,129 @@ TKIVForm::TKIVForm() {
   m_hintFont.SetSize(10);
   m_hintFont.SetColor(clBlue);
   m_hintFont.SetStyle(fsBold | fsItalic);
+  m_hintFont.SetOnChange([this] { CopyHintLook(); });
+  CopyHintLook();
+  m_iconData.SetOnChange([this](TCustomData&) {
+    if (!IsLoading()) ApplyIcon();
+  });
+  m_kivCursor.SetOnChange([this](TCustomData&) {
+    if (!IsLoading()) ApplyCursor(kCursorNormal);
+  });
+  m_kivHotCursor.SetOnChange([this](TCustomData&) {
+    if (!IsLoading()) ApplyCursor(kCursorHot);
+  });
+  m_kivEditCursor.SetOnChange([this](TCustomData&) {
+    if (!IsLoading()) ApplyCursor(kCursorEdit);
+  });
+}
+
+TKIVForm::~TKIVForm() = default;
+
+void TKIVForm::SetHost(TWindowHost* host) {
+  m_host = host;
+  if (!host) {
+    SetOnInvalidate(nullptr);
+    return;
+  }
+  SetOnInvalidate([this](int32_t left, int32_t top, int32_t width, int32_t height) {
+    if (m_host) m_host->Invalidate(TRect::FromSize(left, top, width, height), m_painting);
+  });
+  m_border = BorderKind();
+  host->SetCaption(Caption());
+  host->SetBorder(m_border);
+  const TSize client = ClientSize();
+  host->SetClientSize(client.width, client.height);
+  host->SetPosition(Left(), Top());
+  host->SetShape(m_shape);
+  ApplyAlpha();
+  ApplyTopMost();
+  ApplyIcon();
+  for (int16_t number : {kCursorNormal, kCursorHot, kCursorEdit}) ApplyCursor(number);
+  host->SetWindowCursor(Cursor());
+  host->SetAboutItem(!m_hideAboutMenu);
+}
+
+TBorderKind TKIVForm::BorderKind() const { return m_liveClient ? m_border : StoredBorderKind(m_borderStyle); }
+
+void TKIVForm::SetCaption(std::string caption) {
+  TWinControl::SetCaption(std::move(caption));
+  if (!IsLoading() && m_host) m_host->SetCaption(Caption());
+}
+
+void TKIVForm::SetColor(TColor color) {
+  if (color == Color()) return;
+  TWinControl::SetColor(color);
+  if (!IsLoading()) ChangeBackground(true);
+}
+
+void TKIVForm::Repaint() {
+  if (m_host) m_host->Invalidate(ClientRect(), m_painting);
+}
+
+// Controls that copy their parent's background repaint with the window: the windowless ones
+// are painted by it, the windowed ones lie in its area.
+void TKIVForm::ChangeBackground(bool repaint) {
+  if (repaint) Repaint();
+}
+
+void TKIVForm::SetBackGround(TKIVFillStyle style) {
+  if (style == m_backGround) return;
+  m_backGround = style;
+  if (!IsLoading()) ChangeBackground(true);
+}
+
+namespace {
+
+template <class T>
+bool Store(T& field, T value) {
+  if (field == value) return false;
+  field = value;
+  return true;
+}
+
+}  // namespace
+
+void TKIVForm::SetGradBeginColor(TColor color) {
+  if (Store(m_gradBeginColor, color) && !IsLoading()) ChangeBackground(ShowsGradient());
+}
+void TKIVForm::SetGradEndColor(TColor color) {
+  if (Store(m_gradEndColor, color) && !IsLoading()) ChangeBackground(ShowsGradient());
+}
+void TKIVForm::SetGradStyle(TKIVGradFillStyle style) {
+  if (Store(m_gradStyle, style) && !IsLoading()) ChangeBackground(ShowsGradient());
+}
+
+bool TKIVForm::ShowsGradient() const {
+  return m_windowStyle != TKIVWindowStyle::awsShaped && m_backGround == TKIVFillStyle::afsGradient;
+}
+
+void TKIVForm::SetShowGrid(bool showGrid) {
+  if (Store(m_showGrid, showGrid) && !IsLoading() && m_designMode) Repaint();
+}
+
+void TKIVForm::ApplyHintSettings() {
+  THintSettings& settings = ProcessHintSettings();
+  settings.delayMs = m_designMode ? 500 : m_custHintPause;
+  settings.displayMs = m_designMode ? 2500 : m_custHintHidePause;
+  settings.custom = m_useCustomizedHint && !m_designMode;
+  settings.betweenHintsMs = settings.custom ? 100 : 50;
+  CopyHintLook();
+}
+
+void TKIVForm::CopyHintLook() {
+  THintSettings& settings = ProcessHintSettings();
+  settings.direction = m_hintDirection;
+  settings.borderColor = m_hintBorderColor;
+  settings.color = m_hintColor;
+  settings.shadowColor = m_hintShadowColor;
+  settings.shadowOffset = m_hintShadowOffset;
+  settings.opacityPercent = m_hintOpacity;
+  settings.font.Assign(&m_hintFont);
+  settings.fillStyle = m_hintBGStyle;
+  settings.gradStyle = m_hintGradStyle;
+  settings.gradBeginColor = m_hintGradBeginColor;
+  settings.gradEndColor = m_hintGradEndColor;
+  settings.picture.Assign(&m_hintBGImage);
 }
 
 std::string& TKIVForm::SysColorTheme() {
@@ -169,13 +305,20 @@ std::string& TKIVForm::SysColorTheme() {
   return value;
 }
 
-void TKIVForm::SetGridX(int32_t v) { m_gridX = std::clamp(v, 2, 128); }
-void TKIVForm::SetGridY(int32_t v) { m_gridY = std::clamp(v, 2, 128); }
+void TKIVForm::SetGridX(int32_t v) {
+  if (Store(m_gridX, std::clamp(v, 2, 128)) && !IsLoading() && m_designMode && m_showGrid) Repaint();
+}
+void TKIVForm::SetGridY(int32_t v) {
+  if (Store(m_gridY, std::clamp(v, 2, 128)) && !IsLoading() && m_designMode && m_showGrid) Repaint();
+}
 void TKIVForm::SetSplashDelay(int32_t seconds) { m_splashDelay = std::clamp(seconds, 1, 60); }
 void TKIVForm::SetEndScreenDelay(int32_t seconds) { m_endScreenDelay = std::clamp(seconds, 1, 60); }
 void TKIVForm::SetStartupPage(int32_t page) { m_startupPage = std::max(page, 0); }
 void TKIVForm::SetAlphaValue(int32_t percent) { m_alphaValue = std::clamp(percent, 0, 100); }
-void TKIVForm::SetHintOpacity(int32_t percent) { m_hintOpacity = std::clamp(percent, 0, 100); }
+void TKIVForm::SetHintOpacity(int32_t percent) {
+  m_hintOpacity = std::clamp(percent, 0, 100);
+  CopyHintLook();
+}
 
 void TKIVForm::Loaded() {
   TWinControl::Loaded();
@@ -186,6 +329,9 @@ void TKIVForm::Loaded() {
     texts.SetText(key, translated.empty() ? std::string(DefaultMessageText(key)) : translated);
   }
   for (TControl* control : Controls()) control->MessageTextsChanged();
+  // The hint background picture has no change notification; the look is complete once the
+  // whole document is read.
+  CopyHintLook();
 }
 
 const TClassInfo& TfrmMain::StaticClass() {

@@ -4,14 +4,19 @@
 // TfrmMain is the run-time class: it adds the event handlers a document binds by name.
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 
+#include "graphics/geometry.h"
+#include "graphics/region.h"
 #include "model/control.h"
 #include "model/custom_data.h"
 #include "model/menu_enums.h"
 #include "model/picture.h"
 #include "model/records.h"
 #include "model/strings.h"
+#include "window/window_host.h"
 
 TELVO_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
 TELVO_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
@@ -22,6 +27,18 @@ TELVO_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
 extern const TEnumType kBorderIconType;  // biSystemMenu, biMinimize, biMaximize, biHelp
 inline constexpr uint32_t biSystemMenu = 1;
 inline constexpr uint32_t biMinimize = 2;
+
+struct TDecodedPicture;
+
+struct TSize {
+  int32_t width = 0;
+  int32_t height = 0;
+  friend bool operator==(const TSize&, const TSize&) = default;
+};
+
+// What the window's Picture holds, as far as frames and shapes care: nothing usable (empty,
+// or not decodable), a JPEG or an icon (never cut into a shape), or any other picture.
+enum class TPictureKind : uint8_t { Empty, Jpeg, Icon, Other };
 
 // A window scroll bar as stored ("HorzScrollBar.Visible").
 class TControlScrollBar : public TPersistent {
@@ -44,9 +61,131 @@ class TKIVForm : public TWinControl {
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
-  // Applies the stored client size, fills the process-wide message texts from TextTranslation
-  // (an empty key keeps its default) and lets each control on the window re-read them.
+  ~TKIVForm() override;
+
+  // Fills the process-wide message texts from TextTranslation (an empty key keeps its default),
+  // lets each control on the window re-read them and copies the hint look into the
+  // process-wide hint settings.
   void Loaded() override;
+
+  // The windowing system that shows this window; null (the default) while the window is only a
+  // document, as when it is being read or rendered off-screen. Attaching brings the host in line
+  // with the window's current state (caption, frame, shape, opacity, icon, cursors, ...) without
+  // changing the window. The host must outlive the window or be detached first.
+  //
+  // The window's setters and Apply operations change the window's own state (visibility of the
+  // page's controls, caption, client size, control positions) whether or not a host is attached,
+  // and hand the visible effect to the host when there is one. While the window is being read
+  // (IsLoading) the setters only store their value: the effects wait for the start-up's switch
+  // out of design mode.
+  void SetHost(TWindowHost* host);
+  TWindowHost* Host() const { return m_host; }
+  // The screen the window is laid out on: the host's, or 1920 x 1080 without a host (renders).
+  TSize ScreenSize() const;
+
+  // Pages. Setting ActivePage shows the controls of that page (see IsOnPage) and applies the
+  // page caption; no range check is made.
+  int32_t ActivePage() const { return m_activePage; }
+  void SetActivePage(int32_t page);
+  bool AlwaysShowPageZero() const { return m_alwaysShowPageZero; }
+  void SetAlwaysShowPageZero(bool value);
+  bool UsePageCaption() const { return m_usePageCaption; }
+  void SetUsePageCaption(bool value);
+  // With UsePageCaption and an ActivePage inside Pages, the caption becomes that page's entry.
+  void ApplyPageCaption();
+  void SetCaption(std::string caption) override;
+  void SetColor(TColor color) override;
+
+  // Design mode: switching it off is the start-up's switch into run mode (frame, full screen,
+  // shape, opacity, control cursors, start page).
+  bool DesignMode() const { return m_designMode; }
+  void SetDesignMode(bool designMode);
+
+  // Frame, full screen, shape, opacity, stacking.
+  TKIVWindowStyle WindowStyle() const { return m_windowStyle; }
+  void SetWindowStyle(TKIVWindowStyle style);
+  bool TopMost() const { return m_topMost; }
+  void SetTopMost(bool topMost);
+  // Border kind from WindowStyle, DesignMode and Picture, keeping the client size; a shaped
+  // window with a picture other than a JPEG takes the picture's size. Rebuilding the frame
+  // drops any window shape.
+  void ApplyFrame();
+  // Full-screen layout on or off: the window covers the screen with one pixel to spare on each
+  // side and the controls move so the stored layout stays centred (see FullScreenShift).
+  void SetFullScreen(bool on);
+  // On: cuts the window to the region of Picture's pixels that differ from its shape colour.
+  // Off does nothing (ApplyFrame drops the shape).
+  void ApplyShape(bool on);
+  // Translucency at AlphaValue * 255 / 100 when AlphaValue < 100 outside design mode.
+  void ApplyAlpha();
+  void ApplyTopMost();
+  // Hint timing (design mode: 500 / 2500 ms; run mode: CustHintPause / CustHintHidePause),
+  // the pause between hints and whether the custom hint window is used, and the hint look,
+  // into the process-wide hint settings.
+  void ApplyHintSettings();
+  TBorderKind BorderKind() const;
+  // The client area's size; before the first ApplyFrame it is the stored ClientWidth and
+  // ClientHeight, or, where they are not stored, Width and Height less the frame of the stored
+  // BorderStyle (see FrameExtent).
+  TSize ClientSize() const;
+  TRect ClientRect() const { return TRect::FromSize(0, 0, ClientSize().width, ClientSize().height); }
+  // The outer size: client size plus the frame of the current border kind.
+  TSize OuterSize() const;
+  // Moves the window's outer top-left corner (screen coordinates).
+  void SetWindowPosition(TPoint topLeft);
+  // The shape the window is cut to, if any (client coordinates).
+  const std::optional<TRegion>& Shape() const { return m_shape; }
+
+  // Background.
+  TKIVFillStyle BackGround() const { return m_backGround; }
+  void SetBackGround(TKIVFillStyle style);
+  TColor GradBeginColor() const { return m_gradBeginColor; }
+  void SetGradBeginColor(TColor color);
+  TColor GradEndColor() const { return m_gradEndColor; }
+  void SetGradEndColor(TColor color);
+  TKIVGradFillStyle GradStyle() const { return m_gradStyle; }
+  void SetGradStyle(TKIVGradFillStyle style);
+  bool ShowGrid() const { return m_showGrid; }
+  void SetShowGrid(bool showGrid);
+  // Call after Picture was replaced at run time: refits a shaped window, repaints a picture
+  // background.
+  void PictureChanged();
+  // Picture decoded (cached until its bytes change); null when it is empty or does not decode.
+  const TDecodedPicture* DecodedPicture();
+  TPictureKind PictureKind();
+  // Asks the host to paint the whole client area again (at once while the window paints).
+  void Repaint();
+  // Set by the painter while it paints the window.
+  void SetPainting(bool painting) { m_painting = painting; }
+
+  // Icon and cursors from IconData, KIVCursor, KIVHotCursor and KIVEditCursor; each is applied
+  // again whenever its data changes. A damaged icon gives the default icon; a damaged cursor
+  // leaves the cursor as it was.
+  void ApplyIcon();
+  void ApplyCursor(int16_t number);
+  // The About item of the background menu, unless HideAboutMenu.
+  bool HideAboutMenu() const { return m_hideAboutMenu; }
+  void SetHideAboutMenu(bool hide);
+
+  // Input the host hands over. KeyPress: a typed character before any control sees it; true
+  // when the window used it (Esc with ExitWithESC outside design mode closes the window).
+  bool KeyPress(char32_t character);
+  // A press on the window's background (no windowless control under the pointer): with
+  // MoveWithAnyPoint, outside full screen, the window starts to follow the pointer.
+  void BackgroundMouseDown(TMouseButton button);
+  // The window's Minimise command (the minimise action, or the host's own minimise button):
+  // asks the host to minimise the application, then as ApplicationMinimized.
+  void Minimize();
+  // The application was minimised (by any means). In run mode with MinimizeToTrayIcon or
+  // HideTaskBar the menu goes into the tray: the host shows the tray icon (whose tip is
+  // TrayTipText of the caption) and keeps the window out of sight until it is restored.
+  void ApplicationMinimized();
+  // A double click on the tray icon: the icon goes and the menu comes back.
+  void TrayDoubleClicked();
+  bool InTray() const { return m_inTray; }
+  // Copies the hint look (the Hint* properties) into the process-wide hint settings; the
+  // setters of those properties call it.
+  void CopyHintLook();
 
   // Client size: 0 means not stored (the window derives it from Width and Height).
   int32_t ClientWidth() const { return m_clientWidth; }
@@ -108,20 +247,10 @@ class TKIVForm : public TWinControl {
   TColor m_transparentColorValue = clBlack;
 
   // Own properties, in stream order.
-  int32_t m_activePage = 0;
   int32_t m_pageCount = 0;
-  bool m_alwaysShowPageZero = false;
-  TKIVFillStyle m_backGround = TKIVFillStyle::afsNormal;
-  bool m_designMode = false;
-  TColor m_gradBeginColor = clBlue;
-  TColor m_gradEndColor = clWhite;
-  TKIVGradFillStyle m_gradStyle = TKIVGradFillStyle::agsLinearH;
-  bool m_showGrid = false;
   bool m_autoMusic = false;
   bool m_autoPlayMusic = true;
   bool m_loop = false;
-  bool m_topMost = false;
-  TKIVWindowStyle m_windowStyle = TKIVWindowStyle::awsNormal;
   bool m_showSplash = false;
   bool m_shapedShow = false;
   bool m_splashFade = false;
@@ -145,7 +274,6 @@ class TKIVForm : public TWinControl {
   int32_t m_custHintHidePause = 2500;
   bool m_exitWithESC = false;
   bool m_hideTaskBar = false;
-  bool m_hideAboutMenu = false;
   bool m_sysMsgBox = false;
   std::string m_launchApp;
   std::string m_launchParam;
@@ -158,12 +286,39 @@ class TKIVForm : public TWinControl {
   std::string m_adminMsg;
   bool m_minimizeToTrayIcon = false;
   bool m_customVersion = false;
-  bool m_usePageCaption = false;
 
   // One shared value for both names, never stored by documents.
   static std::string& SysColorTheme();
 
  private:
+  struct TPictureCache;
+  void RunPageSwitch();
+  void SetLiveClientSize(TSize size);
+  void SetControlCursors();
+  void RebuildAboutItem();
+  void ChangeBackground(bool repaint);
+  bool ShowsGradient() const;
+
+  TWindowHost* m_host = nullptr;
+  TBorderKind m_border = TBorderKind::Sizeable;  // follows the stored BorderStyle until ApplyFrame
+  std::optional<TSize> m_liveClient;   // set by the first ApplyFrame
+  std::optional<TSize> m_savedClient;  // client size before the full-screen layout
+  std::optional<TRegion> m_shape;
+  std::shared_ptr<TPictureCache> m_pictureCache;  // shared_ptr: the cache type is private to its file
+  bool m_painting = false;
+  bool m_inTray = false;
+  int32_t m_activePage = 0;
+  bool m_alwaysShowPageZero = false;
+  TKIVFillStyle m_backGround = TKIVFillStyle::afsNormal;
+  bool m_designMode = false;
+  TColor m_gradBeginColor = clBlue;
+  TColor m_gradEndColor = clWhite;
+  TKIVGradFillStyle m_gradStyle = TKIVGradFillStyle::agsLinearH;
+  bool m_showGrid = false;
+  bool m_topMost = false;
+  TKIVWindowStyle m_windowStyle = TKIVWindowStyle::awsNormal;
+  bool m_hideAboutMenu = false;
+  bool m_usePageCaption = false;
   int32_t m_clientWidth = 0;
   int32_t m_clientHeight = 0;
   int32_t m_gridX = 8;

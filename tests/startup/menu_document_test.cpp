@@ -170,7 +170,7 @@ end
   ASSERT_EQ(load.error, "");
   TfrmMain& w = *load.window;
   EXPECT_EQ(static_cast<uint32_t>(w.Color()), 0xFF00000Fu);
-  EXPECT_EQ(w.m_backGround, TKIVFillStyle::afsGlyph);
+  EXPECT_EQ(w.BackGround(), TKIVFillStyle::afsGlyph);
   EXPECT_EQ(w.GridX(), 2);
   EXPECT_EQ(w.GridY(), 128);
   EXPECT_EQ(w.SplashDelay(), 1);

@@ -1,0 +1,55 @@
+#pragma once
+// Starting the document's launch program (and, later, any program an action starts): the
+// stored file and parameters become an argument vector, never a shell command line.
+// Programs run directly; documents and web addresses go to xdg-open; Windows programs
+// (.exe, .com, .bat, .msi) go to wine when it is installed. Helpers are found on PATH, so
+// tests can put recording stand-ins first.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Splits a parameter string as Windows programs split their command line: blanks and tabs
+// separate arguments; double quotes group blanks into an argument and are removed; "" inside
+// quotes is one quote; 2n backslashes before a quote give n backslashes and the quote acts,
+// 2n + 1 give n backslashes and a literal quote; other backslashes are kept as they are.
+std::vector<std::string> SplitParameters(std::string_view parameters);
+
+// What the decision needs to know about the machine.
+struct TProgramLookup {
+  // The full path of a program found on PATH, or nothing.
+  std::function<std::optional<std::string>(const std::string& name)> findOnPath;
+  // Whether path is a regular file this user may execute.
+  std::function<bool(const std::string& path)> isExecutable;
+};
+
+// The lookup of this machine: PATH from the environment, the file system's permissions.
+TProgramLookup SystemProgramLookup();
+
+// A stored file name as a Linux path: backslashes become slashes, and a name that does not
+// exist as written is looked up ignoring letter case, folder by folder (the first match wins);
+// what cannot be found stays as written.
+std::string ToLinuxPath(std::string_view storedPath);
+
+// The argument vector that starts file with parameters, its first element the program to run
+// (a full path); nothing when no program can start it (wine or xdg-open missing).
+//  - a web or mail address (a scheme like "http:", "https:", "ftp:", "mailto:"), or a file that
+//    is no program: xdg-open with the file alone;
+//  - .exe and .com (extension compared upper-cased): wine, the file, the parameters;
+//    .bat and .msi: wine start /wait /unix, the file, the parameters;
+//  - an executable file, or a bare name found on PATH: the program and the parameters.
+std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, const std::string& parameters,
+                                                      const TProgramLookup& lookup);
+
+// Starts file with parameters (see LaunchCommand; the file is turned into a Linux path first;
+// path macros are the caller's to expand)
+// and, when wait is set, blocks until the started process ends. maximised is a request the
+// started program cannot be given on this platform and is ignored. An empty file does nothing.
+// Returns whether a process was forked to run it (a program that then fails to execute is not
+// told apart); failures are not reported otherwise. The program
+// inherits the current folder and environment; without wait it is detached so it leaves no
+// zombie behind.
+bool RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait,
+                const TProgramLookup& lookup = SystemProgramLookup());

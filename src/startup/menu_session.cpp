@@ -1,0 +1,146 @@
+#include "startup/menu_session.h"
+
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include "graphics/font_resolver.h"
+#include "graphics/picture_decoder.h"
+#include "graphics/text_escape.h"
+#include "startup/administrator.h"
+#include "startup/launch.h"
+#include "startup/main_window.h"
+#include "startup/register_menu_classes.h"
+#include "window/hint_settings.h"
+
+namespace fs = std::filesystem;
+
+TStartupSystem RealStartupSystem() {
+  TStartupSystem system;
+  std::error_code ec;
+  system.executablePath = fs::read_symlink("/proc/self/exe", ec).string();
+  system.addFontFile = [](const std::string& path) { AddFontFile(path); };
+  system.removeAddedFonts = [] { RemoveAddedFonts(); };
+  system.isAdministrator = [] { return IsUserAdministrator(); };
+  system.runAndWait = [](const std::string& file, const std::string& parameters, bool maximised, bool wait) {
+    RunAndWait(file, parameters, maximised, wait);
+  };
+  system.lockFolder = LockFolder();
+  return system;
+}
+
+namespace {
+
+// A picture the splash or end screen can show: it decodes and has an area.
+bool ShowablePicture(const TPicture& picture) {
+  if (picture.Empty()) return false;
+  std::optional<TDecodedPicture> decoded = DecodePicture(picture.GraphicClassName(), picture.FileBytes());
+  return decoded && decoded->bitmap.Width() > 0 && decoded->bitmap.Height() > 0;
+}
+
+std::string AdminRefusalText(const TKIVForm& form) {
+  const std::string& text =
+      form.m_adminMsg.empty() ? std::string("You need the administrative privilege to launch this CD.") : form.m_adminMsg;
+  try {
+    return UnescapeText(text);
+  } catch (const ETextEscapeError&) {
+    return text;  // a text that does not decode is shown as written
+  }
+}
+
+bool IsRegularFile(const std::string& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+}  // namespace
+
+std::optional<TSplashRequest> SplashRequest(TKIVForm& form) {
+  if (!form.m_showSplash || form.SplashDelay() <= 0 || !ShowablePicture(*form.Splash())) return std::nullopt;
+  return TSplashRequest{form.Splash(), form.m_shapedShow, form.m_splashFade, form.m_splashSkipWithESC,
+                        form.SplashDelay()};
+}
+
+std::optional<TSplashRequest> EndScreenRequest(TKIVForm& form) {
+  if (form.m_endScreenSameAsSplash) return SplashRequest(form);
+  if (!form.m_showEndScreen || form.EndScreenDelay() <= 0 || !ShowablePicture(*form.EndScreen())) return std::nullopt;
+  return TSplashRequest{form.EndScreen(), form.m_endScreenShaped, form.m_endScreenFade, form.m_endScreenSkipWithESC,
+                        form.EndScreenDelay()};
+}
+
+TMenuSession::TMenuSession(const TCommandLine& line, TStartupSystem system)
+    : m_system(std::move(system)), m_startPage(line.startPage) {
+  m_window = CreateMainWindow(m_application);
+  // Fonts come first, so every control of the document finds them when it is built.
+  m_fonts = EmbeddedFontFiles(fs::path(m_system.executablePath).parent_path().string());
+  if (m_system.addFontFile)
+    for (const std::string& font : m_fonts) m_system.addFontFile(font);
+  RegisterMenuClasses(m_registry);
+
+  const std::optional<uint64_t> appended =
+      line.documentPath.empty() ? ExecutableContainerOffset(m_system.executablePath) : std::nullopt;
+  m_document = LocateDocument(line.documentPath, m_system.executablePath, appended);
+  if (!IsRegularFile(m_document.path)) {
+    m_load = {TLoadStatus::FileMissing, m_document.path + ": no such document"};
+  } else {
+    m_load = LoadMenuDocument(m_document.path, m_document.containerOffset, *m_window, m_registry, m_system.readOptions);
+  }
+  if (m_load.status != TLoadStatus::Loaded) {
+    // Whatever the read left behind goes: the menu is the complete built-in window.
+    m_application.DestroyComponent(m_window);
+    m_window = CreateMainWindow(m_application);
+    if (m_system.explainFallback) m_system.explainFallback(m_load.error);
+  }
+}
+
+TMenuSession::~TMenuSession() { Shutdown(); }
+
+TMenuSession::TStartResult TMenuSession::Start(TWindowHost* host) {
+  TfrmMain& window = *m_window;
+  window.SetHost(host);
+  if (window.m_hideTaskBar) {
+    window.m_borderIcons &= ~biMinimize;
+    if (host) host->HideFromTaskbar();
+  }
+  if (window.m_adminOnly && !(m_system.isAdministrator && m_system.isAdministrator())) {
+    if (host) host->ShowMessageBox(window.Caption(), AdminRefusalText(window), TMessageBoxIcon::Information);
+    return TStartResult::Abort;
+  }
+  window.SetDesignMode(false);
+  window.SetActivePage(ChooseStartPage(window.Pages()->Lines(), m_startPage, window.StartupPage()));
+  if (window.WindowStyle() != TKIVWindowStyle::awsFullScreen)
+    window.SetWindowPosition(CentredPosition(window.ScreenSize(), window.OuterSize()));
+  return TStartResult::Run;
+}
+
+void TMenuSession::Splash(const std::function<void(const TSplashRequest&)>& showSplash) {
+  if (!showSplash) return;
+  if (std::optional<TSplashRequest> request = SplashRequest(*m_window)) showSplash(*request);
+}
+
+TMenuSession::TStartResult TMenuSession::Launch() {
+  TfrmMain& window = *m_window;
+  if (window.m_launchApp.empty()) return TStartResult::Run;
+  if (m_system.runAndWait)
+    m_system.runAndWait(window.m_launchApp, window.m_launchParam, window.m_launchMax,
+                        window.m_launchWait && !window.m_launchOnly);
+  return window.m_launchOnly ? TStartResult::Abort : TStartResult::Run;
+}
+
+void TMenuSession::BeforeShow() {
+  m_window->ApplyTopMost();
+  m_window->ApplyHintSettings();
+  std::random_device seed;
+  std::mt19937 generator(seed());
+  m_lock = TInstanceLock::Create(m_system.lockFolder, [&generator] { return static_cast<int32_t>(generator()); });
+}
+
+void TMenuSession::Shutdown(const std::function<void(const TSplashRequest&)>& showEndScreen) {
+  if (m_shutDown) return;
+  m_shutDown = true;
+  if (m_system.removeAddedFonts && !m_fonts.empty()) m_system.removeAddedFonts();
+  if (showEndScreen)
+    if (std::optional<TSplashRequest> request = EndScreenRequest(*m_window)) showEndScreen(*request);
+  m_lock.reset();
+  m_window->SetHost(nullptr);
+}

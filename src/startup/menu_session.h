@@ -1,0 +1,101 @@
+#pragma once
+// The player's start and shutdown, in the fixed order the menu relies on: fonts before any
+// control exists, the document (or the fallback window), the administrator test, the switch
+// into run mode, the start page, centring, the launch program, the instance lock; and at the
+// end fonts removed, end screen, lock released. The windowing system is reached only through
+// the window host handed to Start; the rest of the machine through TStartupSystem, which tests
+// replace.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/class_registry.h"
+#include "model/component.h"
+#include "startup/command_line.h"
+#include "startup/document_loader.h"
+#include "startup/instance_lock.h"
+#include "startup/startup_decisions.h"
+#include "window/menu_form.h"
+
+struct TStartupSystem {
+  // The running program, whose appended container, sibling ".kiv" and FontData folder count.
+  std::string executablePath;
+  // Adds the fonts of a file for the run (the text layer's AddFontFile); removes them all.
+  std::function<void(const std::string& path)> addFontFile;
+  std::function<void()> removeAddedFonts;
+  std::function<bool()> isAdministrator;
+  // RunAndWait: file, parameters, maximised, wait.
+  std::function<void(const std::string&, const std::string&, bool, bool)> runAndWait;
+  // Where the instance lock lives.
+  std::string lockFolder;
+  // Told why a document was not played (--verbose); may be empty.
+  std::function<void(const std::string&)> explainFallback;
+  TReadOptions readOptions;
+};
+
+// The machine as it is: /proc/self/exe, the font resolver, the process's groups, fork and exec,
+// the runtime folder.
+TStartupSystem RealStartupSystem();
+
+// A splash or end screen to show: which picture and how.
+struct TSplashRequest {
+  const TPicture* picture = nullptr;
+  bool shaped = false;
+  bool fade = false;
+  bool skipWithEsc = false;
+  int32_t delaySeconds = 0;
+};
+// The splash of a window: ShowSplash with a non-empty Splash picture and a delay.
+std::optional<TSplashRequest> SplashRequest(TKIVForm& form);
+// The end screen: the splash's settings with EndScreenSameAsSplash (and then only when the
+// splash would show), else ShowEndScreen with a non-empty EndScreen picture.
+std::optional<TSplashRequest> EndScreenRequest(TKIVForm& form);
+
+class TMenuSession {
+ public:
+  // Creates the built-in window, adds the FontData fonts, finds the document and reads it into
+  // the window. A document that is missing, holds no menu or fails to load leaves the complete
+  // built-in window (a failed read's window is thrown away whole).
+  TMenuSession(const TCommandLine& line, TStartupSystem system);
+  // Runs Shutdown if it has not run.
+  ~TMenuSession();
+  TMenuSession(const TMenuSession&) = delete;
+  TMenuSession& operator=(const TMenuSession&) = delete;
+
+  TfrmMain& Window() { return *m_window; }
+  const TLoadResult& Load() const { return m_load; }
+  const TDocumentLocation& Document() const { return m_document; }
+  const std::vector<std::string>& Fonts() const { return m_fonts; }
+  const std::optional<TInstanceLock>& Lock() const { return m_lock; }
+
+  enum class TStartResult { Run, Abort };
+
+  // Attaches host (may be null: nothing is shown), then: HideTaskBar, the AdminOnly refusal
+  // (message box through the host, then Abort), run mode, the start page (the "-p" caption,
+  // else StartupPage), centring unless full screen.
+  TStartResult Start(TWindowHost* host);
+  // The splash: showSplash is called with the request when there is one (not yet shown here).
+  void Splash(const std::function<void(const TSplashRequest&)>& showSplash);
+  // LaunchApp with LaunchParam, maximised with LaunchMax, waiting with LaunchWait unless
+  // LaunchOnly; then Abort with LaunchOnly. An empty LaunchApp does nothing and never aborts.
+  TStartResult Launch();
+  // TopMost, hint settings, the instance lock: the last steps before the window shows.
+  void BeforeShow();
+  // Once: fonts removed, the end screen (showEndScreen, when there is one), lock released.
+  void Shutdown(const std::function<void(const TSplashRequest&)>& showEndScreen = {});
+
+ private:
+  TStartupSystem m_system;
+  std::string m_startPage;
+  TClassRegistry m_registry;
+  TComponent m_application;  // owns the window
+  TfrmMain* m_window = nullptr;
+  TDocumentLocation m_document;
+  TLoadResult m_load;
+  std::vector<std::string> m_fonts;
+  std::optional<TInstanceLock> m_lock;
+  bool m_shutDown = false;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// telvo --render: the start page as the player would show it, painted off-screen. The document
+// is found and loaded with the player's own start-up (fonts, fallback window), switched into
+// run mode on a screen of 1920 x 1080 and turned to the requested page; nothing is shown,
+// nothing launched, no lock taken.
+
+#include <optional>
+#include <string>
+
+#include "graphics/bitmap32.h"
+#include "startup/command_line.h"
+#include "startup/menu_session.h"
+
+// The client area of the menu as painted. Pixels outside a shaped window's region are
+// transparent (alpha 0, colour black); all others are opaque. Needs a QGuiApplication.
+TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system);
+
+// Renders line's document into the PNG file line.renderPath. Creates the QGuiApplication
+// itself (on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise). Returns the
+// process's exit code: 0, or 1 when the image cannot be written (the reason on stderr).
+int RunRenderCommand(const TCommandLine& line);

@@ -1,0 +1,6 @@
+#include "window/hint_settings.h"
+
+THintSettings& ProcessHintSettings() {
+  static THintSettings settings;
+  return settings;
+}

@@ -1,0 +1,90 @@
+// The menu window's decoded background picture, its icon and its three cursors.
+
+#include <string>
+
+#include "graphics/picture_decoder.h"
+#include "window/frame.h"
+#include "window/menu_form.h"
+
+// The decoded Picture, kept until the stored bytes change (the picture has no change
+// notification, so the bytes are fingerprinted on each use; far cheaper than decoding).
+struct TKIVForm::TPictureCache {
+  std::string className;
+  uint64_t fingerprint = 0;
+  size_t size = 0;
+  std::optional<TDecodedPicture> decoded;
+};
+
+namespace {
+
+uint64_t Fingerprint(std::span<const uint8_t> bytes) {
+  uint64_t hash = 14695981039346656037ull;  // FNV-1a
+  for (uint8_t b : bytes) hash = (hash ^ b) * 1099511628211ull;
+  return hash;
+}
+
+std::vector<TCursorImage> CursorImages(std::vector<TCursorFrame> frames) {
+  std::vector<TCursorImage> images;
+  images.reserve(frames.size());
+  for (TCursorFrame& frame : frames) images.push_back({std::move(frame.image), frame.hotSpot, frame.delayMs});
+  return images;
+}
+
+}  // namespace
+
+const TDecodedPicture* TKIVForm::DecodedPicture() {
+  if (m_picture.Empty()) return nullptr;
+  const std::span<const uint8_t> bytes = m_picture.FileBytes();
+  const uint64_t fingerprint = Fingerprint(bytes);
+  if (!m_pictureCache) m_pictureCache = std::make_shared<TPictureCache>();
+  TPictureCache& cache = *m_pictureCache;
+  if (cache.className != m_picture.GraphicClassName() || cache.size != bytes.size() ||
+      cache.fingerprint != fingerprint) {
+    cache.className = m_picture.GraphicClassName();
+    cache.size = bytes.size();
+    cache.fingerprint = fingerprint;
+    // A picture that does not decode counts as no picture: the menu runs without it.
+    cache.decoded = DecodePicture(cache.className, bytes);
+    if (cache.decoded && cache.decoded->bitmap.Empty()) cache.decoded.reset();
+  }
+  return cache.decoded ? &*cache.decoded : nullptr;
+}
+
+TPictureKind TKIVForm::PictureKind() {
+  if (!DecodedPicture()) return TPictureKind::Empty;
+  const std::string& name = m_picture.GraphicClassName();
+  if (name == "TJPEGImage") return TPictureKind::Jpeg;
+  if (name == "TIcon") return TPictureKind::Icon;
+  return TPictureKind::Other;
+}
+
+void TKIVForm::PictureChanged() {
+  if (IsLoading()) return;
+  if (m_windowStyle == TKIVWindowStyle::awsShaped) {
+    ApplyFrame();
+    ApplyShape(!m_designMode && IsShapePicture(PictureKind()));
+    ChangeBackground(true);
+  } else {
+    ChangeBackground(m_backGround == TKIVFillStyle::afsGlyph);
+  }
+}
+
+void TKIVForm::ApplyIcon() {
+  if (!m_host) return;
+  std::optional<std::vector<TBitmap32>> images;
+  if (!m_iconData.Empty()) images = DecodeIcon(m_iconData.Bytes());
+  // No icon, or one that does not decode: the player's own icon.
+  m_host->SetIcon(images ? *images : std::vector<TBitmap32>{});
+}
+
+void TKIVForm::ApplyCursor(int16_t number) {
+  if (!m_host) return;
+  const TCursorData* data = number == kCursorHot ? &m_kivHotCursor : number == kCursorEdit ? &m_kivEditCursor : &m_kivCursor;
+  if (data->Empty()) {
+    m_host->DefineCursor(number, {});
+    return;
+  }
+  std::optional<std::vector<TCursorFrame>> frames = DecodeCursor(data->Bytes());
+  // A cursor that does not decode leaves the cursor as it was.
+  if (frames && !frames->empty()) m_host->DefineCursor(number, CursorImages(std::move(*frames)));
+}
