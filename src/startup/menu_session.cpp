@@ -26,6 +26,7 @@ TStartupSystem RealStartupSystem() {
     RunAndWait(file, parameters, maximised, wait);
   };
   system.lockFolder = LockFolder();
+  system.registerClasses = RegisterMenuClasses;
   return system;
 }
 
@@ -75,7 +76,10 @@ TMenuSession::TMenuSession(const TCommandLine& line, TStartupSystem system)
   m_fonts = EmbeddedFontFiles(fs::path(m_system.executablePath).parent_path().string());
   if (m_system.addFontFile)
     for (const std::string& font : m_fonts) m_system.addFontFile(font);
-  RegisterMenuClasses(m_registry);
+  if (m_system.registerClasses)
+    m_system.registerClasses(m_registry);
+  else
+    RegisterMenuClasses(m_registry);
 
   const std::optional<uint64_t> appended =
       line.documentPath.empty() ? ExecutableContainerOffset(m_system.executablePath) : std::nullopt;

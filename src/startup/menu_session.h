@@ -34,6 +34,8 @@ struct TStartupSystem {
   // Told why a document was not played (--verbose); may be empty.
   std::function<void(const std::string&)> explainFallback;
   TReadOptions readOptions;
+  // Registers the classes a document may hold (RegisterMenuClasses; tests add their own).
+  std::function<void(TClassRegistry&)> registerClasses;
 };
 
 // The machine as it is: /proc/self/exe, the font resolver, the process's groups, fork and exec,
