@@ -1,0 +1,145 @@
+// Starting the launch program: argument vectors, never a shell; helpers found on PATH (here
+// recording stand-ins).
+
+#include "startup/launch.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(Launch, ParametersSplitLikeAWindowsCommandLine) {
+  struct TCase {
+    std::string parameters;
+    std::vector<std::string> arguments;
+  };
+  const TCase cases[] = {
+      {"", {}},
+      {"  /s  /v ", {"/s", "/v"}},
+      {"\"C:\\Program Files\\x\" -a", {"C:\\Program Files\\x", "-a"}},
+      {"a\"b c\"d", {"ab cd"}},
+      {"\"say \"\"hi\"\"\"", {"say \"hi\""}},
+      {"\\\\\"x y\"", {"\\x y"}},
+      {"\\\"x", {"\"x"}},
+      {"a\\b", {"a\\b"}},
+      {"$(rm -rf /);`id`", {"$(rm", "-rf", "/);`id`"}},  // words, never shell syntax
+      {"\t\"\"", {""}},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(SplitParameters(c.parameters), c.arguments) << c.parameters;
+}
+
+TProgramLookup FakeLookup(bool wine, bool xdgOpen) {
+  TProgramLookup lookup;
+  lookup.findOnPath = [=](const std::string& name) -> std::optional<std::string> {
+    if (name == "wine" && wine) return "/usr/bin/wine";
+    if (name == "xdg-open" && xdgOpen) return "/usr/bin/xdg-open";
+    if (name == "tool") return "/usr/local/bin/tool";
+    return std::nullopt;
+  };
+  lookup.isExecutable = [](const std::string& path) { return path == "/cd/run.sh" || path == "./local.sh"; };
+  return lookup;
+}
+
+TEST(Launch, ArgumentVectorsByKindOfTarget) {
+  using V = std::vector<std::string>;
+  struct TCase {
+    std::string file, parameters;
+    bool wine, xdgOpen;
+    std::optional<V> command;
+  };
+  const TCase cases[] = {
+      {"/cd/run.sh", "-x \"a b\"", true, true, V{"/cd/run.sh", "-x", "a b"}},
+      {"local.sh", "", true, true, V{"./local.sh"}},
+      {"tool", "1", true, true, V{"/usr/local/bin/tool", "1"}},
+      {"/cd/setup.EXE", "/s", true, true, V{"/usr/bin/wine", "/cd/setup.EXE", "/s"}},
+      {"/cd/old.com", "", true, true, V{"/usr/bin/wine", "/cd/old.com"}},
+      {"/cd/go.bat", "x", true, true, V{"/usr/bin/wine", "start", "/wait", "/unix", "/cd/go.bat", "x"}},
+      {"/cd/pkg.msi", "", true, true, V{"/usr/bin/wine", "start", "/wait", "/unix", "/cd/pkg.msi"}},
+      {"/cd/setup.exe", "", false, true, std::nullopt},
+      {"/cd/readme.pdf", "ignored", true, true, V{"/usr/bin/xdg-open", "/cd/readme.pdf"}},
+      {"https://example.org/a b", "", true, true, V{"/usr/bin/xdg-open", "https://example.org/a b"}},
+      {"mailto:someone@example.org", "", true, true, V{"/usr/bin/xdg-open", "mailto:someone@example.org"}},
+      {"/cd/readme.pdf", "", true, false, std::nullopt},
+      {"", "", true, true, std::nullopt},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.file);
+    EXPECT_EQ(LaunchCommand(c.file, c.parameters, FakeLookup(c.wine, c.xdgOpen)), c.command);
+  }
+}
+
+// A folder of recording stand-ins put first on PATH for the duration of a test.
+class LaunchOnThisMachine : public testing::Test {
+ protected:
+  void SetUp() override {
+    m_folder = fs::path(testing::TempDir()) / "launch";
+    fs::remove_all(m_folder);
+    fs::create_directories(m_folder / "bin");
+    fs::create_directories(m_folder / "Media" / "Tools");
+    WriteScript(m_folder / "bin" / "xdg-open", "xdg-open");
+    WriteScript(m_folder / "bin" / "wine", "wine");
+    WriteScript(m_folder / "Media" / "Tools" / "setup.sh", "setup", "sleep 0.2\n");
+    const char* path = std::getenv("PATH");
+    m_oldPath = path ? path : "";
+    setenv("PATH", ((m_folder / "bin").string() + ":" + m_oldPath).c_str(), 1);
+  }
+  void TearDown() override { setenv("PATH", m_oldPath.c_str(), 1); }
+
+  // A script that sleeps as told, then writes its name and arguments, one a line.
+  void WriteScript(const fs::path& path, const std::string& name, const std::string& before = "") {
+    std::ofstream(path) << "#!/bin/sh\n" << before << "printf '%s\\n' " << name << " \"$@\" > '"
+                        << (m_folder / "record.txt").string() << "'\n";
+    fs::permissions(path, fs::perms::owner_all);
+  }
+  std::string Record() {
+    std::ifstream in(m_folder / "record.txt");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  fs::path m_folder;
+  std::string m_oldPath;
+};
+
+TEST_F(LaunchOnThisMachine, WaitsForTheProgramWhenAsked) {
+  // The stored path has backslashes and other letter case; the script writes its record last.
+  const std::string stored = m_folder.string() + "\\MEDIA\\tools\\Setup.SH";
+  ASSERT_TRUE(RunAndWait(stored, "--quiet \"two words\"", false, true));
+  EXPECT_EQ(Record(), "setup\n--quiet\ntwo words\n");
+}
+
+TEST_F(LaunchOnThisMachine, DocumentsAndWindowsProgramsGoToTheirHelpers) {
+  ASSERT_TRUE(RunAndWait((m_folder / "Media" / "guide.pdf").string(), "", false, true));
+  EXPECT_EQ(Record(), "xdg-open\n" + (m_folder / "Media" / "guide.pdf").string() + "\n");
+  ASSERT_TRUE(RunAndWait("D:/autorun/setup.exe", "/S", true, true));
+  EXPECT_EQ(Record(), "wine\nD:/autorun/setup.exe\n/S\n");
+}
+
+TEST_F(LaunchOnThisMachine, WithoutWaitingNothingIsLeftBehind) {
+  ASSERT_TRUE(RunAndWait((m_folder / "Media" / "guide.pdf").string(), "", false, false));
+  errno = 0;
+  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "the started program is not this process's child";
+  EXPECT_EQ(errno, ECHILD);
+  EXPECT_FALSE(RunAndWait("", "", false, false));
+}
+
+TEST(LaunchPaths, StoredPathsBecomeLinuxPaths) {
+  const fs::path folder = fs::path(testing::TempDir()) / "paths";
+  fs::remove_all(folder);
+  fs::create_directories(folder / "Sub" / "Deeper");
+  std::ofstream(folder / "Sub" / "Deeper" / "File.txt") << "x";
+  EXPECT_EQ(ToLinuxPath(folder.string() + "\\sub\\DEEPER\\file.TXT"), (folder / "Sub" / "Deeper" / "File.txt").string());
+  EXPECT_EQ(ToLinuxPath(folder.string() + "/Sub/missing/x"), folder.string() + "/Sub/missing/x");
+  EXPECT_EQ(ToLinuxPath("relative\\name.exe"), "relative/name.exe");
+}
+
+}  // namespace

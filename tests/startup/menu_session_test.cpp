@@ -1,0 +1,283 @@
+// The start-up sequence as a whole: fonts before the document, the document or the complete
+// fallback window, the administrator refusal, run mode and the start page, centring, the
+// launch program, the instance lock and shutdown.
+
+#include "startup/menu_session.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "startup/container.h"
+#include "startup/text_form.h"
+#include "window/window_host.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TRecordingHost : public TWindowHost {
+ public:
+  TPoint position{-100, -100};
+  std::vector<std::string> messages;
+  int hiddenFromTaskbar = 0;
+
+  void SetCaption(const std::string&) override {}
+  void SetBorder(TBorderKind) override {}
+  void SetClientSize(int32_t, int32_t) override {}
+  void SetPosition(int32_t l, int32_t t) override { position = {l, t}; }
+  int32_t ScreenWidth() const override { return 1920; }
+  int32_t ScreenHeight() const override { return 1080; }
+  void SetShape(const std::optional<TRegion>&) override {}
+  void SetOpacity(std::optional<uint8_t>) override {}
+  void SetTopMost(bool) override {}
+  void SetIcon(const std::vector<TBitmap32>&) override {}
+  void DefineCursor(int16_t, std::vector<TCursorImage>) override {}
+  void SetWindowCursor(int16_t) override {}
+  void SetAboutItem(bool) override {}
+  void Invalidate(const TRect&, bool) override {}
+  void ShowTrayIcon(bool) override {}
+  void MinimizeApplication() override {}
+  void RestoreApplication() override {}
+  void Close() override {}
+  void StartSystemMove() override {}
+  void HideFromTaskbar() override { ++hiddenFromTaskbar; }
+  void ShowMessageBox(const std::string& title, const std::string& text, TMessageBoxIcon) override {
+    messages.push_back(title + "|" + text);
+  }
+};
+
+std::vector<uint8_t> Container(std::string_view text) {
+  return WriteDocumentContainer(ObjectTextToBinary(text), {true, false, std::nullopt});
+}
+
+void WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<std::streamsize>(bytes.size()));
+}
+
+// A CD-like folder: the player as menu.exe (plain bytes unless given a container) with a
+// FontData folder, and a recording system around it.
+class MenuSession : public testing::Test {
+ protected:
+  void SetUp() override {
+    m_folder = fs::path(testing::TempDir()) / "session";
+    fs::remove_all(m_folder);
+    fs::create_directories(m_folder / "FontData");
+    WriteBytes(m_folder / "FontData" / "menu.ttf", {0});
+    WriteBytes(m_folder / "menu.exe", std::vector<uint8_t>(64, 0x90));
+    m_system.executablePath = (m_folder / "menu.exe").string();
+    m_system.addFontFile = [this](const std::string& path) { m_log.push_back("font " + fs::path(path).filename().string()); };
+    m_system.removeAddedFonts = [this] { m_log.push_back("fonts removed"); };
+    m_system.isAdministrator = [this] { return m_administrator; };
+    m_system.runAndWait = [this](const std::string& file, const std::string& parameters, bool maximised, bool wait) {
+      m_log.push_back("run " + file + " " + parameters + (maximised ? " maximised" : "") + (wait ? " wait" : ""));
+    };
+    m_system.lockFolder = m_folder.string();
+  }
+
+  std::unique_ptr<TMenuSession> Open(std::vector<std::string> arguments) {
+    return std::make_unique<TMenuSession>(ParseCommandLine(arguments), m_system);
+  }
+  std::string Document(std::string_view text, const std::string& name = "menu.kiv") {
+    WriteBytes(m_folder / name, Container(text));
+    return (m_folder / name).string();
+  }
+
+  fs::path m_folder;
+  TStartupSystem m_system;
+  std::vector<std::string> m_log;
+  bool m_administrator = true;
+  TRecordingHost m_host;
+};
+
+void ExpectFallbackWindow(TfrmMain& window) {
+  EXPECT_EQ(window.Caption(), "Telvo");
+  EXPECT_EQ(window.Width(), 408);
+  EXPECT_EQ(window.Height(), 327);
+  EXPECT_TRUE(window.Controls().empty());
+  EXPECT_TRUE(window.Components().empty());
+}
+
+TEST_F(MenuSession, FontsComeBeforeTheDocumentAndGoAtShutdown) {
+  Document("object frmDesign: TfrmDesign\n  Caption = 'Beside'\nend\n");
+  auto session = Open({});
+  EXPECT_EQ(session->Load().status, TLoadStatus::Loaded);
+  EXPECT_EQ(session->Document().path, (m_folder / "menu.kiv").string()) << "the sibling of menu.exe";
+  EXPECT_EQ(session->Window().Caption(), "Beside");
+  EXPECT_EQ(m_log, (std::vector<std::string>{"font menu.ttf"}));
+  session->Shutdown();
+  session->Shutdown();
+  EXPECT_EQ(m_log, (std::vector<std::string>{"font menu.ttf", "fonts removed"}));
+}
+
+TEST_F(MenuSession, ContainerAppendedToTheExecutableWinsOverTheSibling) {
+  Document("object frmDesign: TfrmDesign\n  Caption = 'Beside'\nend\n");
+  WriteBytes(m_folder / "menu.exe", AppendContainer(std::vector<uint8_t>(64, 0x90),
+                                                    Container("object frmDesign: TfrmDesign\n  Caption = 'Inside'\nend\n"),
+                                                    kTagNewSaFlag));
+  auto session = Open({"-p"});
+  EXPECT_TRUE(session->Document().appended);
+  EXPECT_EQ(session->Window().Caption(), "Inside");
+
+  // A document named on the command line wins over both.
+  auto named = Open({Document("object frmDesign: TfrmDesign\n  Caption = 'Named'\nend\n", "other.kiv")});
+  EXPECT_FALSE(named->Document().appended);
+  EXPECT_EQ(named->Window().Caption(), "Named");
+}
+
+TEST_F(MenuSession, AnyFailureGivesTheCompleteFallbackWindow) {
+  const std::string broken = Document(R"(object frmDesign: TfrmDesign
+  Caption = 'Half'
+  object Button1: TKIVButton
+    Caption = 'read'
+  end
+  object Button2: TKIVButton
+    Style = absNoSuchStyle
+  end
+end
+)");
+  std::vector<uint8_t> truncated = Container("object frmDesign: TfrmDesign\n  Caption = 'Cut'\nend\n");
+  truncated.resize(truncated.size() - 6);
+  WriteBytes(m_folder / "truncated.kiv", truncated);
+  WriteBytes(m_folder / "nomagic.kiv", {'n', 'o', 't', ' ', 'a', ' ', 'm', 'e', 'n', 'u'});
+  const std::pair<std::string, TLoadStatus> cases[] = {
+      {broken, TLoadStatus::Failed},
+      {(m_folder / "truncated.kiv").string(), TLoadStatus::Failed},
+      {(m_folder / "nomagic.kiv").string(), TLoadStatus::NoDocument},
+      {(m_folder / "missing.kiv").string(), TLoadStatus::FileMissing},
+      {m_folder.string(), TLoadStatus::FileMissing},
+  };
+  for (const auto& [path, status] : cases) {
+    SCOPED_TRACE(path);
+    auto session = Open({path});
+    EXPECT_EQ(session->Load().status, status);
+    ExpectFallbackWindow(session->Window());
+    EXPECT_EQ(session->Start(&m_host), TMenuSession::TStartResult::Run);
+  }
+}
+
+TEST_F(MenuSession, AdminOnlyRefusesWithTheMessage) {
+  struct TCase {
+    std::string adminMsg;
+    bool administrator;
+    std::vector<std::string> messages;
+  };
+  const TCase cases[] = {
+      {"", false, {"Locked|You need the administrative privilege to launch this CD."}},
+      {"'Ask\\nsomeone'", false, {"Locked|Ask\nsomeone"}},
+      {"'Ask'", true, {}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.adminMsg);
+    m_administrator = c.administrator;
+    m_host.messages.clear();
+    std::string text = "object frmDesign: TfrmDesign\n  Caption = 'Locked'\n  AdminOnly = True\n";
+    if (!c.adminMsg.empty()) text += "  AdminMsg = " + c.adminMsg + "\n";
+    auto session = Open({Document(text + "end\n")});
+    EXPECT_EQ(session->Start(&m_host),
+              c.administrator ? TMenuSession::TStartResult::Run : TMenuSession::TStartResult::Abort);
+    EXPECT_EQ(m_host.messages, c.messages);
+  }
+}
+
+TEST_F(MenuSession, RunModeStartPageAndCentring) {
+  const std::string menu = Document(R"(object frmDesign: TfrmDesign
+  ClientWidth = 400
+  ClientHeight = 300
+  DesignMode = True
+  StartupPage = 2
+  HideTaskBar = True
+  Pages.Strings = ('Intro' 'Main' 'Extras')
+end
+)");
+  struct TCase {
+    std::vector<std::string> arguments;
+    int32_t page;
+  };
+  const TCase cases[] = {{{menu}, 2}, {{menu, "-p", "MAIN"}, 1}, {{"-p", "extras", menu}, 2}, {{menu, "-p", "Nope"}, 2}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.arguments));
+    auto session = Open(c.arguments);
+    ASSERT_EQ(session->Start(&m_host), TMenuSession::TStartResult::Run);
+    TfrmMain& window = session->Window();
+    EXPECT_FALSE(window.DesignMode());
+    EXPECT_EQ(window.ActivePage(), c.page);
+    EXPECT_EQ(m_host.position, (TPoint{(1920 - 406) / 2, (1080 - 325) / 2})) << "outer size, single fixed frame";
+    EXPECT_EQ(window.m_borderIcons & biMinimize, 0u);
+  }
+  EXPECT_EQ(m_host.hiddenFromTaskbar, 4);
+}
+
+TEST_F(MenuSession, FullScreenIsNotCentred) {
+  auto session = Open({Document("object frmDesign: TfrmDesign\n  WindowStyle = awsFullScreen\n  DesignMode = True\nend\n")});
+  session->Start(&m_host);
+  EXPECT_EQ(m_host.position, (TPoint{-1, -1}));
+}
+
+TEST_F(MenuSession, LaunchProgramWaitAndLaunchOnly) {
+  struct TCase {
+    std::string settings;
+    std::vector<std::string> runs;
+    TMenuSession::TStartResult result;
+  };
+  const TCase cases[] = {
+      {"LaunchOnly = True", {}, TMenuSession::TStartResult::Run},
+      {"LaunchApp = 'setup.exe'\n  LaunchParam = '/s'\n  LaunchWait = True\n  LaunchMax = True",
+       {"run setup.exe /s maximised wait"},
+       TMenuSession::TStartResult::Run},
+      {"LaunchApp = 'setup.exe'\n  LaunchWait = True\n  LaunchOnly = True", {"run setup.exe "}, TMenuSession::TStartResult::Abort},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.settings);
+    auto session = Open({Document("object frmDesign: TfrmDesign\n  " + c.settings + "\nend\n")});
+    m_log.clear();
+    EXPECT_EQ(session->Launch(), c.result);
+    EXPECT_EQ(m_log, c.runs);
+  }
+}
+
+TEST_F(MenuSession, InstanceLockFromBeforeShowToShutdown) {
+  auto session = Open({});
+  EXPECT_FALSE(session->Lock().has_value());
+  session->BeforeShow();
+  ASSERT_TRUE(session->Lock().has_value());
+  const std::string path = session->Lock()->Path();
+  EXPECT_TRUE(fs::exists(path));
+  session->Shutdown();
+  EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(MenuSession, EndScreenFollowsTheSplashSettingsWhenAsked) {
+  const std::vector<uint8_t> picture = [] {
+    std::ifstream in(std::string(TELVO_TESTDATA_DIR) + "/bmp/4bit-pat4.bmp", std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }();
+  struct TCase {
+    bool sameAsSplash, showSplash, showEndScreen;
+    const char* shown;  // "splash", "end" or nothing
+  };
+  const TCase cases[] = {{true, false, true, nullptr},
+                         {true, true, false, "splash"},
+                         {false, true, true, "end"},
+                         {false, true, false, nullptr}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.sameAsSplash << c.showSplash << c.showEndScreen);
+    auto session = Open({});
+    TfrmMain& window = session->Window();
+    window.Splash()->SetGraphic("TBitmap", picture);
+    window.EndScreen()->SetGraphic("TBitmap", picture);
+    window.m_endScreenSameAsSplash = c.sameAsSplash;
+    window.m_showSplash = c.showSplash;
+    window.m_showEndScreen = c.showEndScreen;
+    const TPicture* shown = nullptr;
+    session->Shutdown([&](const TSplashRequest& request) { shown = request.picture; });
+    EXPECT_EQ(shown, c.shown == nullptr ? nullptr
+                     : std::string(c.shown) == "splash" ? window.Splash()
+                                                        : window.EndScreen());
+  }
+}
+
+}  // namespace
