@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -148,6 +150,28 @@ class TManualClock final : public TTimerClock {
   std::condition_variable* m_waiterCv = nullptr;
 };
 
+// Destroys timer on this thread (the user-interface thread of the tests). A destructor that
+// deadlocks would hang the whole run, so a watchdog ends the process with a message instead.
+void DestroyWithWatchdog(std::unique_ptr<TKIVThreadTimer>& timer) {
+  std::mutex mutex;
+  std::condition_variable doneChanged;
+  bool done = false;
+  std::thread watchdog([&] {
+    std::unique_lock lock(mutex);
+    if (!doneChanged.wait_for(lock, kPatience, [&] { return done; })) {
+      std::fprintf(stderr, "the timer's destructor did not return: deadlock\n");
+      std::_Exit(1);
+    }
+  });
+  timer.reset();
+  {
+    std::lock_guard lock(mutex);
+    done = true;
+  }
+  doneChanged.notify_all();
+  watchdog.join();
+}
+
 class ThreadTimerTicks : public ::testing::Test {
  protected:
   ThreadTimerTicks() {
@@ -283,8 +307,8 @@ TEST_F(ThreadTimerTicks, NoWorkerRunsUntilADispatcherIsAttached) {
 TEST_F(ThreadTimerTicks, DestroyingWhileTheWorkerWaitsForTheIntervalEndsPromptly) {
   timer->SetEnabled(true);
   ASSERT_TRUE(clock.AwaitWaits(1));
-  timer.reset();  // the manual clock never reaches the deadline
-  SUCCEED();
+  DestroyWithWatchdog(timer);  // the manual clock never reaches the deadline
+  EXPECT_EQ(dispatcher.Queued(), 0u);
 }
 
 TEST_F(ThreadTimerTicks, DestroyingWhileATickWaitsToBeHandedOverRunsNoTick) {
@@ -293,7 +317,7 @@ TEST_F(ThreadTimerTicks, DestroyingWhileATickWaitsToBeHandedOverRunsNoTick) {
   ASSERT_TRUE(clock.AwaitWaits(1));
   clock.Advance(10);
   ASSERT_TRUE(dispatcher.AwaitQueued(1));  // the worker now waits for this thread
-  timer.reset();
+  DestroyWithWatchdog(timer);
   dispatcher.RunQueued();
   EXPECT_EQ(ticks, 0);
 }
@@ -302,7 +326,7 @@ TEST_F(ThreadTimerTicks, DestroyingInsideTheHandlerRunsNoFurtherTick) {
   timer->SetIntervalMs(10);
   timer->SetOnTimer([this] {
     ++ticks;
-    timer.reset();
+    DestroyWithWatchdog(timer);
   });
   timer->SetEnabled(true);
   ASSERT_TRUE(clock.AwaitWaits(1));
@@ -317,8 +341,8 @@ TEST_F(ThreadTimerTicks, DestroyingAPausedTimerEndsPromptly) {
   timer->SetEnabled(true);
   ASSERT_TRUE(clock.AwaitWaits(1));
   timer->SetEnabled(false);
-  timer.reset();
-  SUCCEED();
+  DestroyWithWatchdog(timer);
+  EXPECT_EQ(clock.Waits(), 1);
 }
 
 TEST(ThreadTimer, SteadyClockWaitEndsOnWakeLongBeforeTheInterval) {
@@ -329,7 +353,7 @@ TEST(ThreadTimer, SteadyClockWaitEndsOnWakeLongBeforeTheInterval) {
   timer->SetEnabled(true);
   std::this_thread::sleep_for(std::chrono::milliseconds(20));  // let the worker start waiting
   auto start = std::chrono::steady_clock::now();
-  timer.reset();
+  DestroyWithWatchdog(timer);
   EXPECT_LT(std::chrono::steady_clock::now() - start, seconds(5));
 }
 
