@@ -26,6 +26,8 @@ packages="
   fonts-wine
   fonts-dejavu-core
   xvfb
+  libx11-dev
+  libxcb1-dev
   xauth
 "
 

@@ -1,0 +1,386 @@
+#include "platform/menu_window_widget.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSystemTrayIcon>
+#include <QWindow>
+
+#include "graphics/colors.h"
+#include "graphics/qt_seam.h"
+#include "graphics/region.h"
+#include "platform/about_box.h"
+#include "platform/player_icon.h"
+#include "platform/x11_window_state.h"
+#include "window/tray.h"
+
+namespace {
+
+TShiftState ShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+  TShiftState shift = 0;
+  if (modifiers & Qt::ShiftModifier) shift |= ssShift;
+  if (modifiers & Qt::AltModifier) shift |= ssAlt;
+  if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
+  if (buttons & Qt::LeftButton) shift |= ssLeft;
+  if (buttons & Qt::RightButton) shift |= ssRight;
+  if (buttons & Qt::MiddleButton) shift |= ssMiddle;
+  return shift;
+}
+
+std::optional<TMouseButton> ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return TMouseButton::mbLeft;
+    case Qt::RightButton: return TMouseButton::mbRight;
+    case Qt::MiddleButton: return TMouseButton::mbMiddle;
+    default: return std::nullopt;
+  }
+}
+
+QRect ToQRect(const TRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+// The character a key press types: the first of its text, or Esc for the Escape key when the
+// platform sends it without text.
+char32_t CharacterOf(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (!text.isEmpty()) return text.toUcs4().value(0);
+  return event.key() == Qt::Key_Escape ? U'\x1b' : U'\0';
+}
+
+}  // namespace
+
+TQtMenuWindow::TQtMenuWindow() : QWidget(nullptr, Qt::Window) {
+  setAttribute(Qt::WA_OpaquePaintEvent);  // the surface covers every pixel
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setWindowIcon(DefaultPlayerIcon());
+  m_surface.Resize(width(), height(), ColorToPixel(clBtnFace));
+  m_cursorTimer.setSingleShot(true);
+  QObject::connect(&m_cursorTimer, &QTimer::timeout, this, [this] { NextCursorFrame(); });
+  ApplyFlags();
+  ShowCursor();
+  // Keys reach the window before its widgets (see eventFilter).
+  qApp->installEventFilter(this);
+}
+
+TQtMenuWindow::~TQtMenuWindow() { qApp->removeEventFilter(this); }
+
+// --- frame, size, position -----------------------------------------------------------------
+
+void TQtMenuWindow::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
+Qt::WindowFlags TQtMenuWindow::WantedFlags() const {
+  Qt::WindowFlags flags = Qt::Window;
+  switch (m_border) {
+    case TBorderKind::Sizeable:
+      flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+      break;
+    case TBorderKind::SingleFixed:
+      flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+      break;
+    case TBorderKind::None:
+      flags |= Qt::FramelessWindowHint;
+      break;
+  }
+  if (m_border != TBorderKind::None) flags |= Qt::CustomizeWindowHint;
+  if (m_hiddenFromTaskbar) flags &= ~Qt::WindowMinimizeButtonHint;
+  if (m_topMost) flags |= Qt::WindowStaysOnTopHint;
+  return flags;
+}
+
+// Changing QWidget's flags on a shown window hides it and shows it again (moving and activating
+// it on the way); the window's native flags can instead change in place, so a shown window
+// takes its new flags without leaving the screen.
+void TQtMenuWindow::ApplyFlags() {
+  const Qt::WindowFlags flags = WantedFlags();
+  if (flags == windowFlags()) return;
+  if (isVisible() && windowHandle()) {
+    overrideWindowFlags(flags);
+    windowHandle()->setFlags(flags);
+  } else {
+    setWindowFlags(flags);
+  }
+}
+
+void TQtMenuWindow::SetBorder(TBorderKind border) {
+  m_border = border;
+  ApplyFlags();
+  ApplySizeLimits();
+}
+
+// Only the sizeable frame lets the user change the size.
+void TQtMenuWindow::ApplySizeLimits() {
+  if (m_border == TBorderKind::Sizeable) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  } else {
+    setFixedSize(size());
+  }
+}
+
+void TQtMenuWindow::SetClientSize(int32_t width, int32_t height) {
+  const QSize wanted(std::clamp(width, 0, QWIDGETSIZE_MAX), std::clamp(height, 0, QWIDGETSIZE_MAX));
+  if (m_border == TBorderKind::Sizeable)
+    resize(wanted);
+  else
+    setFixedSize(wanted);
+}
+
+void TQtMenuWindow::SetPosition(int32_t left, int32_t top) { move(left, top); }
+
+int32_t TQtMenuWindow::ScreenWidth() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().width() : 0;
+}
+
+int32_t TQtMenuWindow::ScreenHeight() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().height() : 0;
+}
+
+// --- shape, opacity, stacking ----------------------------------------------------------------
+
+void TQtMenuWindow::SetShape(const std::optional<TRegion>& region) {
+  if (!region) {
+    clearMask();
+    return;
+  }
+  const QRegion mask = ToQRegion(*region);
+  // An empty mask means "no mask" to Qt; a region with no pixel in the window keeps the window
+  // present but shows none of it.
+  setMask(mask.isEmpty() ? QRegion(-1, -1, 1, 1) : mask);
+}
+
+void TQtMenuWindow::SetOpacity(std::optional<uint8_t> alpha) { setWindowOpacity(alpha ? *alpha / 255.0 : 1.0); }
+
+void TQtMenuWindow::SetTopMost(bool topMost) {
+  m_topMost = topMost;
+  ApplyFlags();
+}
+
+void TQtMenuWindow::HideFromTaskbar() {
+  m_hiddenFromTaskbar = true;
+  ApplyFlags();
+  if (windowHandle()) SetSkipTaskbar(windowHandle(), true);
+}
+
+// A window manager drops the window's states when it is hidden; they are set again before each
+// show.
+void TQtMenuWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (m_hiddenFromTaskbar && windowHandle() && !event->spontaneous()) SetSkipTaskbar(windowHandle(), true);
+}
+
+// --- icon and cursors ------------------------------------------------------------------------
+
+void TQtMenuWindow::SetIcon(const std::vector<TBitmap32>& images) {
+  setWindowIcon(IconFromBitmaps(images));
+  if (m_tray) m_tray->setIcon(windowIcon());
+}
+
+void TQtMenuWindow::DefineCursor(int16_t number, std::vector<TCursorImage> frames) {
+  if (m_cursors.Define(number, frames)) ShowCursor();
+}
+
+void TQtMenuWindow::SetWindowCursor(int16_t cursor) {
+  m_windowCursor = cursor;
+  ShowCursor();
+}
+
+void TQtMenuWindow::SetPointerCursor(TCursor cursor) {
+  m_pointerCursor = cursor;
+  ShowCursor();
+}
+
+// Shows the first frame of the cursor in force (the pointer's, else the window's) and, for an
+// animation, starts the timer that steps through the others.
+void TQtMenuWindow::ShowCursor() {
+  m_shownCursor = m_pointerCursor != crDefault ? m_pointerCursor : m_windowCursor;
+  m_cursorFrame = 0;
+  const std::vector<TQtCursorFrame>& frames = m_cursors.Frames(m_shownCursor);
+  setCursor(frames.front().cursor);
+  m_cursorTimer.stop();
+  if (frames.size() > 1) m_cursorTimer.start(frames.front().delayMs);
+}
+
+void TQtMenuWindow::NextCursorFrame() {
+  const std::vector<TQtCursorFrame>& frames = m_cursors.Frames(m_shownCursor);
+  if (frames.size() < 2) return;
+  m_cursorFrame = (m_cursorFrame + 1) % frames.size();
+  setCursor(frames[m_cursorFrame].cursor);
+  m_cursorTimer.start(frames[m_cursorFrame].delayMs);
+}
+
+// --- About menu and message box --------------------------------------------------------------
+
+void TQtMenuWindow::SetAboutItem(bool present) { m_aboutItem = present; }
+
+void TQtMenuWindow::contextMenuEvent(QContextMenuEvent* event) {
+  const QPoint at = event->pos();
+  if (!m_aboutItem || (m_handlers.isBackground && !m_handlers.isBackground(at.x(), at.y()))) {
+    event->ignore();
+    return;
+  }
+  if (m_menu) m_menu->close();
+  m_menu = new QMenu(this);
+  m_menu->setAttribute(Qt::WA_DeleteOnClose);
+  m_menu->addAction(QStringLiteral("&About..."), this, [this] { OpenAboutBox(this); });
+  m_menu->popup(event->globalPos());
+  event->accept();
+}
+
+void TQtMenuWindow::ShowMessageBox(const std::string& title, const std::string& text, TMessageBoxIcon icon) {
+  QMessageBox box(icon == TMessageBoxIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                  QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok);
+  box.exec();
+}
+
+// --- painting --------------------------------------------------------------------------------
+
+void TQtMenuWindow::Invalidate(const TRect& area, bool immediate) {
+  const QRect rect = ToQRect(area).intersected(this->rect());
+  if (rect.isEmpty()) return;
+  if (immediate)
+    repaint(rect);
+  else
+    update(rect);
+}
+
+void TQtMenuWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (m_surface.Width() != width() || m_surface.Height() != height())
+    m_surface.Resize(width(), height(), ColorToPixel(clBtnFace));
+}
+
+void TQtMenuWindow::paintEvent(QPaintEvent* event) {
+  const QRect rect = event->rect().intersected(QRect(0, 0, m_surface.Width(), m_surface.Height()));
+  if (rect.isEmpty()) return;
+  if (m_handlers.paint)
+    m_handlers.paint(m_surface.View(), TRect::FromSize(rect.x(), rect.y(), rect.width(), rect.height()));
+  QPainter painter(this);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage(rect.topLeft(), WrapAsQImage(m_surface.View()), rect);
+}
+
+// --- input -----------------------------------------------------------------------------------
+
+// The window hears a key before its widgets: the filter sees the press at its first receiver
+// (the widget with focus, else the window) and not again while Qt passes it up to the parents.
+bool TQtMenuWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || !m_handlers.keyPress) return false;
+  auto* widget = static_cast<QWidget*>(watched);
+  if (widget->window() != this) return false;
+  QWidget* focus = QApplication::focusWidget();
+  QWidget* firstReceiver = focus && focus->window() == this ? focus : this;
+  if (widget != firstReceiver) return false;
+  const char32_t character = CharacterOf(*static_cast<QKeyEvent*>(event));
+  return character != U'\0' && m_handlers.keyPress(character);
+}
+
+void TQtMenuWindow::mousePressEvent(QMouseEvent* event) {
+  const std::optional<TMouseButton> button = ButtonOf(event->button());
+  if (!button || !m_handlers.mouseDown) return;
+  const QPoint at = event->position().toPoint();
+  m_handlers.mouseDown(*button, ShiftOf(event->modifiers(), event->buttons()), at.x(), at.y());
+}
+
+void TQtMenuWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+  const std::optional<TMouseButton> button = ButtonOf(event->button());
+  if (!button || !m_handlers.mouseDown) return;
+  const QPoint at = event->position().toPoint();
+  m_handlers.mouseDown(*button, ShiftOf(event->modifiers(), event->buttons()) | ssDouble, at.x(), at.y());
+}
+
+void TQtMenuWindow::mouseReleaseEvent(QMouseEvent* event) {
+  const std::optional<TMouseButton> button = ButtonOf(event->button());
+  if (!button || !m_handlers.mouseUp) return;
+  const QPoint at = event->position().toPoint();
+  m_handlers.mouseUp(*button, ShiftOf(event->modifiers(), event->buttons()), at.x(), at.y());
+}
+
+void TQtMenuWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (!m_handlers.mouseMove) return;
+  const QPoint at = event->position().toPoint();
+  m_handlers.mouseMove(ShiftOf(event->modifiers(), event->buttons()), at.x(), at.y());
+}
+
+void TQtMenuWindow::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  if (m_handlers.mouseLeave) m_handlers.mouseLeave();
+}
+
+void TQtMenuWindow::StartSystemMove() {
+  if (windowHandle()) windowHandle()->startSystemMove();
+}
+
+// --- minimising, tray, closing ---------------------------------------------------------------
+
+void TQtMenuWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+  if (isMinimized() && !(change->oldState() & Qt::WindowMinimized) && m_handlers.minimized) m_handlers.minimized();
+}
+
+void TQtMenuWindow::MinimizeApplication() {
+  showMinimized();
+  if (m_tray) hide();
+}
+
+void TQtMenuWindow::HideIntoTray() {
+  if (m_tray && isMinimized()) hide();
+}
+
+// With a tray the icon is the way back, so the minimised window leaves the taskbar; without
+// one, minimising stays an ordinary minimise.
+void TQtMenuWindow::ShowTrayIcon(bool shown) {
+  if (!shown) {
+    RemoveTrayIcon();
+    return;
+  }
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+  if (!m_tray) {
+    m_tray = std::make_unique<QSystemTrayIcon>();
+    // Queued: the handler usually removes the icon, which must not happen inside the icon's own
+    // event handling.
+    QObject::connect(
+        m_tray.get(), &QSystemTrayIcon::activated, this,
+        [this](QSystemTrayIcon::ActivationReason reason) {
+          if (reason == QSystemTrayIcon::DoubleClick && m_handlers.trayDoubleClicked) m_handlers.trayDoubleClicked();
+        },
+        Qt::QueuedConnection);
+  }
+  m_tray->setIcon(windowIcon());
+  m_tray->setToolTip(QString::fromStdString(TrayTipText(windowTitle().toStdString())));
+  m_tray->show();
+  // Called while the window is being minimised, the window would be shown again right after:
+  // it leaves once that is done.
+  QTimer::singleShot(0, this, [this] { HideIntoTray(); });
+}
+
+void TQtMenuWindow::RemoveTrayIcon() {
+  if (!m_tray) return;
+  m_tray->hide();
+  m_tray.release()->deleteLater();
+}
+
+void TQtMenuWindow::RestoreApplication() {
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+void TQtMenuWindow::Close() { close(); }
+
+void TQtMenuWindow::closeEvent(QCloseEvent* event) {
+  if (m_menu) m_menu->close();
+  RemoveTrayIcon();
+  if (m_handlers.closed) m_handlers.closed();
+  event->accept();
+}

@@ -1,0 +1,83 @@
+#include "platform/qt_platform_choice.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace {
+
+using Var = std::optional<std::string>;
+
+TEST(QtPlatformChoice, XcbOnlyInAWaylandSessionWithAnXServerAndNoChoiceOfTheUser) {
+  struct Case {
+    const char* name;
+    TPlatformEnvironment environment;
+    std::optional<std::string> expected;
+  };
+  const Case cases[] = {
+      {"wayland with XWayland", {"wayland-0", ":0", std::nullopt}, "xcb"},
+      {"wayland without an X server", {"wayland-0", std::nullopt, std::nullopt}, std::nullopt},
+      {"X11 session", {std::nullopt, ":0", std::nullopt}, std::nullopt},
+      {"no display at all", {std::nullopt, std::nullopt, std::nullopt}, std::nullopt},
+      {"user chose wayland", {"wayland-0", ":0", "wayland"}, std::nullopt},
+      {"user chose offscreen", {"wayland-0", ":0", "offscreen"}, std::nullopt},
+      {"empty platform counts as unset", {"wayland-0", ":0", ""}, "xcb"},
+      {"empty WAYLAND_DISPLAY counts as unset", {"", ":0", std::nullopt}, std::nullopt},
+      {"empty DISPLAY counts as unset", {"wayland-0", "", std::nullopt}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(QtPlatformFor(c.environment), c.expected);
+  }
+}
+
+// Sets or unsets a variable for the test's lifetime and restores it afterwards.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : m_name(name) {
+    if (const char* old = std::getenv(name)) m_old = old;
+    if (value)
+      setenv(name, value, 1);
+    else
+      unsetenv(name);
+  }
+  ~ScopedVariable() {
+    if (m_old)
+      setenv(m_name, m_old->c_str(), 1);
+    else
+      unsetenv(m_name);
+  }
+
+ private:
+  const char* m_name;
+  std::optional<std::string> m_old;
+};
+
+TEST(QtPlatformChoice, ChooseQtPlatformSetsTheVariableOnlyWhenItDecides) {
+  {
+    ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
+    ScopedVariable display("DISPLAY", ":5");
+    ScopedVariable platform("QT_QPA_PLATFORM", nullptr);
+    ChooseQtPlatform();
+    ASSERT_NE(std::getenv("QT_QPA_PLATFORM"), nullptr);
+    EXPECT_STREQ(std::getenv("QT_QPA_PLATFORM"), "xcb");
+  }
+  {
+    ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
+    ScopedVariable display("DISPLAY", nullptr);
+    ScopedVariable platform("QT_QPA_PLATFORM", nullptr);
+    ChooseQtPlatform();
+    EXPECT_EQ(std::getenv("QT_QPA_PLATFORM"), nullptr);
+  }
+  {
+    ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
+    ScopedVariable display("DISPLAY", ":5");
+    ScopedVariable platform("QT_QPA_PLATFORM", "wayland");
+    ChooseQtPlatform();
+    EXPECT_STREQ(std::getenv("QT_QPA_PLATFORM"), "wayland");
+  }
+}
+
+}  // namespace

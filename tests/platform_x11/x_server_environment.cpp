@@ -1,0 +1,49 @@
+// Starts the process's private X server before the first test and stops it after the last,
+// with the one QApplication of the process living in between.
+
+#include <cstdlib>
+
+#include "x11_fixture.h"
+#include "xvfb_server.h"
+
+namespace {
+
+std::unique_ptr<TXvfbServer>& Server() {
+  static std::unique_ptr<TXvfbServer> server;
+  return server;
+}
+
+std::string& SkipReason() {
+  static std::string reason;
+  return reason;
+}
+
+class XServerEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    Server() = TXvfbServer::Start(&SkipReason());
+    if (!Server()) return;
+    setenv("DISPLAY", Server()->Display().c_str(), 1);
+    unsetenv("WAYLAND_DISPLAY");
+    // No session bus: the tray is then found the X11 way, through its selection.
+    unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    telvo_test::TestApplication("xcb");
+  }
+  // The application goes first: Qt ends the process when its X server disappears under it.
+  void TearDown() override {
+    telvo_test::DestroyTestApplication();
+    Server().reset();
+  }
+};
+
+[[maybe_unused]] ::testing::Environment* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new XServerEnvironment);
+
+}  // namespace
+
+const std::string& XServerDisplay() {
+  static const std::string none;
+  return Server() ? Server()->Display() : none;
+}
+
+const std::string& XServerSkipReason() { return SkipReason(); }
