@@ -1,0 +1,159 @@
+// Golden images: each tests/golden/<case>/input.txt (a menu in the text form) is rendered as
+// telvo --render renders it and compared pixel for pixel with expected.png. On a mismatch
+// actual.png and diff.png are written to the test's temporary folder. TELVO_UPDATE_GOLDEN=1
+// writes expected.png instead (look at every changed image before committing it).
+//
+// The cases may use TGoldenMarker, a test-only windowless control that fills its bounds with its
+// Color and draws its Caption centred in its Font, so layouts show where controls end up.
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "graphics/canvas.h"
+#include "graphics/qt_seam.h"
+#include "graphics/text_render.h"
+#include "startup/container.h"
+#include "startup/register_menu_classes.h"
+#include "startup/render.h"
+#include "startup/text_form.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TGoldenMarker : public TGraphicControl {
+ public:
+  static const TClassInfo& StaticClass() {
+    static const TClassInfo* info = TClassBuilder<TGoldenMarker>("TGoldenMarker", &TGraphicControl::StaticClass())
+                                        .PublishAll("Caption", "Color", "Font", "Visible")
+                                        .Build();
+    return *info;
+  }
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  void Paint(TCanvas& canvas) override {
+    const TRect bounds = TRect::FromSize(0, 0, Width(), Height());
+    canvas.Brush().color = Color();
+    canvas.FillRect(bounds);
+    if (Caption().empty()) return;
+    canvas.SetFont(*Font());
+    canvas.Brush().style = TBrushStyle::bsClear;
+    DrawTextRect(canvas, Caption(), bounds, false, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
+};
+
+void EnsureGuiApplication() {
+  static QGuiApplication* application = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "golden_test";
+    static char* argv[] = {name, nullptr};
+    return new QGuiApplication(argc, argv);
+  }();
+  (void)application;
+}
+
+fs::path GoldenFolder() { return fs::path(__FILE__).parent_path().parent_path() / "golden"; }
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TBitmap32 Render(const fs::path& input, const fs::path& work) {
+  fs::create_directories(work / "cd");
+  const fs::path document = work / "cd" / "menu.kiv";
+  const std::vector<uint8_t> container =
+      WriteDocumentContainer(ObjectTextToBinary(ReadText(input)), {true, false, std::nullopt});
+  std::ofstream(document, std::ios::binary)
+      .write(reinterpret_cast<const char*>(container.data()), static_cast<std::streamsize>(container.size()));
+
+  TStartupSystem system;
+  system.executablePath = (work / "cd" / "player").string();  // no FontData beside it
+  system.lockFolder = work.string();
+  system.registerClasses = [](TClassRegistry& registry) {
+    RegisterMenuClasses(registry);
+    registry.RegisterClass(TGoldenMarker::StaticClass());
+  };
+  TCommandLine line;
+  line.documentPath = document.string();
+  return RenderMenu(line, std::move(system));
+}
+
+// Differences in red over a faded copy of the expected image.
+QImage DiffImage(const QImage& expected, const QImage& actual) {
+  const int width = std::max(expected.width(), actual.width());
+  const int height = std::max(expected.height(), actual.height());
+  QImage diff(width, height, QImage::Format_ARGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const bool inBoth = x < expected.width() && y < expected.height() && x < actual.width() && y < actual.height();
+      if (inBoth && expected.pixel(x, y) == actual.pixel(x, y)) {
+        const int grey = qGray(expected.pixel(x, y));
+        diff.setPixel(x, y, qRgb(128 + grey / 2, 128 + grey / 2, 128 + grey / 2));
+      } else {
+        diff.setPixel(x, y, qRgb(255, 0, 0));
+      }
+    }
+  return diff;
+}
+
+class Golden : public testing::TestWithParam<std::string> {};
+
+TEST_P(Golden, RenderMatchesExpected) {
+  EnsureGuiApplication();
+  const fs::path folder = GoldenFolder() / GetParam();
+  const fs::path work = fs::path(testing::TempDir()) / "golden" / GetParam();
+  fs::remove_all(work);
+  fs::create_directories(work);
+  const TBitmap32 rendered = Render(folder / "input.txt", work);
+  ASSERT_FALSE(rendered.Empty());
+  const QImage actual = WrapAsQImage(rendered.View()).copy();
+
+  const char* update = std::getenv("TELVO_UPDATE_GOLDEN");
+  if (update && std::string(update) == "1") {
+    ASSERT_TRUE(actual.save(QString::fromStdString((folder / "expected.png").string()), "PNG"));
+    GTEST_SKIP() << "wrote " << (folder / "expected.png").string();
+  }
+
+  QImage expected(QString::fromStdString((folder / "expected.png").string()));
+  ASSERT_FALSE(expected.isNull()) << "no expected.png in " << folder << " (TELVO_UPDATE_GOLDEN=1 writes it)";
+  expected = expected.convertToFormat(QImage::Format_ARGB32);
+  if (expected == actual) return;
+  actual.save(QString::fromStdString((work / "actual.png").string()), "PNG");
+  DiffImage(expected, actual).save(QString::fromStdString((work / "diff.png").string()), "PNG");
+  int differing = 0;
+  if (expected.size() == actual.size())
+    for (int y = 0; y < actual.height(); ++y)
+      for (int x = 0; x < actual.width(); ++x) differing += expected.pixel(x, y) != actual.pixel(x, y);
+  ADD_FAILURE() << GetParam() << ": the render differs from expected.png (" << actual.width() << " x "
+                << actual.height() << " against " << expected.width() << " x " << expected.height() << ", "
+                << differing << " pixels differ); see " << (work / "actual.png").string() << " and "
+                << (work / "diff.png").string();
+}
+
+std::vector<std::string> GoldenCases() {
+  std::vector<std::string> cases;
+  for (const auto& entry : fs::directory_iterator(GoldenFolder()))
+    if (fs::exists(entry.path() / "input.txt")) cases.push_back(entry.path().filename().string());
+  std::sort(cases.begin(), cases.end());
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Golden, testing::ValuesIn(GoldenCases()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                           std::string name = info.param;
+                           for (char& c : name)
+                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                           return name;
+                         });
+
+}  // namespace
