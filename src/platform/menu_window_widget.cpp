@@ -246,7 +246,8 @@ void TQtMenuWindow::ShowMessageBox(const std::string& title, const std::string& 
 void TQtMenuWindow::Invalidate(const TRect& area, bool immediate) {
   const QRect rect = ToQRect(area).intersected(this->rect());
   if (rect.isEmpty()) return;
-  if (immediate)
+  // Inside a paint Qt cannot paint again at once; the area is painted right after instead.
+  if (immediate && !m_painting)
     repaint(rect);
   else
     update(rect);
@@ -261,8 +262,11 @@ void TQtMenuWindow::resizeEvent(QResizeEvent* event) {
 void TQtMenuWindow::paintEvent(QPaintEvent* event) {
   const QRect rect = event->rect().intersected(QRect(0, 0, m_surface.Width(), m_surface.Height()));
   if (rect.isEmpty()) return;
-  if (m_handlers.paint)
+  if (m_handlers.paint) {
+    m_painting = true;
     m_handlers.paint(m_surface.View(), TRect::FromSize(rect.x(), rect.y(), rect.width(), rect.height()));
+    m_painting = false;
+  }
   QPainter painter(this);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   painter.drawImage(rect.topLeft(), WrapAsQImage(m_surface.View()), rect);

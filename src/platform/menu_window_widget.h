@@ -118,6 +118,7 @@ class TQtMenuWindow : public QWidget, public TWindowHost {
   bool m_topMost = false;
   bool m_hiddenFromTaskbar = false;
   bool m_aboutItem = true;
+  bool m_painting = false;
   QPointer<QMenu> m_menu;
   std::unique_ptr<QSystemTrayIcon> m_tray;
 

@@ -1,0 +1,32 @@
+#include "platform/menu_window_binding.h"
+
+#include "window/window_paint.h"
+
+TMenuWindowHandlers MenuWindowHandlers(TQtMenuWindow& window, TKIVForm& form, TPointerDispatcher& dispatcher) {
+  auto followCursor = [&window, &dispatcher] { window.SetPointerCursor(dispatcher.CurrentCursor()); };
+  TMenuWindowHandlers handlers;
+  // The window logic paints the whole client area; Qt shows only the part that needs it.
+  handlers.paint = [&form](const TBitmapView& surface, const TRect&) {
+    form.SetPainting(true);
+    PaintMenuWindow(form, surface);
+    form.SetPainting(false);
+  };
+  handlers.mouseDown = [&form, &dispatcher, followCursor](TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+    if (dispatcher.MouseDown(button, shift, {x, y}) == TPointerTarget::Background) form.BackgroundMouseDown(button);
+    followCursor();
+  };
+  handlers.mouseUp = [&dispatcher, followCursor](TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+    dispatcher.MouseUp(button, shift, {x, y});
+    followCursor();
+  };
+  handlers.mouseMove = [&dispatcher, followCursor](TShiftState shift, int32_t x, int32_t y) {
+    dispatcher.MouseMove(shift, {x, y});
+    followCursor();
+  };
+  handlers.mouseLeave = [&dispatcher] { dispatcher.MouseLeave(); };
+  handlers.keyPress = [&form](char32_t character) { return form.KeyPress(character); };
+  handlers.isBackground = [&dispatcher](int32_t x, int32_t y) { return dispatcher.ControlAt({x, y}) == nullptr; };
+  handlers.minimized = [&form] { form.ApplicationMinimized(); };
+  handlers.trayDoubleClicked = [&form] { form.TrayDoubleClicked(); };
+  return handlers;
+}
