@@ -10,6 +10,8 @@
 namespace {
 
 constexpr uint32_t kAniIconFrames = 1;  // frames are icon or cursor files, not raw bitmaps
+// All steps together; real cursors hold a few dozen frames of at most 256 x 256.
+constexpr int64_t kMaxAniPixels = kMaxBitmapPixels / 4;
 
 struct TAniChunks {
   std::optional<std::span<const uint8_t>> header;
@@ -80,7 +82,7 @@ std::vector<TCursorFrame> DecodeAni(std::span<const uint8_t> file) {
   std::vector<std::optional<TCursorFrame>> decoded(frames);
   std::vector<bool> failed(frames, false);
   std::vector<TCursorFrame> result;
-  int64_t pixelBudget = kMaxBitmapPixels;
+  int64_t pixelBudget = kMaxAniPixels;
   for (size_t step = 0; step < steps; ++step) {
     size_t index = chunks.sequence.empty() ? step : chunks.sequence[step];
     if (index >= frames || failed[index]) continue;

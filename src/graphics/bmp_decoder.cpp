@@ -131,13 +131,16 @@ size_t RowStride(const TDibInfo& info) {
   return ((static_cast<size_t>(info.width) * info.bitCount + 31) / 32) * 4;
 }
 
+// The last row may lack its padding; anything shorter is a damaged file. Checked before the
+// bitmap is allocated, so a header claiming a huge picture over a few bytes costs nothing.
+void CheckUncompressedSize(const TDibInfo& info, std::span<const uint8_t> bits) {
+  size_t lastRow = (static_cast<size_t>(info.width) * info.bitCount + 7) / 8;
+  if (bits.size() < RowStride(info) * static_cast<size_t>(info.height - 1) + lastRow)
+    throw TDecodeError("bitmap bits are truncated", bits.size());
+}
+
 void DecodeUncompressed(const TDibInfo& info, std::span<const uint8_t> bits, bool withAlpha, TBitmap32& out) {
   size_t stride = RowStride(info);
-  size_t lastRow = (static_cast<size_t>(info.width) * info.bitCount + 7) / 8;
-  // The last row may lack its padding; anything shorter is a damaged file.
-  if (bits.size() < stride * static_cast<size_t>(info.height - 1) + lastRow)
-    throw TDecodeError("bitmap bits are truncated", bits.size());
-
   uint32_t masks[4] = {info.masks[0], info.masks[1], info.masks[2], info.masks[3]};
   bool fields = info.compression == kBiBitfields || info.compression == kBiAlphaBitfields;
   if (!fields && info.bitCount == 16) {
@@ -208,8 +211,10 @@ void DecodeRle(const TDibInfo& info, std::span<const uint8_t> bits, TBitmap32& o
 }
 
 TBitmap32 DecodeDibBits(const TDibInfo& info, std::span<const uint8_t> bits, bool withAlpha) {
+  bool rle = info.compression == kBiRle4 || info.compression == kBiRle8;
+  if (!rle) CheckUncompressedSize(info, bits);
   TBitmap32 out(info.width, info.height);
-  if (info.compression == kBiRle4 || info.compression == kBiRle8)
+  if (rle)
     DecodeRle(info, bits, out);
   else
     DecodeUncompressed(info, bits, withAlpha, out);

@@ -86,7 +86,8 @@ void FramePalette(const GifFileType* gif, TPixel32 (&palette)[256]) {
 }
 
 // Decodes the pixels of the image just described into frame. False when the data broke off
-// (the rows read so far stay in the frame).
+// (the rows read so far stay in the frame, the rest transparent). The frame's bitmap is
+// allocated once its first row has decoded; before that it stays empty.
 bool ReadFramePixels(GifFileType* gif, TGifFrame& frame, const TPixel32 (&palette)[256]) {
   int32_t width = frame.area.Width(), height = frame.area.Height();
   std::vector<GifPixelType> line(static_cast<size_t>(width));
@@ -98,6 +99,7 @@ bool ReadFramePixels(GifFileType* gif, TGifFrame& frame, const TPixel32 (&palett
     int32_t start = gif->Image.Interlace ? kStart[pass] : 0, step = gif->Image.Interlace ? kStep[pass] : 1;
     for (int32_t y = start; y < height; y += step) {
       if (DGifGetLine(gif, line.data(), width) == GIF_ERROR) return false;
+      if (frame.image.Empty()) frame.image = TBitmap32(width, height, 0);
       TPixel32* row = frame.image.Row(y);
       for (int32_t x = 0; x < width; ++x) {
         int index = line[static_cast<size_t>(x)];
@@ -152,13 +154,14 @@ TGifImage DecodeGif(std::span<const uint8_t> file) {
           break;
         }
         pixelBudget -= pixels;
-        TGifFrame frame{TBitmap32(desc.Width, desc.Height, 0), TRect::FromSize(desc.Left, desc.Top, desc.Width, desc.Height),
+        TGifFrame frame{TBitmap32(), TRect::FromSize(desc.Left, desc.Top, desc.Width, desc.Height),
                         control.delayMs, control.disposal, control.transparentIndex};
         TPixel32 palette[256];
         FramePalette(gif, palette);
+        more = ReadFramePixels(gif, frame, palette);
+        if (frame.image.Empty()) break;
         if (result.frames.empty() && frame.transparentIndex >= 0)
           result.transparentColor = PixelToColor(palette[frame.transparentIndex & 255]);
-        more = ReadFramePixels(gif, frame, palette);
         result.frames.push_back(std::move(frame));
         control = {};  // a control block belongs to the one image after it
         break;

@@ -17,6 +17,8 @@
 
 namespace {
 
+constexpr size_t kMaxInterlacedBytes = size_t{256} << 20;
+
 struct TPngFormat {
   int colorType = 0;
   int bitDepth = 0;
@@ -148,16 +150,22 @@ void ReadPngBody(png_structp png, png_infop info, TPngContext& c) {
   png_read_update_info(png, info);
 
   size_t rowBytes = png_get_rowbytes(png, info);
-  c.result.image.Resize(width, height);
-  c.raw.assign(passes > 1 ? rowBytes * static_cast<size_t>(height) : rowBytes, 0);
   if (passes > 1) {
+    // Interlaced rows arrive in passes, so the whole raw image is kept; a raw image beyond
+    // this is refused rather than allocated.
+    if (rowBytes * static_cast<size_t>(height) > kMaxInterlacedBytes) png_error(png, "interlaced image too large");
+    c.raw.assign(rowBytes * static_cast<size_t>(height), 0);
     for (int pass = 0; pass < passes; ++pass)
       for (int32_t y = 0; y < height; ++y) png_read_row(png, c.raw.data() + rowBytes * static_cast<size_t>(y), nullptr);
+    c.result.image.Resize(width, height);
     for (int32_t y = 0; y < height; ++y)
       ConvertRow(c.format, c.raw.data() + rowBytes * static_cast<size_t>(y), c.result.image.Row(y), width);
   } else {
+    c.raw.assign(rowBytes, 0);
     for (int32_t y = 0; y < height; ++y) {
       png_read_row(png, c.raw.data(), nullptr);
+      // Allocated once the first row has decoded: a header alone costs nothing.
+      if (y == 0) c.result.image.Resize(width, height);
       ConvertRow(c.format, c.raw.data(), c.result.image.Row(y), width);
     }
   }
