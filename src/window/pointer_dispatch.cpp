@@ -53,10 +53,7 @@ TPointerTarget TPointerDispatcher::MouseDown(TMouseButton button, TShiftState sh
     return TPointerTarget::Control;
   }
   SetHovered(ControlAt(at));
-  if (!m_hovered) {
-    m_form.BackgroundMouseDown(button);
-    return TPointerTarget::Background;
-  }
+  if (!m_hovered) return TPointerTarget::Background;
   m_captured = m_hovered;
   const TPoint local = Local(*m_captured, at);
   m_captured->MouseDown(button, shift, local.x, local.y);

@@ -26,8 +26,9 @@ class TPointerDispatcher {
   // until no button is down any more, wherever the pointer goes. Without a capture, moves go to
   // the control under the pointer.
   void MouseMove(TShiftState shift, TPoint at);
-  // A press on the background is handed to the window (dragging with MoveWithAnyPoint); the
-  // result tells the host, which shows the background menu on a right press there.
+  // The result tells where the press landed. A press on the background is the window's own:
+  // the host hands it to TKIVForm::BackgroundMouseDown (dragging with MoveWithAnyPoint) and
+  // shows the background menu on a right press there.
   TPointerTarget MouseDown(TMouseButton button, TShiftState shift, TPoint at);
   void MouseUp(TMouseButton button, TShiftState shift, TPoint at);
   // The pointer left the client area.
