@@ -54,6 +54,9 @@ TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system) {
   session.Start(&host);
   TfrmMain& window = session.Window();
   const TSize client = window.ClientSize();
+  if (client.width > kMaxBitmapSide || client.height > kMaxBitmapSide ||
+      int64_t{client.width} * client.height > kMaxBitmapPixels)
+    return {};
   TBitmap32 image(client.width, client.height);
   PaintMenuWindow(window, image.View());
   if (host.shape) ClearOutside(image, *host.shape);
@@ -75,7 +78,11 @@ int RunRenderCommand(const TCommandLine& line) {
     };
   const TBitmap32 image = RenderMenu(line, std::move(system));
   const std::string& path = *line.renderPath;
-  if (image.Empty() || !WrapAsQImage(image.View()).save(QString::fromStdString(path), "PNG")) {
+  if (image.Empty()) {
+    std::cerr << "telvo: the menu's client area is empty or too large to render\n";
+    return 1;
+  }
+  if (!WrapAsQImage(image.View()).save(QString::fromStdString(path), "PNG")) {
     std::cerr << "telvo: cannot write " << path << "\n";
     return 1;
   }

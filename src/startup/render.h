@@ -12,10 +12,13 @@
 #include "startup/menu_session.h"
 
 // The client area of the menu as painted. Pixels outside a shaped window's region are
-// transparent (alpha 0, colour black); all others are opaque. Needs a QGuiApplication.
+// transparent (alpha 0, colour black); all others are opaque. An empty bitmap when the client
+// area is empty or larger than a bitmap may be (kMaxBitmapSide, kMaxBitmapPixels), as a damaged
+// document may ask. Needs a QGuiApplication.
 TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system);
 
 // Renders line's document into the PNG file line.renderPath. Creates the QGuiApplication
 // itself (on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise). Returns the
-// process's exit code: 0, or 1 when the image cannot be written (the reason on stderr).
+// process's exit code: 0, or 1 when there is nothing to render or the image cannot be written
+// (the reason on stderr).
 int RunRenderCommand(const TCommandLine& line);

@@ -54,8 +54,8 @@ TSize TKIVForm::ScreenSize() const {
 TSize TKIVForm::ClientSize() const {
   if (m_liveClient) return *m_liveClient;
   const TSize frame = FrameExtent(BorderKind());
-  return {m_clientWidth ? m_clientWidth : std::max(0, Width() - frame.width),
-          m_clientHeight ? m_clientHeight : std::max(0, Height() - frame.height)};
+  return {std::max(0, m_clientWidth ? m_clientWidth : Width() - frame.width),
+          std::max(0, m_clientHeight ? m_clientHeight : Height() - frame.height)};
 }
 
 TSize TKIVForm::OuterSize() const {

@@ -140,6 +140,17 @@ TEST_P(Golden, RenderMatchesExpected) {
                 << (work / "diff.png").string();
 }
 
+TEST(Render, ClientAreasBeyondTheBitmapLimitsAreRefused) {
+  const fs::path work = fs::path(testing::TempDir()) / "render_limits";
+  fs::create_directories(work);
+  const fs::path input = work / "input.txt";
+  for (const char* size : {"ClientWidth = 100000\n  ClientHeight = 10", "ClientWidth = 9000\n  ClientHeight = 9000"}) {
+    SCOPED_TRACE(size);
+    std::ofstream(input) << "object frmDesign: TfrmDesign\n  " << size << "\nend\n";
+    EXPECT_TRUE(Render(input, work).Empty());
+  }
+}
+
 std::vector<std::string> GoldenCases() {
   std::vector<std::string> cases;
   for (const auto& entry : fs::directory_iterator(GoldenFolder()))
