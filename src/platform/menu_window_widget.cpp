@@ -125,7 +125,7 @@ void TQtMenuWindow::ApplySizeLimits() {
 }
 
 void TQtMenuWindow::SetClientSize(int32_t width, int32_t height) {
-  const QSize wanted(std::clamp(width, 0, QWIDGETSIZE_MAX), std::clamp(height, 0, QWIDGETSIZE_MAX));
+  const QSize wanted(std::clamp(width, 0, kMaxBitmapSide), std::clamp(height, 0, kMaxBitmapSide));
   if (m_border == TBorderKind::Sizeable)
     resize(wanted);
   else
@@ -253,10 +253,15 @@ void TQtMenuWindow::Invalidate(const TRect& area, bool immediate) {
     update(rect);
 }
 
+// The surface covers the client area up to the bitmap limits (a window larger than that,
+// stretched by a window manager or the user, shows the rest unpainted).
 void TQtMenuWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (m_surface.Width() != width() || m_surface.Height() != height())
-    m_surface.Resize(width(), height(), ColorToPixel(clBtnFace));
+  const int32_t surfaceWidth = std::min(width(), kMaxBitmapSide);
+  const int64_t rowsAllowed = kMaxBitmapPixels / std::max(surfaceWidth, 1);
+  const auto surfaceHeight = static_cast<int32_t>(std::min<int64_t>({height(), kMaxBitmapSide, rowsAllowed}));
+  if (m_surface.Width() != surfaceWidth || m_surface.Height() != surfaceHeight)
+    m_surface.Resize(surfaceWidth, surfaceHeight, ColorToPixel(clBtnFace));
 }
 
 void TQtMenuWindow::paintEvent(QPaintEvent* event) {

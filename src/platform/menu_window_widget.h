@@ -59,7 +59,8 @@ class TQtMenuWindow : public QWidget, public TWindowHost {
   // pointer moves from control to control.
   void SetPointerCursor(TCursor cursor);
 
-  // The client surface the paint handler fills (the widget's size).
+  // The client surface the paint handler fills: the widget's size, within kMaxBitmapSide and
+  // kMaxBitmapPixels.
   const TBitmap32& Surface() const { return m_surface; }
   // The About menu while it is open (tests look at it); null otherwise.
   QMenu* OpenMenu() const { return m_menu; }

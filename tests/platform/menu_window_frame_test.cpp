@@ -50,10 +50,19 @@ TEST_F(Frame, FixedFrameOffersMinimiseButNotMaximise) {
   EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 
-TEST_F(Frame, ClientSizeIsTheWidgetsSizeAndNegativeSizesAreEmpty) {
+// A stored size is outside input: negative is empty, and a huge one is held to the bitmap
+// limits, so the paint surface behind the window stays allocatable.
+TEST_F(Frame, ClientSizeIsHeldToBitmapLimits) {
   window.SetBorder(TBorderKind::SingleFixed);
   window.SetClientSize(-5, 40);
   EXPECT_EQ(window.size(), QSize(0, 40));
+  window.SetClientSize(100000, 50);
+  EXPECT_EQ(window.size(), QSize(kMaxBitmapSide, 50));
+  window.SetClientSize(kMaxBitmapSide, kMaxBitmapSide);
+  window.grab(QRect(0, 0, 1, 1));  // delivers the resize to the hidden window
+  EXPECT_EQ(window.Surface().Width(), kMaxBitmapSide);
+  EXPECT_LE(int64_t{window.Surface().Width()} * window.Surface().Height(), kMaxBitmapPixels);
+  EXPECT_GT(window.Surface().Height(), 0);
 }
 
 // Changing the frame or the stacking of a shown window keeps it on screen where it was: the
