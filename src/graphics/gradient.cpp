@@ -1,8 +1,8 @@
 #include "graphics/gradient.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
-#include <cmath>
 #include <cstdlib>
 #include <iterator>
 
@@ -10,18 +10,6 @@
 #include "graphics/raster.h"
 
 namespace {
-
-// Round(√n) for an integer n >= 0. √n lies halfway between m and m + 1 only if
-// n = m² + m + 1/4, which no integer is, so the half-to-even rule never comes into play: the
-// result is the m with m² - m < n <= m² + m.
-int32_t RoundedSqrt(int32_t n) {
-  // The double root is exact enough for the floor: a non-square n lies at least 1 below the
-  // next square, far more than the root's rounding error.
-  auto m = static_cast<int32_t>(std::sqrt(static_cast<double>(n)));
-  return n > m * m + m ? m + 1 : m;
-}
-
-int32_t RoundedDistance(int32_t dx, int32_t dy) { return RoundedSqrt(dx * dx + dy * dy); }
 
 // Distance from the middle of a 512-pixel axis: 255 at both ends, 0 at the two middle pixels.
 int32_t FromMiddle512(int32_t v) { return v < 256 ? 255 - v : v - 256; }
@@ -43,17 +31,13 @@ int32_t RectangleLT(int32_t x, int32_t y) { return std::max(x, y); }
 int32_t RectangleLB(int32_t x, int32_t y) { return std::max(x, 255 - y); }
 int32_t RectangleRT(int32_t x, int32_t y) { return std::max(255 - x, y); }
 int32_t RectangleRB(int32_t x, int32_t y) { return std::max(255 - x, 255 - y); }
-// The centred radial measures x from column 181 but y from row 180 on the far halves, so its
-// halves are not mirror images by one pixel; stored gradients look like this, so it stays.
-int32_t RadialC(int32_t x, int32_t y) { return RoundedDistance(FromMiddle362(x, 181), FromMiddle362(y, 180)); }
-int32_t RadialL(int32_t x, int32_t y) { return RoundedDistance(x, FromMiddle362(y, 181)); }
-int32_t RadialR(int32_t x, int32_t y) { return RoundedDistance(180 - x, FromMiddle362(y, 181)); }
-int32_t RadialT(int32_t x, int32_t y) { return RoundedDistance(FromMiddle362(x, 181), y); }
-int32_t RadialB(int32_t x, int32_t y) { return RoundedDistance(FromMiddle362(x, 181), 180 - y); }
-int32_t RadialLT(int32_t x, int32_t y) { return RoundedDistance(x, y); }
-int32_t RadialLB(int32_t x, int32_t y) { return RoundedDistance(x, 180 - y); }
-int32_t RadialRT(int32_t x, int32_t y) { return RoundedDistance(180 - x, y); }
-int32_t RadialRB(int32_t x, int32_t y) { return RoundedDistance(180 - x, 180 - y); }
+// The radial styles: k = Round(√(dx² + dy²)), dx from the column and dy from the row.
+int32_t Same(int32_t v) { return v; }
+int32_t Flip180(int32_t v) { return 180 - v; }
+int32_t Middle362(int32_t v) { return FromMiddle362(v, 181); }
+// The centred radial measures y from row 180 on its lower half (x from column 181 on its right
+// half), so its halves are not mirror images by one pixel; stored gradients look like this.
+int32_t Middle362Rows(int32_t v) { return FromMiddle362(v, 180); }
 int32_t DiagonalLF(int32_t x, int32_t y) { return y - x + 127; }
 int32_t DiagonalLB(int32_t x, int32_t y) { return x + y; }
 int32_t DiagonalRF(int32_t x, int32_t y) { return std::abs(x - y); }
@@ -72,6 +56,7 @@ int32_t Butterfly(int32_t x, int32_t y) {
 }
 
 using TPaintMaster = void (*)(TGradientMaster& master);
+using TAxis = int32_t (*)(int32_t);
 
 // Fills the master with one style's formula, inlined into its own loop.
 template <int32_t (*Index)(int32_t, int32_t)>
@@ -83,6 +68,27 @@ void Paint(TGradientMaster& master) {
       assert(k >= 0 && k <= 255);
       *out++ = static_cast<uint8_t>(k);
     }
+  }
+}
+
+// Fills a radial master row by row. For one row's dy the rounded distance over dx = 0..180 is
+// found by stepping: Round(√n) is the smallest m with n <= m² + m (√n is never a half, as
+// n = m² + m + 1/4 is no integer, so the half-to-even rule never comes into play), and it never
+// decreases as dx grows. Starting at m = dy, the root costs no square root at all.
+template <TAxis Dx, TAxis Dy>
+void PaintRadial(TGradientMaster& master) {
+  std::array<uint8_t, 181> distance{};
+  uint8_t* out = master.indices.data();
+  for (int32_t y = 0; y < master.height; ++y) {
+    int32_t dy = Dy(y);
+    int32_t m = dy;
+    for (int32_t dx = 0; dx < static_cast<int32_t>(distance.size()); ++dx) {
+      int32_t n = dx * dx + dy * dy;
+      while (n > m * m + m) ++m;
+      assert(m <= 255);
+      distance[static_cast<size_t>(dx)] = static_cast<uint8_t>(m);
+    }
+    for (int32_t x = 0; x < master.width; ++x) *out++ = distance[static_cast<size_t>(Dx(x))];
   }
 }
 
@@ -99,10 +105,10 @@ constexpr TMasterStyle kMasterStyles[] = {
     {512, 1, &Paint<ReflectedV>},     {512, 512, &Paint<RectangleC>},   {256, 512, &Paint<RectangleL>},
     {256, 512, &Paint<RectangleR>},   {512, 256, &Paint<RectangleT>},   {512, 256, &Paint<RectangleB>},
     {256, 256, &Paint<RectangleLT>},  {256, 256, &Paint<RectangleLB>},  {256, 256, &Paint<RectangleRT>},
-    {256, 256, &Paint<RectangleRB>},  {362, 362, &Paint<RadialC>},      {181, 362, &Paint<RadialL>},
-    {181, 362, &Paint<RadialR>},      {362, 181, &Paint<RadialT>},      {362, 181, &Paint<RadialB>},
-    {181, 181, &Paint<RadialLT>},     {181, 181, &Paint<RadialLB>},     {181, 181, &Paint<RadialRT>},
-    {181, 181, &Paint<RadialRB>},     {128, 129, &Paint<DiagonalLF>},   {128, 129, &Paint<DiagonalLB>},
+    {256, 256, &Paint<RectangleRB>},  {362, 362, &PaintRadial<Middle362, Middle362Rows>},      {181, 362, &PaintRadial<Same, Middle362>},
+    {181, 362, &PaintRadial<Flip180, Middle362>},      {362, 181, &PaintRadial<Middle362, Same>},      {362, 181, &PaintRadial<Middle362, Flip180>},
+    {181, 181, &PaintRadial<Same, Same>},     {181, 181, &PaintRadial<Same, Flip180>},     {181, 181, &PaintRadial<Flip180, Same>},
+    {181, 181, &PaintRadial<Flip180, Flip180>},     {128, 129, &Paint<DiagonalLF>},   {128, 129, &Paint<DiagonalLB>},
     {256, 256, &Paint<DiagonalRF>},   {256, 256, &Paint<DiagonalRB>},   {129, 256, &Paint<ArrowL>},
     {129, 256, &Paint<ArrowR>},       {256, 129, &Paint<ArrowU>},       {256, 129, &Paint<ArrowD>},
     {256, 256, &Paint<Diamond>},      {256, 256, &Paint<Butterfly>},

@@ -178,10 +178,14 @@ void StretchNearest(const TBitmapView& dst, const TRect& dstRect, const TBitmapV
       continue;
     }
     const TPixel32* in = src.Row(sy);
-    for (size_t n = 0; n < columns.size(); ++n) {
-      if (columns[n] >= 0) out[n] = in[columns[n]];
+    if (allColumns) {
+      for (size_t n = 0; n < columns.size(); ++n) out[n] = in[columns[n]];
+      previousY = y;
+    } else {
+      for (size_t n = 0; n < columns.size(); ++n) {
+        if (columns[n] >= 0) out[n] = in[columns[n]];
+      }
     }
-    previousY = allColumns ? y : -1;
   }
 }
 
