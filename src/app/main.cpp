@@ -1,5 +1,4 @@
-// telvo: plays a menu document. Until the menu window is drawn on screen, playing prints the
-// loaded component tree, as --dump does.
+// telvo: plays a menu document; --render paints it off-screen, --dump prints it as text.
 
 #include <cstdio>
 #include <iostream>
@@ -10,6 +9,7 @@
 #include "startup/component_writer.h"
 #include "startup/document_loader.h"
 #include "startup/main_window.h"
+#include "startup/play.h"
 #include "startup/register_menu_classes.h"
 #include "startup/render.h"
 #include "startup/text_form.h"
@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
   }
 
   if (line.renderPath) return RunRenderCommand(line);
+  if (!line.dump) return RunPlayCommand(line);
 
   TClassRegistry registry;
   RegisterMenuClasses(registry);
@@ -66,20 +67,9 @@ int main(int argc, char** argv) {
     result = LoadMenuDocument(line.documentPath, std::nullopt, *window, registry, options);
   }
 
-  if (line.dump) {
-    if (result.status != TLoadStatus::Loaded) {
-      std::cerr << "telvo: " << result.error << "\n";
-      return 1;
-    }
-    PrintTree(*window);
-    return 0;
-  }
-
-  // Playing: a document that cannot be played leaves the built-in window, silently unless asked.
   if (result.status != TLoadStatus::Loaded) {
-    if (line.verbose) std::cerr << "telvo: " << result.error << "; playing the built-in window\n";
-    application.DestroyComponent(window);
-    window = CreateMainWindow(application);
+    std::cerr << "telvo: " << result.error << "\n";
+    return 1;
   }
   PrintTree(*window);
   return 0;

@@ -72,10 +72,14 @@ int RunRenderCommand(const TCommandLine& line) {
   QGuiApplication application(argc, argv);
 
   TStartupSystem system = RealStartupSystem();
-  if (line.verbose)
+  if (line.verbose) {
     system.explainFallback = [](const std::string& reason) {
       std::cerr << "telvo: " << reason << "; rendering the built-in window\n";
     };
+    system.readOptions.onUnknownProperty = [](std::string_view owner, std::string_view path) {
+      std::cerr << "telvo: skipped unknown property " << owner << "." << path << "\n";
+    };
+  }
   const TBitmap32 image = RenderMenu(line, std::move(system));
   const std::string& path = *line.renderPath;
   if (image.Empty()) {

@@ -84,12 +84,4 @@ TEST(TelvoDump, FailsWithTheReason) {
   }
 }
 
-TEST(TelvoPlay, FallsBackToTheBuiltInWindowSilently) {
-  TRun run = RunTelvo(Fixture("bad_style.kiv"));
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.output.rfind("object frmMain: TfrmMain\n  Left = 184\n  Top = 180\n  Width = 408\n  Height = 327\n", 0), 0u)
-      << run.output;
-  EXPECT_NE(run.output.find("Caption = 'Telvo'"), std::string::npos);
-}
-
 }  // namespace

@@ -80,7 +80,7 @@ TEST(Launch, ArgumentVectorsByKindOfTarget) {
 class LaunchOnThisMachine : public testing::Test {
  protected:
   void SetUp() override {
-    m_folder = fs::path(testing::TempDir()) / "launch";
+    m_folder = fs::path(testing::TempDir()) / ("launch_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(m_folder);
     fs::create_directories(m_folder / "bin");
     fs::create_directories(m_folder / "Media" / "Tools");
@@ -133,7 +133,7 @@ TEST_F(LaunchOnThisMachine, WithoutWaitingNothingIsLeftBehind) {
 }
 
 TEST(LaunchPaths, StoredPathsBecomeLinuxPaths) {
-  const fs::path folder = fs::path(testing::TempDir()) / "paths";
+  const fs::path folder = fs::path(testing::TempDir()) / "launch_paths";
   fs::remove_all(folder);
   fs::create_directories(folder / "Sub" / "Deeper");
   std::ofstream(folder / "Sub" / "Deeper" / "File.txt") << "x";

@@ -63,7 +63,7 @@ void WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
 class MenuSession : public testing::Test {
  protected:
   void SetUp() override {
-    m_folder = fs::path(testing::TempDir()) / "session";
+    m_folder = fs::path(testing::TempDir()) / ("session_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(m_folder);
     fs::create_directories(m_folder / "FontData");
     WriteBytes(m_folder / "FontData" / "menu.ttf", {0});

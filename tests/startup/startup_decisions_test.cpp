@@ -94,7 +94,7 @@ TEST(StartupFonts, FileNameRule) {
 }
 
 TEST(StartupFonts, FilesOfTheFontDataFolderInNameOrder) {
-  const fs::path folder = FreshFolder("font_folder");
+  const fs::path folder = FreshFolder("embedded_fonts");
   EXPECT_TRUE(EmbeddedFontFiles(folder.string()).empty()) << "no FontData folder";
   const fs::path fonts = folder / "fontdata";  // any letter case
   fs::create_directories(fonts / "sub.ttf");
@@ -141,7 +141,7 @@ TEST(StartupInstanceLock, NameIsTheLocalTimeAndARandomNumber) {
 }
 
 TEST(StartupInstanceLock, HeldUntilReleasedAndNeverReused) {
-  const fs::path folder = FreshFolder("locks");
+  const fs::path folder = FreshFolder("instance_locks");
   int draws = 0;
   // The first number's file exists already (made for the seconds around the draw): a new
   // number is drawn.

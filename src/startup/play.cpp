@@ -1,0 +1,96 @@
+#include "startup/play.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QSocketNotifier>
+#include <csignal>
+#include <iostream>
+
+#include "platform/menu_window_binding.h"
+#include "platform/menu_window_widget.h"
+#include "platform/qt_platform_choice.h"
+#include "startup/menu_session.h"
+#include "window/pointer_dispatch.h"
+
+namespace {
+
+// Termination signals reach the event loop through a pipe: the handler only writes a byte.
+int g_signalPipe[2] = {-1, -1};
+
+void OnTerminationSignal(int) {
+  const char byte = 1;
+  [[maybe_unused]] ssize_t written = write(g_signalPipe[1], &byte, 1);
+}
+
+// Quits application when a termination signal arrives, for as long as it lives.
+class TTerminationSignals {
+ public:
+  explicit TTerminationSignals(QApplication& application) {
+    if (pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    m_notifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, &application, [&application] {
+      char byte;
+      while (read(g_signalPipe[0], &byte, 1) > 0) {
+      }
+      application.quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) sigaction(signal, &action, nullptr);
+  }
+  ~TTerminationSignals() {
+    if (!m_notifier) return;
+    struct sigaction action {};
+    action.sa_handler = SIG_DFL;
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) sigaction(signal, &action, nullptr);
+    m_notifier.reset();
+    close(g_signalPipe[0]);
+    close(g_signalPipe[1]);
+  }
+
+ private:
+  std::unique_ptr<QSocketNotifier> m_notifier;
+};
+
+}  // namespace
+
+int RunPlayCommand(const TCommandLine& line) {
+  ChooseQtPlatform();
+  int argc = 1;
+  char name[] = "telvo";
+  char* argv[] = {name, nullptr};
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Telvo");
+  TTerminationSignals terminationSignals(application);
+
+  TStartupSystem system = RealStartupSystem();
+  if (line.verbose) {
+    system.explainFallback = [](const std::string& reason) {
+      std::cerr << "telvo: " << reason << "; playing the built-in window\n";
+    };
+    system.readOptions.onUnknownProperty = [](std::string_view owner, std::string_view path) {
+      std::cerr << "telvo: skipped unknown property " << owner << "." << path << "\n";
+    };
+  }
+  TMenuSession session(line, std::move(system));
+  TfrmMain& form = session.Window();
+  TQtMenuWindow window;
+  TPointerDispatcher dispatcher(form);
+  TMenuWindowHandlers handlers = MenuWindowHandlers(window, form, dispatcher);
+  handlers.closed = [&application] { application.quit(); };
+  window.SetHandlers(std::move(handlers));
+
+  // An ended start shows nothing; the session's end removes the fonts.
+  if (session.Start(&window) == TMenuSession::TStartResult::Abort) return 0;
+  session.Splash({});  // the splash screen window is not built yet
+  if (session.Launch() == TMenuSession::TStartResult::Abort) return 0;
+  session.BeforeShow();
+  window.show();
+  const int code = application.exec();
+  window.hide();
+  session.Shutdown({});  // the end screen window is not built yet
+  return code;
+}

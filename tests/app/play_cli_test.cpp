@@ -1,0 +1,116 @@
+// Playing a menu, run as a user runs it (on Qt's offscreen platform): the start-up reaches the
+// message loop and holds the instance lock; a termination signal ends the menu through its
+// shutdown; LaunchOnly starts the program and ends without showing the menu.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TelvoPlay : public testing::Test {
+ protected:
+  void SetUp() override {
+    m_folder = fs::path(testing::TempDir()) / ("play_cli_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(m_folder);
+    fs::create_directories(m_folder / "runtime");
+    fs::permissions(m_folder / "runtime", fs::perms::owner_all);
+  }
+
+  // Starts telvo with arguments; stdout and stderr go to output.txt.
+  pid_t Start(const std::vector<std::string>& arguments) {
+    const std::string output = (m_folder / "output.txt").string();
+    const std::string runtime = (m_folder / "runtime").string();
+    std::vector<std::string> argv = {TELVO_BINARY};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    std::vector<char*> pointers;
+    for (std::string& a : argv) pointers.push_back(a.data());
+    pointers.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+      const int fd = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      dup2(fd, 1);
+      dup2(fd, 2);
+      setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+      execv(pointers[0], pointers.data());
+      _exit(127);
+    }
+    return pid;
+  }
+  int Wait(pid_t pid) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  // Waits (bounded) until predicate holds; false when it never did.
+  template <class F>
+  bool Eventually(F predicate) {
+    for (int i = 0; i < 600; ++i) {
+      if (predicate()) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+  }
+  std::vector<fs::path> Locks() {
+    std::vector<fs::path> locks;
+    for (const auto& entry : fs::directory_iterator(m_folder / "runtime"))
+      if (entry.path().extension() == ".lock") locks.push_back(entry.path());
+    return locks;
+  }
+  std::string Output() {
+    std::ifstream in(m_folder / "output.txt");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  fs::path m_folder;
+};
+
+TEST_F(TelvoPlay, AFailedDocumentPlaysTheBuiltInWindowUntilTerminated) {
+  const pid_t pid = Start({"--verbose", std::string(TELVO_FIXTURE_DIR) + "/bad_style.kiv"});
+  ASSERT_TRUE(Eventually([&] { return Locks().size() == 1; })) << Output();
+  EXPECT_TRUE(fs::path(Locks()[0]).filename().string().starts_with("20")) << "named by the local time";
+  kill(pid, SIGTERM);
+  EXPECT_EQ(Wait(pid), 0);
+  EXPECT_TRUE(Locks().empty()) << "shutdown released the lock";
+  EXPECT_NE(Output().find("Error reading Button1.Style: Invalid property value; playing the built-in window"),
+            std::string::npos)
+      << Output();
+}
+
+TEST_F(TelvoPlay, LaunchOnlyStartsTheProgramAndEnds) {
+  const fs::path script = m_folder / "setup.sh";
+  const fs::path record = m_folder / "record.txt";
+  std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" << record.string() << "'\n";
+  fs::permissions(script, fs::perms::owner_all);
+  const fs::path text = m_folder / "launch.txt";
+  std::ofstream(text) << "object frmDesign: TfrmDesign\n  LaunchApp = '" << script.string()
+                      << "'\n  LaunchParam = '/quiet \"C:\\Program Files\"'\n  LaunchWait = True\n"
+                      << "  LaunchOnly = True\nend\n";
+  const fs::path document = m_folder / "launch.kiv";
+  ASSERT_EQ(std::system((std::string(TELVO_CONVERT_BINARY) + " " + text.string() + " " + document.string()).c_str()), 0);
+
+  EXPECT_EQ(Wait(Start({document.string()})), 0);
+  EXPECT_TRUE(Locks().empty()) << "the menu never reached its window";
+  ASSERT_TRUE(Eventually([&] {
+    std::ifstream in(record);
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return all == "/quiet\nC:\\Program Files\n";
+  }));
+}
+
+}  // namespace
