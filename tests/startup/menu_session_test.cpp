@@ -126,6 +126,18 @@ TEST_F(MenuSession, ContainerAppendedToTheExecutableWinsOverTheSibling) {
   auto named = Open({Document("object frmDesign: TfrmDesign\n  Caption = 'Named'\nend\n", "other.kiv")});
   EXPECT_FALSE(named->Document().appended);
   EXPECT_EQ(named->Window().Caption(), "Named");
+
+  // A menu executable named by hand is read from its appended container.
+  fs::copy_file(m_folder / "menu.exe", m_folder / "given.exe");
+  auto given = Open({(m_folder / "given.exe").string()});
+  EXPECT_EQ(given->Window().Caption(), "Inside");
+}
+
+TEST_F(MenuSession, NoTrailerAndNoSiblingIsTheFallbackWindow) {
+  auto session = Open({});
+  EXPECT_EQ(session->Load().status, TLoadStatus::FileMissing);
+  EXPECT_EQ(session->Document().path, (m_folder / "menu.kiv").string());
+  ExpectFallbackWindow(session->Window());
 }
 
 TEST_F(MenuSession, AnyFailureGivesTheCompleteFallbackWindow) {
