@@ -68,10 +68,11 @@ class TKIVForm : public TWinControl {
   // process-wide hint settings.
   void Loaded() override;
 
-  // The windowing system that shows this window; null (the default) while the window is only a
-  // document, as when it is being read or rendered off-screen. Attaching brings the host in line
-  // with the window's current state (caption, frame, shape, opacity, icon, cursors, ...) without
-  // changing the window. The host must outlive the window or be detached first.
+  // The windowing system that shows this window (an off-screen stand-in for renders); null
+  // (the default) while the window is only a document, as while it is read. Attaching brings
+  // the host in line with the window's current state (caption, frame, shape, opacity, icon,
+  // cursors, ...) without changing the window. The host must outlive the window or be detached
+  // first.
   //
   // The window's setters and Apply operations change the window's own state (visibility of the
   // page's controls, caption, client size, control positions) whether or not a host is attached,
