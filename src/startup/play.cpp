@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 
 #include "platform/menu_window_binding.h"
@@ -59,6 +60,16 @@ class TTerminationSignals {
 
 int RunPlayCommand(const TCommandLine& line) {
   ChooseQtPlatform();
+  // Without any display Qt would abort; say what is missing instead.
+  auto isSet = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+  };
+  if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
+    std::cerr << "telvo: no display to show the menu on (DISPLAY is not set); "
+                 "--render OUT.png paints the start page without one\n";
+    return 1;
+  }
   int argc = 1;
   char name[] = "telvo";
   char* argv[] = {name, nullptr};
