@@ -10,7 +10,7 @@ namespace {
 // A bitmap file built by hand. Palette entries are 0x00RRGGBB; masks follow a 40-byte header
 // (bit fields) or sit inside a larger one; rows are given as stored (bottom-up unless the
 // height is negative), padding included.
-struct TBmpSpec {
+struct TBmpLayout {
   uint32_t headerSize = 40;
   int32_t width = 0;
   int32_t height = 0;
@@ -27,7 +27,7 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
   out.insert(out.end(), {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)});
 }
 
-std::vector<uint8_t> BuildBmp(const TBmpSpec& s) {
+std::vector<uint8_t> BuildBmp(const TBmpLayout& s) {
   std::vector<uint8_t> dib;
   Put32(dib, s.headerSize);
   if (s.headerSize == 12) {
@@ -80,7 +80,7 @@ constexpr uint32_t A = 0x112233, B = 0x445566, C = 0x778899, D = 0xAABBCC;
 TEST(BmpDecoder, LayoutsAndCompressions) {
   struct TCase {
     const char* name;
-    TBmpSpec spec;
+    TBmpLayout layout;
     std::vector<uint32_t> expected;  // 0x00RRGGBB, top row first
   };
   const TCase cases[] = {
@@ -108,16 +108,16 @@ TEST(BmpDecoder, LayoutsAndCompressions) {
     SCOPED_TRACE(c.name);
     std::vector<TPixel32> expected;
     for (uint32_t rgb : c.expected) expected.push_back(Rgb(rgb));
-    EXPECT_EQ(Decode(BuildBmp(c.spec)), expected);
+    EXPECT_EQ(Decode(BuildBmp(c.layout)), expected);
   }
 }
 
 // Bit-field channels of every width scale to 0-255 by rounding v * 255 / max.
 TEST(BmpDecoder, SixteenBitChannelsScaleOverAllValues) {
   for (uint32_t green : {0x03E0u, 0x07E0u}) {
-    TBmpSpec spec{40, 256, 256, 16, 3, 0, {}, {green == 0x03E0u ? 0x7C00u : 0xF800u, green, 0x1Fu}, {}};
-    for (uint32_t v = 0; v < 65536; ++v) Put16(spec.bits, v);
-    auto picture = DecodePicture("TBitmap", BuildBmp(spec));
+    TBmpLayout layout{40, 256, 256, 16, 3, 0, {}, {green == 0x03E0u ? 0x7C00u : 0xF800u, green, 0x1Fu}, {}};
+    for (uint32_t v = 0; v < 65536; ++v) Put16(layout.bits, v);
+    auto picture = DecodePicture("TBitmap", BuildBmp(layout));
     ASSERT_TRUE(picture);
     int greenBits = green == 0x03E0u ? 5 : 6;
     auto scale = [](uint32_t v, int bits) { return static_cast<uint8_t>(std::lround(v * 255.0 / ((1 << bits) - 1))); };
@@ -131,26 +131,26 @@ TEST(BmpDecoder, SixteenBitChannelsScaleOverAllValues) {
 }
 
 TEST(BmpDecoder, DamagedHeadersAndBits) {
-  TBmpSpec good{40, 2, 2, 24, 0, 0, {}, {}, std::vector<uint8_t>(16, 0x40)};
+  TBmpLayout good{40, 2, 2, 24, 0, 0, {}, {}, std::vector<uint8_t>(16, 0x40)};
   ASSERT_FALSE(Decode(BuildBmp(good)).empty());
   struct TCase {
     const char* name;
-    TBmpSpec spec;
+    TBmpLayout layout;
   };
   TCase cases[] = {{"bits cut short", good}, {"zero width", good}, {"bit count 7", good},
                    {"RLE8 on a 24-bit bitmap", good}, {"too large", good}, {"unknown compression", good}};
-  cases[0].spec.bits.resize(9);
-  cases[1].spec.width = 0;
-  cases[2].spec.bitCount = 7;
-  cases[3].spec.compression = 1;
-  cases[4].spec.width = 100000;
-  cases[5].spec.compression = 9;
+  cases[0].layout.bits.resize(9);
+  cases[1].layout.width = 0;
+  cases[2].layout.bitCount = 7;
+  cases[3].layout.compression = 1;
+  cases[4].layout.width = 100000;
+  cases[5].layout.compression = 9;
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_TRUE(Decode(BuildBmp(c.spec)).empty());
+    EXPECT_TRUE(Decode(BuildBmp(c.layout)).empty());
   }
   // The last row may lack its padding.
-  TBmpSpec unpadded = good;
+  TBmpLayout unpadded = good;
   unpadded.bits.resize(14);
   EXPECT_FALSE(Decode(BuildBmp(unpadded)).empty());
 }
