@@ -49,7 +49,77 @@ const TClassInfo& TKIVActionControl::StaticClass() {
   return *info;
 }
 
-TKIVActionControl::TKIVActionControl() { m_showHint = true; }
+TKIVActionControl::TKIVActionControl(TFace face) : m_face(face) { m_showHint = true; }
+
+bool TKIVActionControl::HasAction() const {
+  return m_actionType != TKIVActionType::aatNone || m_bgMusicControl != TKIVBGMusicControl::amcNone;
+}
+
+void TKIVActionControl::SetDesignMode(bool designMode) {
+  if (designMode == m_designMode) return;
+  m_designMode = designMode;
+  m_hovered = m_pressed = m_visited = m_passwordAccepted = false;
+  Invalidate();
+}
+
+void TKIVActionControl::SetCaption(std::string caption) {
+  TGraphicControl::SetCaption(std::move(caption));
+  Invalidate();
+}
+
+void TKIVActionControl::RepaintFace() {
+  if (m_face == TFace::FollowsPointer) Invalidate();
+}
+
+void TKIVActionControl::MouseEnter() {
+  if (m_leftButtonDown) {
+    // A held press dragged back in: press the face again, silently.
+    PressHandling(TMouseButton::mbLeft);
+  }
+  if (m_designMode) return;
+  m_hovered = true;
+  RepaintFace();
+}
+
+void TKIVActionControl::MouseLeave() {
+  if (m_leftButtonDown) ReleaseHandling();
+  m_hovered = false;
+  if (!m_designMode && m_visible) RepaintFace();
+}
+
+void TKIVActionControl::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+  (void)shift, (void)x, (void)y;
+  if (button == TMouseButton::mbLeft) m_leftButtonDown = true;
+  PressHandling(button);
+}
+
+void TKIVActionControl::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+  (void)shift;
+  if (button == TMouseButton::mbLeft && m_leftButtonDown) {
+    m_leftButtonDown = false;
+    if (x >= 0 && y >= 0 && x < m_width && y < m_height) Click();
+  }
+  ReleaseHandling();
+}
+
+void TKIVActionControl::PressHandling(TMouseButton button) {
+  if (button != TMouseButton::mbLeft) return;
+  m_pressed = true;
+  RepaintFace();
+}
+
+void TKIVActionControl::ReleaseHandling() {
+  m_pressed = false;
+  RepaintFace();
+}
+
+void TKIVActionControl::Click() {
+  if (m_designMode) return;
+  m_pressed = false;
+  Invalidate();
+  m_visited = true;
+  AfterAction();
+}
 
 const TClassInfo& TKIVStaticActionControl::StaticClass() {
   static const TClassInfo* info =

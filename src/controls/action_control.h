@@ -1,7 +1,8 @@
 #pragma once
 // The base of the clickable windowless controls: what a click does (action and parameters),
 // the sounds, the password, the picture and slide-show settings and the command sent to
-// another control. TKIVStaticActionControl is the variant whose face ignores the pointer.
+// another control, and the run-time pointer state the derived controls draw.
+// TKIVStaticActionControl is the variant whose face ignores the pointer.
 
 #include <cstdint>
 #include <string>
@@ -14,14 +15,15 @@
 
 class TKIVActionControl : public TGraphicControl {
  public:
-  TKIVActionControl();
+  TKIVActionControl() : TKIVActionControl(TFace::FollowsPointer) {}
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
   TKIVActionType ActionType() const { return m_actionType; }
   TKIVBGMusicControl BGMusicControl() const { return m_bgMusicControl; }
   bool DesignMode() const { return m_designMode; }
-  virtual void SetDesignMode(bool designMode) { m_designMode = designMode; }
+  // A different value clears hovered, pressed, visited and password-accepted and repaints.
+  virtual void SetDesignMode(bool designMode);
   TWaveData* MouseEnterSound() { return &m_mouseEnterSound; }
   TWaveData* MouseClickSound() { return &m_mouseClickSound; }
   bool IgnoreCommonSounds() const { return m_ignoreCommonSounds; }
@@ -37,6 +39,34 @@ class TKIVActionControl : public TGraphicControl {
   const std::string& Password() const { return m_password; }
   // Whether Alt with the caption's accelerator letter clicks the control (not stored).
   bool AcceleratorEnabled() const { return m_acceleratorEnabled; }
+
+  // Run-time state, never stored; the derived controls choose their face from it.
+  // Hovered: the pointer is over the control (never in design mode). Pressed: the left button
+  // went down on it and is held (it goes while a held pointer is dragged out, and comes back
+  // when it returns). Visited: a click got past the password step once in this run.
+  // PasswordAccepted: the password was typed correctly once, so it is not asked again.
+  bool Hovered() const { return m_hovered; }
+  bool Pressed() const { return m_pressed; }
+  bool Visited() const { return m_visited; }
+  bool PasswordAccepted() const { return m_passwordAccepted; }
+  // Whether a click does anything: ActionType or BGMusicControl is not the "none" value.
+  bool HasAction() const;
+
+  void SetCaption(std::string caption) override;
+
+  // Pointer events from the window, positions in the control's coordinates. A left press and
+  // its release inside the control make a click (Click runs before the release handling).
+  // While the left button is held after a press here, leaving releases the face and coming
+  // back presses it again.
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+  // What a click does, from the click sound to AfterAction; nothing but the release of the face
+  // in design mode.
+  virtual void Click();
+  // Called once at the end of every completed click; empty here.
+  virtual void AfterAction() {}
 
   // Picture action settings, handed unchanged to the picture viewer.
   TSPWindowStyle m_spWindow = TSPWindowStyle::swsNormal;
@@ -62,6 +92,17 @@ class TKIVActionControl : public TGraphicControl {
   bool m_ssExactFit = false;
 
  protected:
+  enum class TFace : uint8_t { FollowsPointer, Static };
+  explicit TKIVActionControl(TFace face);
+
+  // The control's own press and release handling (the face, the right-click gesture); the
+  // pointer-event overrides call these, and so do the re-press and release of a drag out and
+  // back in.
+  void PressHandling(TMouseButton button);
+  void ReleaseHandling();
+  // Repaints the face when it follows the pointer.
+  void RepaintFace();
+
   TKIVActionType m_actionType = TKIVActionType::aatNone;
   TKIVBGMusicControl m_bgMusicControl = TKIVBGMusicControl::amcNone;
   bool m_designMode = false;
@@ -81,10 +122,21 @@ class TKIVActionControl : public TGraphicControl {
   bool m_ignoreHotCursor = false;
   std::string m_password;
   bool m_acceleratorEnabled = true;
+
+ private:
+  const TFace m_face;
+  bool m_leftButtonDown = false;  // a left press that began here is still held
+  bool m_hovered = false;
+  bool m_pressed = false;
+  bool m_visited = false;
+  bool m_passwordAccepted = false;
 };
 
+// An action control whose face stays as it is while hovered and pressed, and which offers no
+// right-click gesture.
 class TKIVStaticActionControl : public TKIVActionControl {
  public:
+  TKIVStaticActionControl() : TKIVActionControl(TFace::Static) {}
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 };
