@@ -27,6 +27,17 @@
 // plain path, as on a system without the antialiasing library.
 bool AntialiasAvailable();
 
+// The pixels a canvas may draw into, for the bitmap routines (raster.h), which take a view and
+// rectangles in its pixels: the clip's part of the canvas's view, and where the canvas's logical
+// (0, 0) lies in that view.
+struct TCanvasArea {
+  TBitmapView view;
+  TPoint origin;
+  // A logical rectangle in the view's pixels.
+  TRect Place(const TRect& logical) const { return logical.Offset(origin.x, origin.y); }
+  TPoint Place(TPoint logical) const { return {logical.x + origin.x, logical.y + origin.y}; }
+};
+
 enum class TPenStyle : uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 enum class TBrushStyle : uint8_t { bsSolid, bsClear };
 
@@ -71,6 +82,10 @@ class TCanvas {
   TRect ClipRect() const { return m_state.clip; }
   // Narrows the clip to a logical rectangle (taken at the current origin).
   void IntersectClip(const TRect& logical);
+  // The part of the view inside the clip, for the bitmap routines.
+  TCanvasArea Area() const {
+    return {m_view.SubView(m_state.clip), {m_state.origin.x - m_state.clip.left, m_state.origin.y - m_state.clip.top}};
+  }
   // Widens the clip to the whole view again.
   void ResetClip() { m_state.clip = m_view.Bounds(); }
 

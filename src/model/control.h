@@ -50,6 +50,13 @@ class TSizeConstraints : public TPersistent {
   int32_t m_minWidth = 0;
 };
 
+// A width and a height in pixels.
+struct TSize {
+  int32_t width = 0;
+  int32_t height = 0;
+  friend bool operator==(const TSize&, const TSize&) = default;
+};
+
 class TControl : public TComponent {
  public:
   TControl();
@@ -112,6 +119,10 @@ class TControl : public TComponent {
   }
   // Asks for the control's area to be painted again (through its parents to the window's host).
   void Invalidate();
+  // Set while the control paints into another control's picture of what lies behind it rather
+  // than onto its own place, so a paint can leave out what belongs on screen only.
+  bool PaintingCopy() const { return m_paintingCopy; }
+  void SetPaintingCopy(bool paintingCopy) { m_paintingCopy = paintingCopy; }
 
  protected:
   int32_t m_left = 0;
@@ -148,6 +159,7 @@ class TControl : public TComponent {
   friend class TWinControl;
   TWinControl* m_parent = nullptr;
   bool m_assigningParentFont = false;
+  bool m_paintingCopy = false;
 };
 
 // A windowless control, painted by its parent.
@@ -164,6 +176,8 @@ class TWinControl : public TControl {
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
+  // The size of the area the children live in, in client coordinates from (0, 0).
+  virtual TSize ClientSize() const { return {Width(), Height()}; }
   // Child controls in child order (creation order unless moved).
   const std::vector<TControl*>& Controls() const { return m_controls; }
   // Moves child to index in the child order (clamped to the valid range).

@@ -30,12 +30,6 @@ inline constexpr uint32_t biMinimize = 2;
 
 struct TDecodedPicture;
 
-struct TSize {
-  int32_t width = 0;
-  int32_t height = 0;
-  friend bool operator==(const TSize&, const TSize&) = default;
-};
-
 // What the window's Picture holds, as far as frames and shapes care: nothing usable (empty,
 // or not decodable), a JPEG or an icon (never cut into a shape), or any other picture.
 enum class TPictureKind : uint8_t { Empty, Jpeg, Icon, Other };
@@ -128,7 +122,7 @@ class TKIVForm : public TWinControl {
   // The client area's size; before the first ApplyFrame it is the stored ClientWidth and
   // ClientHeight, or, where they are not stored, Width and Height less the frame of the stored
   // BorderStyle (see FrameExtent).
-  TSize ClientSize() const;
+  TSize ClientSize() const override;
   TRect ClientRect() const { return TRect::FromSize(0, 0, ClientSize().width, ClientSize().height); }
   // The outer size: client size plus the frame of the current border kind.
   TSize OuterSize() const;
@@ -156,6 +150,10 @@ class TKIVForm : public TWinControl {
   TPictureKind PictureKind();
   // Asks the host to paint the whole client area again (at once while the window paints).
   void Repaint();
+  // The window's own picture, without its children: the colour, then the gradient or the
+  // tiled picture of an unshaped window, or the shape picture of a shaped one, then the design
+  // grid (see window_paint.h).
+  void Paint(TCanvas& canvas) override;
   // Set by the painter while it paints the window.
   void SetPainting(bool painting) { m_painting = painting; }
 

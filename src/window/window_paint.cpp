@@ -4,6 +4,7 @@
 
 #include "graphics/canvas.h"
 #include "graphics/colors.h"
+#include "graphics/composite.h"
 #include "graphics/gradient.h"
 #include "graphics/picture_decoder.h"
 #include "graphics/raster.h"
@@ -25,63 +26,66 @@ bool IsOpaque(const TBitmap32& bitmap) {
 }
 
 // Draws picture repeatedly from rect's top-left corner, each copy at its own size, as the
-// picture itself draws: transparent pixels keep the background.
+// picture itself draws: transparent pixels keep the background. rect may extend beyond target.
 void DrawPictureTiled(const TBitmapView& target, const TRect& rect, const TBitmap32& picture) {
   if (picture.Empty() || rect.IsEmpty()) return;
   if (IsOpaque(picture)) {
     DrawTiled(target, rect, picture.View());
     return;
   }
-  const TBitmapView area = target.SubView(rect);
-  for (int32_t y = 0; y < area.Height(); y += picture.Height())
-    for (int32_t x = 0; x < area.Width(); x += picture.Width()) AlphaBlend(area, {x, y}, picture.View());
+  const TRect visible = rect.Intersect(target.Bounds());
+  const int32_t firstColumn = rect.left + (visible.left - rect.left) / picture.Width() * picture.Width();
+  const int32_t firstRow = rect.top + (visible.top - rect.top) / picture.Height() * picture.Height();
+  const TBitmapView area = target.SubView(visible);
+  for (int32_t y = firstRow; y < visible.bottom; y += picture.Height())
+    for (int32_t x = firstColumn; x < visible.right; x += picture.Width())
+      AlphaBlend(area, {x - visible.left, y - visible.top}, picture.View());
 }
 
 // A dot at every (i * GridX, j * GridY) for i = 0 .. client width / GridX and j likewise; the
 // last row and column fall on the client's edge when the size is a multiple of the step and are
 // then outside it.
-void PaintGrid(TKIVForm& form, const TBitmapView& target, const TRect& visible) {
+void PaintGrid(TKIVForm& form, const TCanvasArea& area, const TRect& client) {
   const TPixel32 dot = GridDotPixel(form.Color());
-  const TSize client = form.ClientSize();
-  for (int32_t j = 0; j <= client.height / form.GridY(); ++j) {
-    const int32_t y = j * form.GridY();
+  const TRect visible = client.Intersect(area.view.Bounds());
+  for (int32_t j = 0; j <= form.ClientSize().height / form.GridY(); ++j) {
+    const int32_t y = client.top + j * form.GridY();
+    if (y < visible.top) continue;
     if (y >= visible.bottom) break;
-    for (int32_t i = 0; i <= client.width / form.GridX(); ++i) {
-      const int32_t x = i * form.GridX();
+    for (int32_t i = 0; i <= form.ClientSize().width / form.GridX(); ++i) {
+      const int32_t x = client.left + i * form.GridX();
+      if (x < visible.left) continue;
       if (x >= visible.right) break;
-      target.At(x, y) = dot;
+      area.view.At(x, y) = dot;
     }
-  }
-}
-
-void PaintWindowlessChildren(TKIVForm& form, const TBitmapView& target) {
-  for (TControl* child : form.Controls()) {
-    if (!child->Visible() || !child->InheritsFrom(TGraphicControl::StaticClass())) continue;
-    const TRect bounds = TRect::FromSize(child->Left(), child->Top(), child->Width(), child->Height());
-    if (!bounds.Intersects(target.Bounds())) continue;
-    TCanvas canvas(target);
-    canvas.SetOrigin({child->Left(), child->Top()});
-    canvas.IntersectClip(TRect::FromSize(0, 0, child->Width(), child->Height()));
-    canvas.SetFont(*child->Font());
-    child->Paint(canvas);
   }
 }
 
 }  // namespace
 
-void PaintMenuWindow(TKIVForm& form, const TBitmapView& target) {
-  const TRect client = form.ClientRect().Intersect(target.Bounds());
-  if (client.IsEmpty()) return;
-  form.SetPainting(true);
-  FillRect(target, client, ColorToPixel(form.Color()));
-  const bool shaped = form.WindowStyle() == TKIVWindowStyle::awsShaped;
-  if (!shaped && form.BackGround() == TKIVFillStyle::afsGradient)
-    FillGradient(target, form.ClientRect(), form.GradBeginColor(), form.GradStyle(), form.GradEndColor());
-  const TPictureKind kind = form.PictureKind();
-  const bool tiled = !shaped && form.BackGround() == TKIVFillStyle::afsGlyph && kind != TPictureKind::Empty;
+void TKIVForm::Paint(TCanvas& canvas) {
+  const TCanvasArea area = canvas.Area();
+  const TRect client = area.Place(ClientRect());
+  const TRect visible = client.Intersect(area.view.Bounds());
+  if (visible.IsEmpty()) return;
+  FillRect(area.view, visible, ColorToPixel(Color()));
+  const bool shaped = WindowStyle() == TKIVWindowStyle::awsShaped;
+  if (!shaped && BackGround() == TKIVFillStyle::afsGradient)
+    FillGradient(area.view, client, GradBeginColor(), GradStyle(), GradEndColor());
+  const TPictureKind kind = PictureKind();
+  const bool tiled = !shaped && BackGround() == TKIVFillStyle::afsGlyph && kind != TPictureKind::Empty;
   const bool shapePicture = shaped && kind != TPictureKind::Empty && kind != TPictureKind::Jpeg;
-  if (tiled || shapePicture) DrawPictureTiled(target, client, form.DecodedPicture()->bitmap);
-  if (form.DesignMode() && form.ShowGrid()) PaintGrid(form, target, client);
-  PaintWindowlessChildren(form, target);
+  if (tiled || shapePicture) DrawPictureTiled(area.view, client, DecodedPicture()->bitmap);
+  if (DesignMode() && ShowGrid()) PaintGrid(*this, area, client);
+}
+
+void PaintMenuWindow(TKIVForm& form, const TBitmapView& target) {
+  if (form.ClientRect().Intersect(target.Bounds()).IsEmpty()) return;
+  form.SetPainting(true);
+  TCanvas canvas(target);
+  canvas.IntersectClip(form.ClientRect());
+  form.Paint(canvas);
+  for (TControl* child : form.Controls())
+    if (child->InheritsFrom(TGraphicControl::StaticClass())) PaintChildControl(canvas, *child);
   form.SetPainting(false);
 }

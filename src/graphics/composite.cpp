@@ -1,0 +1,112 @@
+#include "graphics/composite.h"
+
+#include <algorithm>
+
+#include "graphics/picture_decoder.h"
+#include "graphics/colors.h"
+#include "graphics/raster.h"
+
+namespace {
+
+TRect Bounds(const TControl& control) {
+  return TRect::FromSize(control.Left(), control.Top(), control.Width(), control.Height());
+}
+
+// Marks a control as painting a copy for the lifetime of the guard.
+class TPaintingCopyMark {
+ public:
+  explicit TPaintingCopyMark(TControl& control) : m_control(control) { m_control.SetPaintingCopy(true); }
+  ~TPaintingCopyMark() { m_control.SetPaintingCopy(false); }
+  TPaintingCopyMark(const TPaintingCopyMark&) = delete;
+  TPaintingCopyMark& operator=(const TPaintingCopyMark&) = delete;
+
+ private:
+  TControl& m_control;
+};
+
+}  // namespace
+
+void PaintChildControl(TCanvas& canvas, TControl& child) {
+  if (!child.Visible()) return;
+  canvas.Save();
+  canvas.OffsetOrigin(child.Left(), child.Top());
+  canvas.IntersectClip(TRect::FromSize(0, 0, child.Width(), child.Height()));
+  canvas.SetFont(*child.Font());
+  if (!canvas.ClipRect().IsEmpty()) child.Paint(canvas);
+  canvas.Restore();
+}
+
+void CopyParentBackground(TControl& control, TCanvas& canvas) {
+  TWinControl* parent = control.Parent();
+  if (!parent) return;
+  TPaintingCopyMark parentMark(*parent);
+  canvas.Save();
+  canvas.OffsetOrigin(-control.Left(), -control.Top());
+  const TSize client = parent->ClientSize();
+  canvas.IntersectClip(TRect::FromSize(0, 0, client.width, client.height));
+  if (!canvas.ClipRect().IsEmpty()) {
+    parent->Paint(canvas);
+    const TRect bounds = Bounds(control);
+    for (TControl* sibling : parent->Controls()) {
+      if (sibling == &control) break;
+      if (!sibling->Visible() || !sibling->InheritsFrom(TGraphicControl::StaticClass())) continue;
+      if (!Bounds(*sibling).Intersects(bounds)) continue;
+      TPaintingCopyMark siblingMark(*sibling);
+      PaintChildControl(canvas, *sibling);
+    }
+  }
+  canvas.Restore();
+}
+
+void CopyToCanvas(TCanvas& canvas, TPoint at, const TBitmapView& bitmap) {
+  const TCanvasArea area = canvas.Area();
+  CopyRect(area.view, area.Place(at), bitmap);
+}
+
+void BlendBitmaps(const TBitmap32& top, const TBitmap32& bottom, TCanvas& canvas, uint8_t masterAlpha) {
+  TBitmap32 result(std::min(top.Width(), bottom.Width()), std::min(top.Height(), bottom.Height()));
+  BlendMaster(result.View(), top.View(), bottom.View(), masterAlpha);
+  CopyToCanvas(canvas, {0, 0}, result.View());
+}
+
+TBitmap32 CaptureBackground(TControl& control) {
+  TBitmap32 background(std::max(control.Width(), 0), std::max(control.Height(), 0));
+  TCanvas canvas(background.View());
+  CopyParentBackground(control, canvas);
+  return background;
+}
+
+void CompositeOpacity(TControl& control, int32_t opacity, const TBitmap32& surface, TCanvas& canvas) {
+  opacity = std::clamp(opacity, 0, 100);
+  if (opacity == 100) {
+    CopyToCanvas(canvas, {0, 0}, surface.View());
+    return;
+  }
+  const TBitmap32 background = CaptureBackground(control);
+  BlendBitmaps(background, surface, canvas, static_cast<uint8_t>((100 - opacity) * 255 / 100));
+}
+
+void BlendColorOverBackground(TCanvas& canvas, TControl& control, TColor color) {
+  const TBitmap32 background = CaptureBackground(control);
+  const TBitmap32 colour(background.Width(), background.Height(), ColorToPixel(color));
+  BlendBitmaps(background, colour, canvas, 128);
+}
+
+bool PngToBitmap32(const TPicture& picture, TBitmap32& bitmap) {
+  if (picture.Empty() || picture.GraphicClassName() != "TPNGObject") return false;
+  std::optional<TDecodedPicture> decoded = DecodePicture(picture.GraphicClassName(), picture.FileBytes());
+  if (!decoded) return false;
+  bitmap = std::move(decoded->bitmap);
+  return true;
+}
+
+bool GifToBitmap32(const TPicture& picture, TBitmap32& bitmap) {
+  if (picture.Empty() || picture.GraphicClassName() != "TGIFImage") return false;
+  std::optional<TDecodedPicture> decoded = DecodePicture(picture.GraphicClassName(), picture.FileBytes());
+  if (!decoded) return false;
+  const bool transparent = !decoded->frames.empty() && decoded->frames.front().transparentIndex >= 0;
+  if (!transparent)
+    for (TPixel32& pixel : decoded->bitmap.Pixels()) pixel |= 0xFF000000u;
+  bitmap = std::move(decoded->bitmap);
+  return true;
+}

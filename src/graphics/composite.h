@@ -1,0 +1,57 @@
+#pragma once
+// How a windowless control composes its picture with what lies behind it: it captures the
+// background (its parent's own picture and the siblings below it), draws its layers over that
+// in an off-screen surface, and shows the surface faded by its opacity. Also the conversions of
+// PNG and GIF pictures to 32-bit bitmaps with alpha that the controls draw from.
+
+#include <cstdint>
+
+#include "graphics/bitmap32.h"
+#include "graphics/canvas.h"
+#include "model/control.h"
+#include "model/picture.h"
+
+// Paints child into canvas as its parent shows it: child's top-left corner at the canvas's
+// logical (child left, child top), clipped to the child's bounds, with the child's font.
+// Invisible children are skipped. The canvas's state is the same afterwards.
+void PaintChildControl(TCanvas& canvas, TControl& child);
+
+// Paints what lies behind control into canvas, whose logical (0, 0) is the control's top-left
+// corner: the parent's own picture (its background, not its children), clipped to the
+// parent's client area, then every visible windowless sibling that comes before control in the
+// parent's child order and overlaps it. Each of them is marked as painting a copy while it
+// paints. A control without a parent gets nothing drawn.
+void CopyParentBackground(TControl& control, TCanvas& canvas);
+
+// Each channel of the result is bottom + (top - bottom) * masterAlpha / 255 (rounded to the
+// nearest), alpha included; the result is copied into canvas at logical (0, 0) at the size both
+// pictures have in common, inside the clip.
+void BlendBitmaps(const TBitmap32& top, const TBitmap32& bottom, TCanvas& canvas, uint8_t masterAlpha);
+
+// Shows surface, the control's finished picture (which already holds its background), on the
+// control's canvas faded by opacity (a percentage, clamped to 0..100): unchanged at 100;
+// otherwise the background captured again is blended over it with master alpha
+// (100 - opacity) * 255 / 100 (integer division), so 0 shows only the background.
+void CompositeOpacity(TControl& control, int32_t opacity, const TBitmap32& surface, TCanvas& canvas);
+
+// Fills the control-sized area of canvas with color mixed half and half (master alpha 128 for
+// the background) with what lies behind control.
+void BlendColorOverBackground(TCanvas& canvas, TControl& control, TColor color);
+
+// A control-sized surface holding what lies behind control: where each paint starts.
+TBitmap32 CaptureBackground(TControl& control);
+
+// Copies bitmap into canvas at the logical point, pixels unchanged (alpha included), inside the
+// clip.
+void CopyToCanvas(TCanvas& canvas, TPoint at, const TBitmapView& bitmap);
+
+// Replaces bitmap with the picture when it is a PNG, pixels in ARGB following the format's
+// transparency (per-pixel alpha, palette alpha, a key colour, or opaque). False, with bitmap
+// untouched, for an empty picture, another format or one that does not decode.
+bool PngToBitmap32(const TPicture& picture, TBitmap32& bitmap);
+
+// Replaces bitmap with the first frame of a GIF picture as it shows: pixels of the transparent
+// index get alpha 0, all others are opaque (all of them when the frame has no transparent
+// index). False, with bitmap untouched, for an empty picture, another format or one that does
+// not decode.
+bool GifToBitmap32(const TPicture& picture, TBitmap32& bitmap);
