@@ -29,6 +29,13 @@ packages="
   libx11-dev
   libxcb1-dev
   xauth
+  libsdl2-dev
+  libsndfile1-dev
+  libopenmpt-dev
+  libfluidsynth-dev
+  timgm6mb-soundfont
+  libogg-dev
+  libspeex-dev
 "
 
 missing=""

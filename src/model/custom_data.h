@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -50,11 +51,24 @@ class TWaveData : public TCustomData {
   const TClassInfo& ClassType() const override { return StaticClass(); }
 };
 
+// What the audio layer keeps for a TAudioData while it plays; destroying it ends the playback.
+class TAudioPlayback {
+ public:
+  virtual ~TAudioPlayback() = default;
+};
+
 // A complete music file (WAVE, MIDI, MP3, Ogg Vorbis or tracker module): background music.
 class TAudioData : public TCustomData {
  public:
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // Set by the audio layer while the holder's music plays; a holder that is freed stops itself.
+  std::unique_ptr<TAudioPlayback>& Playback() { return m_playback; }
+  const TAudioPlayback* Playback() const { return m_playback.get(); }
+
+ private:
+  std::unique_ptr<TAudioPlayback> m_playback;
 };
 
 // A complete cursor file (.cur or animated .ani).

@@ -1,0 +1,45 @@
+#pragma once
+// The sound output of a run: one mixer pulled by SDL's audio device on SDL's audio thread.
+// When no device opens, SDL's dummy driver pulls the mixer at the same pace and nothing is
+// heard; opening never fails and never waits for a device.
+
+#include <memory>
+#include <span>
+#include <string>
+
+#include "audio/audio_format.h"
+#include "audio/mixer.h"
+
+struct TAudioEngineOptions {
+  int sampleRate = 44100;
+  // Frames per device buffer: the mixing granularity and part of the start latency.
+  int bufferFrames = 512;
+};
+
+class TAudioEngine {
+ public:
+  // Opens the default device (the SDL_AUDIODRIVER environment variable may choose the driver),
+  // else the dummy driver.
+  static std::shared_ptr<TAudioEngine> Open(const TAudioEngineOptions& options = {});
+  // A mixer that nothing pulls: the caller mixes by hand (tests, measurements).
+  static std::shared_ptr<TAudioEngine> WithoutDevice(int sampleRate = 44100);
+
+  ~TAudioEngine();
+  TAudioEngine(const TAudioEngine&) = delete;
+  TAudioEngine& operator=(const TAudioEngine&) = delete;
+
+  TMixer& Mixer() { return m_mixer; }
+  // The SDL driver in use ("dummy" when no device opened), empty without a device.
+  const std::string& DriverName() const { return m_driver; }
+
+  // A stopped sound over bytes (see OpenSampleSource), or null when no decoder reads them.
+  std::unique_ptr<TSound> CreateSound(TSharedBytes bytes, TAudioFormat hint = TAudioFormat::Unknown);
+
+ private:
+  explicit TAudioEngine(int sampleRate) : m_mixer(sampleRate) {}
+  bool OpenDevice(const TAudioEngineOptions& options);
+
+  TMixer m_mixer;
+  uint32_t m_device = 0;
+  std::string m_driver;
+};
