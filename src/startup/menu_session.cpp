@@ -4,6 +4,7 @@
 #include <random>
 #include <system_error>
 
+#include "audio/background_music.h"
 #include "graphics/font_resolver.h"
 #include "graphics/picture_decoder.h"
 #include "graphics/text_escape.h"
@@ -114,7 +115,12 @@ TMenuSession::TStartResult TMenuSession::Start(TWindowHost* host) {
   window.SetActivePage(ChooseStartPage(window.Pages()->Lines(), m_startPage, window.StartupPage()));
   if (window.WindowStyle() != TKIVWindowStyle::awsFullScreen)
     window.SetWindowPosition(CentredPosition(window.ScreenSize(), window.OuterSize()));
+  if (m_system.sound) StartUpMusic(*m_system.sound, window);
   return TStartResult::Run;
+}
+
+void TMenuSession::ApplicationActivation(bool active) {
+  if (m_system.sound) MusicOnActivation(*m_system.sound, *m_window, active);
 }
 
 void TMenuSession::Splash(const std::function<void(const TSplashRequest&)>& showSplash) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/class_registry.h"
+#include "audio/sound_system.h"
 #include "model/component.h"
 #include "startup/command_line.h"
 #include "startup/document_loader.h"
@@ -36,6 +37,8 @@ struct TStartupSystem {
   TReadOptions readOptions;
   // Registers the classes a document may hold (RegisterMenuClasses; tests add their own).
   std::function<void(TClassRegistry&)> registerClasses;
+  // The run's sound output; null plays no music at all.
+  std::shared_ptr<TSoundSystem> sound;
 };
 
 // The machine as it is: /proc/self/exe, the font resolver, the process's groups, fork and exec,
@@ -77,8 +80,13 @@ class TMenuSession {
 
   // Attaches host (may be null: nothing is shown), then: HideTaskBar, the AdminOnly refusal
   // (message box through the host, then Abort), run mode, the start page (the "-p" caption,
-  // else StartupPage), centring unless full screen.
+  // else StartupPage), centring unless full screen, the music with AutoPlayMusic.
   TStartResult Start(TWindowHost* host);
+  // The application became active or stopped being active (another program activated, or the
+  // menu minimised): with AutoMusic the music starts again from its beginning, or stops.
+  void ApplicationActivation(bool active);
+  // The run's sound output (null when the system gave none).
+  TSoundSystem* Sound() const { return m_system.sound.get(); }
   // The splash: showSplash is called with the request when there is one (not yet shown here).
   void Splash(const std::function<void(const TSplashRequest&)>& showSplash);
   // LaunchApp with LaunchParam, maximised with LaunchMax, waiting with LaunchWait unless

@@ -78,6 +78,7 @@ int RunPlayCommand(const TCommandLine& line) {
   TTerminationSignals terminationSignals(application);
 
   TStartupSystem system = RealStartupSystem();
+  system.sound = TSoundSystem::Open();
   if (line.verbose) {
     system.explainFallback = [](const std::string& reason) {
       std::cerr << "telvo: " << reason << "; playing the built-in window\n";
@@ -96,6 +97,8 @@ int RunPlayCommand(const TCommandLine& line) {
 
   // An ended start shows nothing; the session's end removes the fonts.
   if (session.Start(&window) == TMenuSession::TStartResult::Abort) return 0;
+  QObject::connect(&application, &QGuiApplication::applicationStateChanged, &application,
+                   [&session](Qt::ApplicationState state) { session.ApplicationActivation(state == Qt::ApplicationActive); });
   session.Splash({});  // the splash screen window is not built yet
   if (session.Launch() == TMenuSession::TStartResult::Abort) return 0;
   session.BeforeShow();
