@@ -3,6 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "controls/button_face.h"
+#include "controls/themed_button.h"
+#include "graphics/colors.h"
+#include "graphics/composite.h"
+#include "graphics/raster.h"
+#include "graphics/text_escape.h"
+
 const TClassInfo& TKIVButton::StaticClass() {
   using C = TKIVButton;
   static const TClassInfo* info =
@@ -49,3 +56,96 @@ void TKIVButton::Loaded() {
 }
 
 void TKIVButton::SetOpacity(int32_t percent) { m_opacity = std::clamp(percent, 0, 100); }
+
+void TKIVButton::SetImgIcon(const TPicture& icon) {
+  m_imgIcon.Assign(&icon);
+  if (const TDecodedPicture* decoded = m_iconCache.Get(m_imgIcon); decoded && !HasOwnTransparency(*decoded))
+    m_transparentColor = TopLeftColor(*decoded);
+  Invalidate();
+}
+
+void TKIVButton::Paint(TCanvas& canvas) {
+  if (!Visible() || m_width <= 0 || m_height <= 0) return;
+  const TFaceState state = FaceState(*this);
+  const bool themed = m_xpThemesSupport && VisualStylesActive();
+  TBitmap32 surface = CaptureBackground(*this);
+  TCanvas surfaceCanvas(surface.View());
+  surfaceCanvas.SetFont(m_font);
+  PaintFace(surfaceCanvas, state, themed);
+  try {
+    if (m_style != TKIVButtonStyle::absHotSpot) PaintCaptionAndIcon(surfaceCanvas, state, themed);
+  } catch (const ETextEscapeError&) {
+    return;  // a caption that cannot be decoded abandons the paint: nothing of it shows
+  }
+  PaintFrame(surface.View(), state, themed);
+  CompositeOpacity(*this, m_opacity, surface, canvas);
+}
+
+void TKIVButton::PaintFace(TCanvas& surfaceCanvas, const TFaceState& state, bool themed) {
+  const TBitmapView surface = surfaceCanvas.View();
+  const TRect client = surface.Bounds();
+  if (themed) {
+    TThemedButtonState look = TThemedButtonState::Normal;
+    if (!m_enabled) look = TThemedButtonState::Disabled;
+    else if (state.pressed) look = TThemedButtonState::Pressed;
+    else if (state.hovered) look = TThemedButtonState::Hot;
+    DrawThemedPushButton(surface, client, look);
+    return;
+  }
+  switch (m_style) {
+    case TKIVButtonStyle::absWindows: DrawClassicPushButton(surface, client, state.pressed); return;
+    case TKIVButtonStyle::absTransparent:
+    case TKIVButtonStyle::absNoBorder:
+    case TKIVButtonStyle::absHotSpot: return;
+    default: break;
+  }
+  const bool normal = !state.pressed && !state.hovered;
+  if (m_style == TKIVButtonStyle::absSolid && normal) return;
+  const TColor fill = state.pressed ? m_downColor : state.hovered ? m_overColor : m_color;
+  if (m_style == TKIVButtonStyle::absSemiTransparent) {
+    BlendColorOverBackground(surfaceCanvas, *this, fill);
+    return;
+  }
+  FillRect(surface, {1, 1, client.right - 1, client.bottom - 1}, ColorToPixel(fill));
+}
+
+void TKIVButton::PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state, bool themed) {
+  const bool antialias = m_textMode == TKIVTextRenderMode::atmAntiAlias;
+  const std::string text = UnescapeText(m_caption);
+  const TDecodedPicture* icon = m_iconCache.Get(m_imgIcon);
+  const int32_t iw = icon ? icon->bitmap.Width() : 0, ih = icon ? icon->bitmap.Height() : 0;
+  const TCaptionLayout layout = LayOutCaption(m_width, m_height, MeasureText(surface, text, antialias, DT_CENTER),
+                                              icon != nullptr, iw, ih, m_layout, m_caption.empty());
+  const TPoint at = layout.caption;
+  if (state.pressed) {
+    const TPoint pressedAt = themed ? at : TPoint{at.x + 1, at.y + 1};
+    DrawCaptionLayer(surface, text, pressedAt, layout.text, m_downFontColor, antialias);
+  } else {
+    if (m_textStyle == TKIVCoolButtonTextStyle::abtLowered)
+      DrawCaptionLayer(surface, text, {at.x + 1, at.y + 1}, layout.text, m_shadowColor, antialias);
+    if (m_textStyle == TKIVCoolButtonTextStyle::abtRaised)
+      DrawCaptionLayer(surface, text, {at.x - 1, at.y - 1}, layout.text, m_shadowColor, antialias);
+    const TColor colour = state.hovered ? m_overFontColor : m_enabled ? m_font.Color() : TColor{0x808080};
+    DrawCaptionLayer(surface, text, at, layout.text, colour, antialias);
+  }
+  if (!icon) return;
+  const int32_t shift = state.pressed && !themed ? 1 : 0;
+  DrawIconPicture(surface.View(), {layout.icon.x + shift, layout.icon.y + shift}, *icon, m_transparentColor);
+}
+
+void TKIVButton::PaintFrame(const TBitmapView& surface, const TFaceState& state, bool themed) {
+  if (themed || m_style == TKIVButtonStyle::absWindows) return;
+  const TRect client = surface.Bounds();
+  const bool designFrameOnly = m_style == TKIVButtonStyle::absNoBorder || m_style == TKIVButtonStyle::absHotSpot;
+  if (!designFrameOnly) {
+    if (state.pressed) return DrawSunkenFrame(surface, client);
+    if (state.hovered) return DrawRaisedFrame(surface, client);
+    switch (m_style) {
+      case TKIVButtonStyle::absNormal:
+      case TKIVButtonStyle::absSemiTransparent: return DrawRaisedFrame(surface, client);
+      case TKIVButtonStyle::absFlat: return DrawFrame3D(surface, client, m_borderColor, m_borderColor);
+      default: break;
+    }
+  }
+  if (m_designMode) DrawDottedFrame(surface, client);
+}

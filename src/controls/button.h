@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "controls/action_control.h"
+#include "controls/control_paint.h"
 
 class TKIVButton : public TKIVActionControl {
  public:
@@ -15,6 +16,8 @@ class TKIVButton : public TKIVActionControl {
 
   // Moves an icon that older documents stored in Glyph into an empty ImgIcon.
   void Loaded() override;
+  // Background, face, caption, icon and frame in the current pointer state, faded by Opacity.
+  void Paint(TCanvas& canvas) override;
 
   // The face colour in the normal state is the control's Color.
   TColor BorderColor() const { return m_borderColor; }
@@ -24,6 +27,9 @@ class TKIVButton : public TKIVActionControl {
   TColor DownFontColor() const { return m_downFontColor; }
   TPicture* ImgIcon() { return &m_imgIcon; }
   const TPicture& ImgIcon() const { return m_imgIcon; }
+  // Copies icon; a picture without transparency of its own also sets TransparentColor to its
+  // top-left pixel.
+  void SetImgIcon(const TPicture& icon);
   // Older form of ImgIcon: read from old documents, emptied after loading, never written.
   TBitmap* Glyph() { return &m_glyph; }
   TKIVGlyphLayout Layout() const { return m_layout; }
@@ -54,4 +60,11 @@ class TKIVButton : public TKIVActionControl {
   bool m_xpThemesSupport = false;
   int32_t m_opacity = 100;
   TKIVTextRenderMode m_textMode = TKIVTextRenderMode::atmSystemDefault;
+
+ private:
+  void PaintFace(TCanvas& surface, const TFaceState& state, bool themed);
+  void PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state, bool themed);
+  void PaintFrame(const TBitmapView& surface, const TFaceState& state, bool themed);
+
+  TPictureCache m_iconCache;
 };

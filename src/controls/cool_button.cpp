@@ -3,6 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "controls/button_face.h"
+#include "controls/skin_stretch.h"
+#include "graphics/colors.h"
+#include "graphics/composite.h"
+#include "graphics/raster.h"
+#include "graphics/text_escape.h"
+
 namespace {
 
 // Copies a legacy bitmap into target when target is empty, then empties the bitmap.
@@ -60,10 +67,112 @@ void TKIVCoolButton::Loaded() {
   AdoptLegacyBitmap(m_image, m_imgIcon);
 }
 
-void TKIVCoolButton::SetGlyphNumber(int32_t count) { m_glyphNumber = std::clamp(count, 1, 3); }
+void TKIVCoolButton::SetGlyphNumber(int32_t count) {
+  m_glyphNumber = std::clamp(count, 1, 3);
+  if (IsLoading()) return;
+  FitToSkin(m_glyphNumber);
+  Invalidate();
+}
 
 void TKIVCoolButton::SetMargin(int32_t margin) { m_margin = std::max(margin, 0); }
 
 void TKIVCoolButton::SetStretchMargin(int32_t margin) { m_stretchMargin = std::max(margin, 0); }
 
 void TKIVCoolButton::SetOpacity(int32_t percent) { m_opacity = std::clamp(percent, 0, 100); }
+
+
+void TKIVCoolButton::SetPicture(const TPicture& skin) {
+  m_picture.Assign(&skin);
+  m_glyphNumber = 3;
+  FitToSkin(3);
+  const TDecodedPicture* decoded = m_skinCache.Get(m_picture);
+  m_transparentColor = decoded ? TopLeftColor(*decoded) : clBlack;
+  Invalidate();
+}
+
+void TKIVCoolButton::SetImgIcon(const TPicture& icon) {
+  m_imgIcon.Assign(&icon);
+  if (const TDecodedPicture* decoded = m_iconCache.Get(m_imgIcon); decoded && !HasOwnTransparency(*decoded))
+    m_imageTransColor = TopLeftColor(*decoded);
+  Invalidate();
+}
+
+void TKIVCoolButton::FitToSkin(int32_t frames) {
+  const TDecodedPicture* skin = m_skinCache.Get(m_picture);
+  if (!skin) return;
+  const int32_t width = skin->bitmap.Width(), frameHeight = skin->bitmap.Height() / frames;
+  if (width > 3 && frameHeight > 3) SetBounds(m_left, m_top, width, frameHeight);
+}
+
+void TKIVCoolButton::Paint(TCanvas& canvas) {
+  if (!Visible() || m_width <= 0 || m_height <= 0) return;
+  const TFaceState state = FaceState(*this);
+  TBitmap32 surface(m_width, m_height);
+  const TDecodedPicture* skin = m_skinCache.Get(m_picture);
+  const int32_t frames = std::clamp(m_glyphNumber, 1, 3);
+  if (skin && skin->bitmap.Width() >= 4 && skin->bitmap.Height() / frames >= 4) {
+    surface = CaptureBackground(*this);
+    PaintSkinFace(surface, *skin, state);
+  } else {
+    // The plain face covers the whole button.
+    FillRect(surface.View(), {1, 1, m_width - 1, m_height - 1}, ColorToPixel(clBtnFace));
+    if (state.pressed)
+      DrawSunkenFrame(surface.View(), surface.Bounds());
+    else
+      DrawRaisedFrame(surface.View(), surface.Bounds());
+  }
+  TCanvas surfaceCanvas(surface.View());
+  surfaceCanvas.SetFont(m_font);
+  try {
+    PaintCaptionAndIcon(surfaceCanvas, state);
+  } catch (const ETextEscapeError&) {
+    return;  // a caption that cannot be decoded abandons the paint: nothing of it shows
+  }
+  CompositeOpacity(*this, m_opacity, surface, canvas);
+}
+
+void TKIVCoolButton::PaintSkinFace(TBitmap32& surface, const TDecodedPicture& skin, const TFaceState& state) {
+  const int32_t frames = std::clamp(m_glyphNumber, 1, 3);
+  const int32_t frameHeight = skin.bitmap.Height() / frames;
+  int32_t frame = 0;
+  if (frames == 2 && state.pressed) frame = 1;
+  if (frames == 3) frame = state.pressed ? 2 : state.hovered ? 1 : 0;
+  const TRect source{0, frame * frameHeight, skin.bitmap.Width(), (frame + 1) * frameHeight};
+  const auto pieces = SkinPieces(source, m_width, m_height, m_stretchMargin);
+  const bool alpha = (skin.format == "TGIFImage" && skin.transparentColor) ||
+                     (skin.format == "TPNGObject" && skin.pngTransparency != TPngTransparency::None);
+  if (alpha) {
+    for (const TSkinPiece& piece : pieces) AlphaStretchBlend(surface.View(), piece.target, skin.bitmap.View(), piece.source);
+    return;
+  }
+  if (m_opaqueSkin.Empty() || m_opaqueSkinGeneration != m_skinCache.Generation()) {
+    m_opaqueSkin = OpaqueCopy(skin);
+    m_opaqueSkinGeneration = m_skinCache.Generation();
+  }
+  for (const TSkinPiece& piece : pieces)
+    KeyedStretchBlt(surface.View(), piece.target, m_opaqueSkin.View(), piece.source, m_transparentColor);
+}
+
+void TKIVCoolButton::PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state) {
+  const bool antialias = m_textMode == TKIVTextRenderMode::atmAntiAlias;
+  const std::string text = UnescapeText(m_caption);
+  const TDecodedPicture* icon = m_iconCache.Get(m_imgIcon);
+  const int32_t iw = icon ? icon->bitmap.Width() : 0, ih = icon ? icon->bitmap.Height() : 0;
+  const TCaptionLayout layout = LayOutCaption(m_width, m_height, MeasureText(surface, text, antialias, DT_CENTER),
+                                              icon != nullptr, iw, ih, m_layout, m_caption.empty());
+  const TPoint at = layout.caption;
+  if (state.pressed) {
+    DrawCaptionLayer(surface, text, {at.x + 1, at.y + 1}, layout.text, m_downFontColor, antialias);
+  } else {
+    // The antialiased shadow stands farther off so it shows beside the smooth edges.
+    const int32_t d = antialias ? 2 : 1;
+    if (m_textStyle == TKIVCoolButtonTextStyle::abtLowered)
+      DrawCaptionLayer(surface, text, {at.x + d, at.y + d}, layout.text, m_shadowColor, antialias);
+    if (m_textStyle == TKIVCoolButtonTextStyle::abtRaised)
+      DrawCaptionLayer(surface, text, {at.x - d, at.y - d}, layout.text, m_shadowColor, antialias);
+    DrawCaptionLayer(surface, text, at, layout.text, state.hovered ? m_overFontColor : m_font.Color(), antialias);
+  }
+  if (!icon) return;
+  const int32_t shift = state.pressed ? 1 : 0;
+  DrawIconPicture(surface.View(), {layout.icon.x + shift, layout.icon.y + shift}, *icon, m_imageTransColor);
+}

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "controls/action_control.h"
+#include "controls/control_paint.h"
 
 class TKIVCoolButton : public TKIVActionControl {
  public:
@@ -17,6 +18,9 @@ class TKIVCoolButton : public TKIVActionControl {
   // Moves pictures that older documents stored in Glyph and Image into an empty Picture and
   // an empty ImgIcon.
   void Loaded() override;
+  // The skin face (or the plain face when the skin cannot serve), caption and icon in the
+  // current pointer state, faded by Opacity.
+  void Paint(TCanvas& canvas) override;
 
   // Stored and kept; the face does not use it.
   TAlignment Alignment() const { return m_alignment; }
@@ -24,13 +28,21 @@ class TKIVCoolButton : public TKIVActionControl {
   // The skin: GlyphNumber frames of equal height, top to bottom.
   TPicture* Picture() { return &m_picture; }
   const TPicture& Picture() const { return m_picture; }
+  // Copies skin, sets GlyphNumber to 3, resizes the button to the skin's width and a third of
+  // its height (when the skin is larger than 3 x 9 pixels) and picks TransparentColor from the
+  // skin's top-left pixel.
+  void SetPicture(const TPicture& skin);
   // Older form of Picture: read from old documents, emptied after loading, never written.
   TBitmap* Glyph() { return &m_glyph; }
   int32_t GlyphNumber() const { return m_glyphNumber; }
-  // Clamped to 1-3 frames.
+  // Clamped to 1-3 frames. Outside loading the button also takes the size of one frame of the
+  // skin (when the skin is wider than 3 pixels and a frame higher than 3).
   void SetGlyphNumber(int32_t count);
   TPicture* ImgIcon() { return &m_imgIcon; }
   const TPicture& ImgIcon() const { return m_imgIcon; }
+  // Copies icon; a picture without transparency of its own also sets ImageTransColor to its
+  // top-left pixel.
+  void SetImgIcon(const TPicture& icon);
   // Older form of ImgIcon: read from old documents, emptied after loading, never written.
   TBitmap* Image() { return &m_image; }
   TKIVGlyphLayout Layout() const { return m_layout; }
@@ -72,4 +84,16 @@ class TKIVCoolButton : public TKIVActionControl {
   int32_t m_stretchMargin = 8;
   int32_t m_opacity = 100;
   TKIVTextRenderMode m_textMode = TKIVTextRenderMode::atmSystemDefault;
+
+ private:
+  // Resizes the button to one of frames frames of the skin when the skin is large enough.
+  void FitToSkin(int32_t frames);
+  void PaintSkinFace(TBitmap32& surface, const TDecodedPicture& skin, const TFaceState& state);
+  void PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state);
+
+  TPictureCache m_skinCache;
+  TPictureCache m_iconCache;
+  // The skin as an opaque bitmap for the key-colour path, rebuilt when the skin changes.
+  TBitmap32 m_opaqueSkin;
+  uint64_t m_opaqueSkinGeneration = 0;
 };

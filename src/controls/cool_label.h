@@ -8,11 +8,31 @@
 #include <cstdint>
 
 #include "controls/action_control.h"
+#include "controls/control_paint.h"
+#include "controls/text_layers.h"
+#include "graphics/font_resolver.h"
+#include "graphics/text_render.h"
 
 // The effect settings both classes share. It has no class table of its own: each class declares
 // the shared properties in its own table, in its own stream order.
+// Where the text and its effects go: the control's size the text and its effect margins need,
+// and the text's origin (the point every layer is drawn from before its own offset).
+struct TCoolLayout {
+  int32_t width = 0;
+  int32_t height = 0;
+  TPoint textOrigin;
+};
+
 class TCoolEffectControl : public TKIVStaticActionControl {
  public:
+  // Lays the text out (auto-sizing the control), then draws shadow, highlight or outline, and
+  // the face over what lies behind, faded by Opacity.
+  void Paint(TCanvas& canvas) override;
+  // The layout for text of the given extent (unrotated), with the current effects.
+  TCoolLayout LayOut(int32_t textWidth, int32_t textHeight) const;
+  // WMHandle of the label drags the window; see TKIVCoolLabel.
+  void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+
   // When set, the control takes the size of its text and effects (measured by the drawing code).
   bool AutoSize() const { return m_autoSize; }
   void SetAutoSize(bool autoSize) { m_autoSize = autoSize; }
@@ -46,6 +66,13 @@ class TCoolEffectControl : public TKIVStaticActionControl {
 
  protected:
   TCoolEffectControl();
+  // The text's unrotated extent in font, as the control's text routine lays it out.
+  virtual TTextSize MeasureCaption(const TCanvasFont& font) const = 0;
+  // The text as the control's text routine draws it, from the text's origin.
+  virtual TTextMask TextMask(const TCanvasFont& font, TTextSize extent) const = 0;
+  // Counter-clockwise rotation of the text in degrees.
+  virtual int32_t Rotation() const { return 0; }
+  virtual bool DragsWindow() const { return false; }
   // Adds the shared properties from AutoSize to Style, in stream order, to C's table.
   template <class C>
   static void AddEffectProperties(TClassBuilder<C>& builder);
@@ -66,6 +93,9 @@ class TCoolEffectControl : public TKIVStaticActionControl {
   TKIVCoolLabelShadowStyle m_shadowStyle = TKIVCoolLabelShadowStyle::acsNormal;
   TKIVCoolLabelStyle m_style = TKIVCoolLabelStyle::aclHighLight;
   int32_t m_opacity = 100;
+
+ private:
+  TPictureCache m_glyphCache;
 };
 
 class TKIVCoolLabel : public TCoolEffectControl {
@@ -82,6 +112,11 @@ class TKIVCoolLabel : public TCoolEffectControl {
   bool WMHandle() const { return m_wmHandle; }
 
  protected:
+  TTextSize MeasureCaption(const TCanvasFont& font) const override;
+  TTextMask TextMask(const TCanvasFont& font, TTextSize extent) const override;
+  int32_t Rotation() const override { return m_angle; }
+  bool DragsWindow() const override { return m_wmHandle; }
+
   int32_t m_angle = 0;
   bool m_wmHandle = false;
 };
@@ -97,6 +132,11 @@ class TKIVCoolText : public TCoolEffectControl {
   bool WordWrap() const { return m_wordWrap; }
 
  protected:
+  TTextSize MeasureCaption(const TCanvasFont& font) const override;
+  TTextMask TextMask(const TCanvasFont& font, TTextSize extent) const override;
+  // The DrawText flags of the text block: alignment, no prefix, expanded tabs.
+  uint32_t BlockFlags() const;
+
   TAlignment m_alignment = TAlignment::taLeftJustify;
   bool m_wordWrap = true;
 };

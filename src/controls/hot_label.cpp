@@ -1,6 +1,14 @@
 #include "controls/hot_label.h"
 
+#include <QGuiApplication>
 #include <algorithm>
+
+#include "controls/button_face.h"
+#include "graphics/colors.h"
+#include "graphics/composite.h"
+#include "graphics/gradient.h"
+#include "graphics/raster.h"
+#include "graphics/text_escape.h"
 
 const TClassInfo& TKIVHotLabel::StaticClass() {
   using C = TKIVHotLabel;
@@ -35,3 +43,92 @@ TKIVHotLabel::TKIVHotLabel() {
 }
 
 void TKIVHotLabel::SetOpacity(int32_t percent) { m_opacity = std::clamp(percent, 0, 100); }
+
+void TKIVHotLabel::SetAutoSize(bool autoSize) {
+  if (autoSize == m_autoSize) return;
+  m_autoSize = autoSize;
+  // Measuring needs the fonts of a running user interface; while loading, the first paint sizes.
+  if (!autoSize || IsLoading() || !QGuiApplication::instance()) return;
+  TBitmap32 scratch(1, 1);
+  TCanvas canvas(scratch.View());
+  if (ApplyAutoSize(canvas)) Invalidate();
+}
+
+bool TKIVHotLabel::ApplyAutoSize(TCanvas& canvas) {
+  if (!m_autoSize) return false;
+  canvas.SetFont(m_font);
+  TTextSize size = MeasureText(canvas, UnescapeText(m_caption), m_textMode == TKIVTextRenderMode::atmAntiAlias, DT_CENTER);
+  if (m_style == TKIVHotLabelStyle::aalOutLine || m_style == TKIVHotLabelStyle::aalFrame) {
+    size.width += 2;
+    size.height += 2;
+  }
+  if (size.width == m_width && size.height == m_height) return false;
+  SetBounds(m_left, m_top, size.width, size.height);
+  return true;
+}
+
+TColor TKIVHotLabel::StateColor(const TFaceState& state) const {
+  if (state.pressed) return m_downColor;
+  if (state.hovered) return m_overColor;
+  if (state.visited) return m_visitedColor;
+  return m_font.Color();
+}
+
+void TKIVHotLabel::Paint(TCanvas& canvas) {
+  try {
+    if (ApplyAutoSize(canvas)) {
+      // The window clipped this paint to the old size; the new one shows at once and the window
+      // repaints what the old size covered.
+      canvas.ResetClip();
+      canvas.IntersectClip({0, 0, m_width, m_height});
+      Invalidate();
+    }
+    if (!Visible() || m_width <= 0 || m_height <= 0) return;
+    TBitmap32 surface = CaptureBackground(*this);
+    TCanvas surfaceCanvas(surface.View());
+    surfaceCanvas.SetFont(m_font);
+    PaintStyle(surfaceCanvas, FaceState(*this));
+    CompositeOpacity(*this, m_opacity, surface, canvas);
+  } catch (const ETextEscapeError&) {
+    // A caption that cannot be decoded abandons the paint: nothing of it shows.
+  }
+}
+
+void TKIVHotLabel::PaintStyle(TCanvas& surface, const TFaceState& state) {
+  const bool antialias = m_textMode == TKIVTextRenderMode::atmAntiAlias;
+  const TBitmapView view = surface.View();
+  const TRect client = view.Bounds();
+  switch (m_style) {
+    case TKIVHotLabelStyle::aalUnderLine:
+      if (state.hovered)
+        surface.Font().style |= fsUnderline;
+      else
+        surface.Font().style &= ~uint32_t{fsUnderline};
+      break;
+    case TKIVHotLabelStyle::aalFrame:
+      if (state.hovered || state.pressed) DrawFrame3D(view, client, m_outLineColor, m_outLineColor);
+      break;
+    case TKIVHotLabelStyle::aalBackground: {
+      const TColor fill = state.pressed ? m_bgColor3 : state.hovered ? m_bgColor2 : m_bgColor1;
+      FillRect(view, client, ColorToPixel(fill));
+      break;
+    }
+    case TKIVHotLabelStyle::aalGradBackground:
+      if (state.pressed)
+        FillRect(view, client, ColorToPixel(m_bgColor3));
+      else if (state.hovered)
+        FillGradient(view, client, m_bgColor2, TKIVGradFillStyle::agsLinearV, m_bgColor1);
+      else
+        FillGradient(view, client, m_bgColor1, TKIVGradFillStyle::agsLinearV, m_bgColor2);
+      break;
+    default: break;
+  }
+  const std::string text = UnescapeText(m_caption);
+  const TTextSize size = MeasureText(surface, text, antialias, DT_CENTER);
+  const TPoint at{(m_width - size.width) / 2, (m_height - size.height) / 2};
+  if (m_style == TKIVHotLabelStyle::aalOutLine && state.hovered) {
+    for (const TPoint d : {TPoint{-1, -1}, TPoint{1, 1}, TPoint{-1, 1}, TPoint{1, -1}})
+      DrawCaptionLayer(surface, text, {at.x + d.x, at.y + d.y}, size, m_outLineColor, antialias);
+  }
+  DrawCaptionLayer(surface, text, at, size, StateColor(state), antialias);
+}

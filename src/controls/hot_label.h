@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "controls/action_control.h"
+#include "controls/control_paint.h"
 
 class TKIVHotLabel : public TKIVActionControl {
  public:
@@ -13,9 +14,14 @@ class TKIVHotLabel : public TKIVActionControl {
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
-  // When set, the label takes the size of its caption (measured by the drawing code).
+  // Applies the auto-size rule, then draws the style in the current pointer state, faded by
+  // Opacity.
+  void Paint(TCanvas& canvas) override;
+
+  // When set, the label takes the size of its caption: the measured caption, plus 2 in both
+  // directions for the outline and frame styles. Switching it on outside loading resizes at once.
   bool AutoSize() const { return m_autoSize; }
-  void SetAutoSize(bool autoSize) { m_autoSize = autoSize; }
+  void SetAutoSize(bool autoSize);
   TColor DownColor() const { return m_downColor; }
   // Outline colour of aalOutLine and frame colour of aalFrame.
   TColor OutLineColor() const { return m_outLineColor; }
@@ -42,4 +48,11 @@ class TKIVHotLabel : public TKIVActionControl {
   TColor m_bgColor3 = 0xFFFF7F;
   int32_t m_opacity = 100;
   TKIVTextRenderMode m_textMode = TKIVTextRenderMode::atmSystemDefault;
+
+ private:
+  // Resizes the label to its caption when AutoSize is set; measures on canvas (font taken from
+  // the label). Returns whether the size changed.
+  bool ApplyAutoSize(TCanvas& canvas);
+  TColor StateColor(const TFaceState& state) const;
+  void PaintStyle(TCanvas& surface, const TFaceState& state);
 };

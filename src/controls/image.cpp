@@ -1,6 +1,13 @@
 #include "controls/image.h"
 
+#include <QCoreApplication>
+#include <QTimer>
 #include <algorithm>
+
+#include "controls/window_drag.h"
+#include "graphics/colors.h"
+#include "graphics/composite.h"
+#include "graphics/raster.h"
 
 const TClassInfo& TKIVImageControl::StaticClass() {
   using C = TKIVImageControl;
@@ -41,3 +48,161 @@ const TClassInfo& TKIVImage::StaticClass() {
 }
 
 TKIVImage::TKIVImage() { m_autoSize = true; }
+
+TKIVImage::~TKIVImage() = default;
+
+void TKIVImage::Loaded() {
+  TKIVImageControl::Loaded();
+  PictureChanged();
+}
+
+void TKIVImage::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+  TKIVImageControl::MouseDown(button, shift, x, y);
+  if (m_wmHandle) DragMenuWindow(*this);
+}
+
+void TKIVImage::SetPic(const TPicture& picture) {
+  m_pic.Assign(&picture);
+  PictureChanged();
+}
+
+bool TKIVImage::Animated() {
+  const TDecodedPicture* decoded = m_picCache.Get(m_pic);
+  return decoded && decoded->format == "TGIFImage" && decoded->frames.size() > 1;
+}
+
+void TKIVImage::ApplyAutoSize() {
+  const TDecodedPicture* decoded = m_picCache.Get(m_pic);
+  if (!m_autoSize || !decoded) return;
+  const bool animated = Animated();
+  const int32_t width = animated ? decoded->screenWidth : decoded->bitmap.Width();
+  const int32_t height = animated ? decoded->screenHeight : decoded->bitmap.Height();
+  if (width > 0 && height > 0 && (width != m_width || height != m_height)) SetBounds(m_left, m_top, width, height);
+}
+
+void TKIVImage::PictureChanged() {
+  StartTimer(0);
+  m_picCache.Get(m_pic);
+  m_changedGeneration = m_picCache.Generation();
+  ApplyAutoSize();
+  m_animator.Reset();
+  m_currentFrame = 0;
+  if (Animated()) StartTimer(GifFrameDelayMs(*m_picCache.Get(m_pic), 0));
+  Invalidate();
+}
+
+void TKIVImage::StartTimer(int32_t intervalMs) {
+  m_timerIntervalMs = intervalMs;
+  if (intervalMs <= 0) {
+    if (m_timer) m_timer->stop();
+    return;
+  }
+  // Without an event loop (loading for a render or a dump) the interval is only recorded.
+  if (!QCoreApplication::instance()) return;
+  if (!m_timer) {
+    m_timer = std::make_unique<QTimer>();
+    QObject::connect(m_timer.get(), &QTimer::timeout, [this] { AnimationTick(); });
+  }
+  m_timer->start(intervalMs);
+}
+
+void TKIVImage::AnimationTick() {
+  if (!Visible() || !Animated() || !Parent()) return;
+  const TDecodedPicture& gif = *m_picCache.Get(m_pic);
+  m_currentFrame = (m_currentFrame + 1) % static_cast<int32_t>(gif.frames.size());
+  Invalidate();
+  StartTimer(GifFrameDelayMs(gif, m_currentFrame));
+}
+
+void TKIVImage::Paint(TCanvas& canvas) {
+  if (m_picCache.Get(m_pic), m_picCache.Generation() != m_changedGeneration) {
+    // The picture was replaced without SetPic (by the stream or through Pic()).
+    PictureChanged();
+    canvas.ResetClip();
+    canvas.IntersectClip({0, 0, m_width, m_height});
+  }
+  if (!Visible() || m_width <= 0 || m_height <= 0) return;
+  TBitmap32 surface = CaptureBackground(*this);
+  DrawImage(surface.View());
+  CompositeOpacity(*this, m_opacity, surface, canvas);
+  if (m_designMode) DrawDottedFrame(canvas, {0, 0, m_width, m_height});
+}
+
+namespace {
+
+enum class TSourceLook : uint8_t { Opaque, Keyed, OwnAlpha };
+
+// The source prepared for drawing: opaque, with the key colour's pixels transparent, or with its
+// own alpha.
+TBitmap32 PrepareSource(const TBitmap32& source, TSourceLook look, TColor key) {
+  if (look == TSourceLook::OwnAlpha) return source;
+  TBitmap32 prepared = source;
+  const TPixel32 keyPixel = ColorToPixel(key) & 0x00FFFFFFu;
+  for (TPixel32& p : prepared.Pixels()) {
+    p |= 0xFF000000u;
+    if (look == TSourceLook::Keyed && (p & 0x00FFFFFFu) == keyPixel) p &= 0x00FFFFFFu;
+  }
+  return prepared;
+}
+
+// Draws source stretched (nearest pixel) into rect; transparent pixels leave the target.
+void PlaceSource(const TBitmapView& target, const TRect& rect, const TBitmap32& source, bool opaque) {
+  const TRect visible = rect.Intersect(target.Bounds());
+  if (visible.IsEmpty()) return;
+  if (opaque) {
+    StretchNearest(target, rect, source.View(), source.Bounds());
+    return;
+  }
+  TBitmap32 part(visible.Width(), visible.Height(), 0);
+  StretchNearest(part.View(), rect.Offset(-visible.left, -visible.top), source.View(), source.Bounds());
+  AlphaBlend(target, {visible.left, visible.top}, part.View());
+}
+
+}  // namespace
+
+void TKIVImage::DrawImage(const TBitmapView& target) {
+  const TDecodedPicture* decoded = m_picCache.Get(m_pic);
+  if (!decoded) return;
+  const TBitmap32* source = &decoded->bitmap;
+  TSourceLook look = TSourceLook::Opaque;
+  TColor key = clBlack;
+  const std::string& format = decoded->format;
+  if (Animated()) {
+    source = &m_animator.Compose(*decoded, m_currentFrame);
+    if (source->Empty()) return;
+    if (m_transparent && m_animator.KeyColor()) look = TSourceLook::Keyed, key = *m_animator.KeyColor();
+  } else if (format == "TIcon" || format == "TMetafile" || format == "TJvAni" ||
+             (format == "TPNGObject" && decoded->pngTransparency == TPngTransparency::Alpha)) {
+    look = TSourceLook::OwnAlpha;  // these keep their own transparency whatever Transparent says
+  } else if (m_transparent && (format == "TPNGObject" || format == "TGIFImage")) {
+    look = TSourceLook::OwnAlpha;
+  } else if (m_transparent && !m_tile && (format == "TBitmap" || format == "TJPEGImage")) {
+    look = TSourceLook::Keyed, key = PixelToColor(source->At(0, 0));
+  } else if (m_transparent && m_tile && format == "TBitmap") {
+    look = TSourceLook::Keyed, key = PixelToColor(source->At(0, source->Height() - 1));
+  }
+  const TBitmap32 prepared = PrepareSource(*source, look, key);
+  const bool opaque = look == TSourceLook::Opaque;
+  const int32_t pw = prepared.Width(), ph = prepared.Height(), w = m_width, h = m_height;
+  if (m_tile) {
+    for (int32_t y = 0; y < h; y += ph)
+      for (int32_t x = 0; x < w; x += pw) PlaceSource(target, TRect::FromSize(x, y, pw, ph), prepared, opaque);
+    return;
+  }
+  TRect rect = TRect::FromSize(0, 0, pw, ph);
+  if (m_stretch && m_keepAspectRatio) {
+    // Compare pw / w with ph / h without division.
+    if (int64_t{pw} * h > int64_t{ph} * w) {
+      const auto height = static_cast<int32_t>(int64_t{ph} * w / pw);
+      rect = TRect::FromSize(0, (h - height) / 2, w, height);
+    } else {
+      const auto width = static_cast<int32_t>(int64_t{pw} * h / ph);
+      rect = TRect::FromSize((w - width) / 2, 0, width, h);
+    }
+  } else if (m_stretch) {
+    rect = {0, 0, w, h};
+  } else if (m_center) {
+    rect = TRect::FromSize((w - pw) / 2, (h - ph) / 2, pw, ph);
+  }
+  PlaceSource(target, rect, prepared, opaque);
+}

@@ -4,9 +4,12 @@
 // optional key-colour transparency. Control commands find an image by its IAName.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "controls/action_control.h"
+#include "controls/control_paint.h"
+#include "controls/gif_animator.h"
 
 class TKIVImageControl : public TKIVStaticActionControl {
  public:
@@ -22,9 +25,31 @@ class TKIVImageControl : public TKIVStaticActionControl {
   int32_t m_opacity = 100;
 };
 
+class QTimer;
+
 class TKIVImage : public TKIVImageControl {
  public:
   TKIVImage();
+  ~TKIVImage() override;
+
+  // Runs the picture change for the stored picture: auto-size and animation.
+  void Loaded() override;
+  // Background, then the picture (or the current animation frame) placed, stretched or tiled,
+  // faded by Opacity; a dotted frame in design mode.
+  void Paint(TCanvas& canvas) override;
+  // WMHandle drags the menu window.
+  void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+
+  // Copies picture and runs the picture change: auto-size, and an animated GIF starts playing.
+  void SetPic(const TPicture& picture);
+  // An animated picture: a GIF with more than one frame.
+  bool Animated();
+  // The frame the animation shows, and the interval until the next step (0: not animating).
+  int32_t CurrentFrame() const { return m_currentFrame; }
+  int32_t TimerIntervalMs() const { return m_timerIntervalMs; }
+  // One step of the animation (the timer calls it): the next frame (after the last comes the
+  // first), repainted at once, and the interval of the new frame.
+  void AnimationTick();
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
@@ -48,4 +73,19 @@ class TKIVImage : public TKIVImageControl {
   bool m_transparent = false;
   bool m_wmHandle = false;
   std::string m_iaName;
+
+ private:
+  // Stops the animation, applies the auto-size rule, and starts the animation again when the
+  // picture is animated.
+  void PictureChanged();
+  void ApplyAutoSize();
+  void DrawImage(const TBitmapView& target);
+  void StartTimer(int32_t intervalMs);
+
+  TPictureCache m_picCache;
+  uint64_t m_changedGeneration = 0;  // the picture generation PictureChanged last saw
+  TGifAnimator m_animator;
+  int32_t m_currentFrame = 0;
+  int32_t m_timerIntervalMs = 0;
+  std::unique_ptr<QTimer> m_timer;  // only where an event loop can run it
 };

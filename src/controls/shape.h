@@ -5,14 +5,32 @@
 // while hovered or pressed.
 
 #include <cstdint>
+#include <vector>
 
 #include "controls/action_control.h"
+#include "controls/control_paint.h"
 
 class TKIVShape : public TKIVStaticActionControl {
  public:
   TKIVShape();
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // Squares the square figures, then draws the shadow and the body (fill, border, caption) over
+  // what lies behind, faded by Opacity.
+  void Paint(TCanvas& canvas) override;
+  // WMHandle drags the menu window.
+  void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+  // The closed outline of the figure in shapeRect for a pen of width penWidth: for the
+  // rectangles and ellipses the bounding rectangle through the edge pixels' centres (right and
+  // bottom exclusive, as the canvas takes it), for the others the vertices.
+  struct TOutline {
+    TRect box;
+    int32_t cornerDiameter = 0;  // rounded rectangles; 0 for square corners
+    bool ellipse = false;
+    std::vector<TPoint> vertices;  // triangles, diamond, polygon
+  };
+  TOutline Outline(const TRect& shapeRect, int32_t penWidth) const;
 
   TColor BorderColor() const { return m_borderColor; }
   int32_t BorderWidth() const { return m_borderWidth; }
@@ -73,4 +91,14 @@ class TKIVShape : public TKIVStaticActionControl {
   int32_t m_opacity = 100;
   bool m_antiAlias = true;
   TKIVTextRenderMode m_textMode = TKIVTextRenderMode::atmSystemDefault;
+
+ private:
+  enum class TRenderer : uint8_t { Plain, Antialiased, PolygonFallback };
+  TRenderer ChooseRenderer(bool shadowPass) const;
+  void PaintPass(TBitmap32& surface, const TRect& shapeRect, bool shadowPass);
+  // The fill of a pass over the whole surface (only its part inside the outline is used).
+  TBitmap32 PassFill(const TBitmap32& surface, const TRect& shapeRect, bool shadowPass, TRenderer renderer);
+  void PaintCaption(TBitmap32& surface, const TRect& bodyRect);
+
+  TPictureCache m_glyphCache;
 };

@@ -45,7 +45,8 @@ void ClearOutside(TBitmap32& image, const TRegion& region) {
 
 }  // namespace
 
-TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system) {
+TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
+                     const std::function<void(TfrmMain&)>& beforePaint) {
   // Nothing may run or be held for a picture.
   system.runAndWait = nullptr;
   system.isAdministrator = [] { return true; };
@@ -57,6 +58,7 @@ TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system) {
   if (client.width > kMaxBitmapSide || client.height > kMaxBitmapSide ||
       int64_t{client.width} * client.height > kMaxBitmapPixels)
     return {};
+  if (beforePaint) beforePaint(window);
   TBitmap32 image(client.width, client.height);
   PaintMenuWindow(window, image.View());
   if (host.shape) ClearOutside(image, *host.shape);

@@ -4,6 +4,7 @@
 // run mode on a screen of 1920 x 1080 and turned to the requested page; nothing is shown,
 // nothing launched, no lock taken.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -14,8 +15,10 @@
 // The client area of the menu as painted. Pixels outside a shaped window's region are
 // transparent (alpha 0, colour black); all others are opaque. An empty bitmap when the client
 // area is empty or larger than a bitmap may be (kMaxBitmapSide, kMaxBitmapPixels), as a damaged
-// document may ask. Needs a QGuiApplication.
-TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system);
+// document may ask. beforePaint, when given, runs on the started window just before it is
+// painted (tests send pointer events through it). Needs a QGuiApplication.
+TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
+                     const std::function<void(TfrmMain&)>& beforePaint = {});
 
 // Renders line's document into the PNG file line.renderPath. Creates the QGuiApplication
 // itself (on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise). Returns the

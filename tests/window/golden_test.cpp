@@ -3,6 +3,10 @@
 // actual.png and diff.png are written to the test's temporary folder. TELVO_UPDATE_GOLDEN=1
 // writes expected.png instead (look at every changed image before committing it).
 //
+// A case may hold events.txt: pointer events sent through the window's pointer dispatcher before
+// the render, one a line, in client coordinates: "move X Y", "down X Y", "up X Y" (left button),
+// "leave"; lines starting with "//" are comments.
+//
 // The cases may use TGoldenMarker, a test-only windowless control that fills its bounds with its
 // Color and draws its Caption centred in its Font, so layouts show where controls end up.
 
@@ -22,6 +26,7 @@
 #include "startup/register_menu_classes.h"
 #include "startup/render.h"
 #include "startup/text_form.h"
+#include "window/pointer_dispatch.h"
 
 namespace fs = std::filesystem;
 
@@ -68,7 +73,37 @@ std::string ReadText(const fs::path& path) {
   return text.str();
 }
 
-TBitmap32 Render(const fs::path& input, const fs::path& work) {
+// Sends the events of an events.txt through the real pointer dispatcher of window.
+void SendPointerEvents(const fs::path& events, TKIVForm& window) {
+  TPointerDispatcher dispatcher(window);
+  std::istringstream lines(ReadText(events));
+  std::string line;
+  TShiftState held = 0;
+  while (std::getline(lines, line)) {
+    std::istringstream words(line);
+    std::string verb;
+    TPoint at;
+    if (!(words >> verb) || verb.starts_with("//")) continue;
+    if (verb == "leave") {
+      dispatcher.MouseLeave();
+      continue;
+    }
+    ASSERT_TRUE(words >> at.x >> at.y) << "bad event line: " << line;
+    if (verb == "move") {
+      dispatcher.MouseMove(held, at);
+    } else if (verb == "down") {
+      held = ssLeft;
+      dispatcher.MouseDown(TMouseButton::mbLeft, held, at);
+    } else if (verb == "up") {
+      held = 0;
+      dispatcher.MouseUp(TMouseButton::mbLeft, held, at);
+    } else {
+      FAIL() << "unknown event: " << line;
+    }
+  }
+}
+
+TBitmap32 Render(const fs::path& input, const fs::path& work, const fs::path& events = {}) {
   fs::create_directories(work / "cd");
   const fs::path document = work / "cd" / "menu.kiv";
   const std::vector<uint8_t> container =
@@ -85,7 +120,8 @@ TBitmap32 Render(const fs::path& input, const fs::path& work) {
   };
   TCommandLine line;
   line.documentPath = document.string();
-  return RenderMenu(line, std::move(system));
+  if (events.empty() || !fs::exists(events)) return RenderMenu(line, std::move(system));
+  return RenderMenu(line, std::move(system), [&](TfrmMain& window) { SendPointerEvents(events, window); });
 }
 
 // Differences in red over a faded copy of the expected image.
@@ -114,7 +150,7 @@ TEST_P(Golden, RenderMatchesExpected) {
   const fs::path work = fs::path(testing::TempDir()) / "golden" / GetParam();
   fs::remove_all(work);
   fs::create_directories(work);
-  const TBitmap32 rendered = Render(folder / "input.txt", work);
+  const TBitmap32 rendered = Render(folder / "input.txt", work, folder / "events.txt");
   ASSERT_FALSE(rendered.Empty());
   const QImage actual = WrapAsQImage(rendered.View()).copy();
 
