@@ -77,7 +77,7 @@ class TMidiSource final : public TSampleSource {
 
   size_t Read(float* out, size_t frames) override {
     size_t done = 0;
-    while (done < frames && fluid_player_get_status(m_player) == FLUID_PLAYER_PLAYING) {
+    while (done < frames && !SongEnded()) {
       const int block = static_cast<int>(std::min(kBlockFrames, frames - done));
       float* at = out + 2 * done;
       if (fluid_synth_write_float(m_synth, block, at, 0, 2, at, 1, 2) != FLUID_OK) break;
@@ -93,6 +93,14 @@ class TMidiSource final : public TSampleSource {
 
  private:
   TMidiSource() = default;
+
+  // The player itself goes on for a grace period after the last event while notes ring out;
+  // the song ends at the last track's end.
+  bool SongEnded() const {
+    if (fluid_player_get_status(m_player) != FLUID_PLAYER_PLAYING) return true;
+    const int total = fluid_player_get_total_ticks(m_player);
+    return total > 0 && fluid_player_get_current_tick(m_player) >= total;
+  }
 
   bool Restart() {
     if (m_player) delete_fluid_player(m_player);
