@@ -17,6 +17,8 @@ class TKIVHotLabel : public TKIVActionControl {
   // Applies the auto-size rule, then draws the style in the current pointer state, faded by
   // Opacity.
   void Paint(TCanvas& canvas) override;
+  // Repaints after a click so that the visited colour shows at once.
+  void AfterAction() override { Invalidate(); }
 
   // When set, the label takes the size of its caption: the measured caption, plus 2 in both
   // directions for the outline and frame styles. Switching it on outside loading resizes at once.

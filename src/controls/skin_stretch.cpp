@@ -7,7 +7,8 @@
 
 std::vector<TSkinPiece> SkinPieces(const TRect& frame, int32_t width, int32_t height, int32_t margin) {
   const int32_t m = margin, w = width, h = height;
-  const bool sliced = m > 0 && 2 * m < w && 2 * m < h && 2 * m < frame.Width() && 2 * m < frame.Height();
+  const int64_t twice = int64_t{2} * m;  // a stored margin may be as large as the integer allows
+  const bool sliced = m > 0 && twice < w && twice < h && twice < frame.Width() && twice < frame.Height();
   if (!sliced) return {{frame, {0, 0, w, h}}};
   const int32_t l = frame.left, t = frame.top, r = frame.right, b = frame.bottom;
   return {
