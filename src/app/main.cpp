@@ -17,7 +17,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: telvo [DOCUMENT] [-p PAGE] [--render OUT.png] [--dump] [--verbose] [--help] [--version]\n"
+    "Usage: telvo [DOCUMENT] [-p PAGE] [--render OUT.png] [--dump] [--first-frame] [--verbose]\n"
+    "             [--help] [--version]\n"
     "Plays a menu document (a .kiv file, or an executable that carries one).\n"
     "  -p PAGE     start on the first page whose caption is PAGE (any letter case)\n"
     "  --render OUT.png\n"
@@ -25,6 +26,9 @@ constexpr const char* kUsage =
     "              file, without showing a window or starting anything\n"
     "  --dump      print the loaded document in text form and exit; exit code 1 when\n"
     "              the document is missing, holds no menu, or fails to load\n"
+    "  --first-frame\n"
+    "              play as usual, but close the menu as soon as its window has painted\n"
+    "              for the first time (for timing the start)\n"
     "  --verbose   say on stderr why a document was not played, and name the stored\n"
     "              properties this player does not know\n"
     "  --help      show this text\n"

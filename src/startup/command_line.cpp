@@ -8,6 +8,8 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       if (i + 1 < arguments.size()) line.startPage = arguments[++i];
     } else if (arg == "--dump") {
       line.dump = true;
+    } else if (arg == "--first-frame") {
+      line.firstFrame = true;
     } else if (arg == "--verbose") {
       line.verbose = true;
     } else if (arg == "--help" || arg == "-h") {

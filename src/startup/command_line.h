@@ -1,7 +1,7 @@
 #pragma once
 // The player's command line: an optional document and "-p" with a page caption, in any order,
-// plus the options of this player (--dump, --render, --verbose, --help, --version), which never
-// change how the first two are read.
+// plus the options of this player (--dump, --render, --first-frame, --verbose, --help, --version),
+// which never change how the first two are read.
 
 #include <optional>
 #include <string>
@@ -12,6 +12,7 @@ struct TCommandLine {
   std::string startPage;     // the argument after "-p"; a trailing "-p" is ignored
   bool dump = false;
   bool verbose = false;
+  bool firstFrame = false;  // close the menu once its window has painted the first time
   bool help = false;
   bool version = false;
   std::optional<std::string> renderPath;

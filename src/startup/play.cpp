@@ -93,6 +93,11 @@ int RunPlayCommand(const TCommandLine& line) {
   TPointerDispatcher dispatcher(form);
   TMenuWindowHandlers handlers = MenuWindowHandlers(window, form, dispatcher);
   handlers.closed = [&application] { application.quit(); };
+  if (line.firstFrame)
+    handlers.paint = [paint = std::move(handlers.paint), &application](const TBitmapView& surface, const TRect& area) {
+      paint(surface, area);
+      application.quit();
+    };
   window.SetHandlers(std::move(handlers));
 
   // An ended start shows nothing; the session's end removes the fonts.

@@ -1,6 +1,7 @@
 // Playing a menu, run as a user runs it (on Qt's offscreen platform): the start-up reaches the
 // message loop and holds the instance lock; a termination signal ends the menu through its
-// shutdown; LaunchOnly starts the program and ends without showing the menu.
+// shutdown, and so does the first painted frame with --first-frame; LaunchOnly starts the
+// program and ends without showing the menu.
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,14 @@ TEST_F(TelvoPlay, AFailedDocumentPlaysTheBuiltInWindowUntilTerminated) {
   EXPECT_NE(Output().find("Error reading Button1.Style: Invalid property value; playing the built-in window"),
             std::string::npos)
       << Output();
+}
+
+TEST_F(TelvoPlay, FirstFrameEndsTheMenuThroughItsShutdownOncePainted) {
+  const pid_t pid = Start({"--first-frame", std::string(TELVO_FIXTURE_DIR) + "/bad_style.kiv"});
+  int status = -1;
+  ASSERT_TRUE(Eventually([&] { return waitpid(pid, &status, WNOHANG) == pid; })) << Output();
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << Output();
+  EXPECT_TRUE(Locks().empty()) << "shutdown released the lock";
 }
 
 TEST_F(TelvoPlay, LaunchOnlyStartsTheProgramAndEnds) {
