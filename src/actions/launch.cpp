@@ -1,4 +1,6 @@
-#include "startup/launch.h"
+#include "actions/launch.h"
+
+#include "actions/macros.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -109,16 +111,6 @@ std::string ToLinuxPath(std::string_view storedPath) {
 
 namespace {
 
-// A URL scheme: two or more letters, digits, "+", "-" or "." starting with a letter, then a
-// colon (one letter and a colon is a drive).
-bool HasUrlScheme(std::string_view file) {
-  const size_t colon = file.find(':');
-  if (colon == std::string_view::npos || colon < 2 || !std::isalpha(static_cast<unsigned char>(file[0]))) return false;
-  return std::all_of(file.begin(), file.begin() + static_cast<ptrdiff_t>(colon), [](char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
-  });
-}
-
 std::string UpperExtension(const std::string& file) {
   std::string extension = fs::path(file).extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(),
@@ -135,6 +127,14 @@ std::optional<std::vector<std::string>> Through(const TProgramLookup& lookup, co
 }
 
 }  // namespace
+
+bool HasUrlScheme(std::string_view file) {
+  const size_t colon = file.find(':');
+  if (colon == std::string_view::npos || colon < 2 || !std::isalpha(static_cast<unsigned char>(file[0]))) return false;
+  return std::all_of(file.begin(), file.begin() + static_cast<ptrdiff_t>(colon), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
+  });
+}
 
 std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, const std::string& parameters,
                                                       const TProgramLookup& lookup) {
@@ -166,8 +166,9 @@ bool RunAndWait(const std::string& file, const std::string& parameters, bool max
                 const TProgramLookup& lookup) {
   (void)maximised;
   if (file.empty()) return false;
-  const std::string path = HasUrlScheme(file) ? file : ToLinuxPath(file);
-  std::optional<std::vector<std::string>> command = LaunchCommand(path, parameters, lookup);
+  const std::string expanded = ExpandMacros(file);
+  const std::string path = HasUrlScheme(expanded) ? expanded : ToLinuxPath(expanded);
+  std::optional<std::vector<std::string>> command = LaunchCommand(path, ExpandMacros(parameters), lookup);
   if (!command) return false;
   // Everything the child needs is prepared before fork: after it, only exec and _exit.
   std::vector<char*> argv;

@@ -1,5 +1,5 @@
 #pragma once
-// Starting the document's launch program (and, later, any program an action starts): the
+// Starting the document's launch program and the programs of RunAndWait: the
 // stored file and parameters become an argument vector, never a shell command line.
 // Programs run directly; documents and web addresses go to xdg-open; Windows programs
 // (.exe, .com, .bat, .msi) go to wine when it is installed. Helpers are found on PATH, so
@@ -33,6 +33,10 @@ TProgramLookup SystemProgramLookup();
 // what cannot be found stays as written.
 std::string ToLinuxPath(std::string_view storedPath);
 
+// Whether file starts with a URL scheme: two or more letters, digits, "+", "-" or "." starting
+// with a letter, then a colon (one letter and a colon is a drive).
+bool HasUrlScheme(std::string_view file);
+
 // The argument vector that starts file with parameters, its first element the program to run
 // (a full path); nothing when no program can start it (wine or xdg-open missing).
 //  - a web or mail address (a scheme like "http:", "https:", "ftp:", "mailto:"), or a file that
@@ -43,9 +47,8 @@ std::string ToLinuxPath(std::string_view storedPath);
 std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, const std::string& parameters,
                                                       const TProgramLookup& lookup);
 
-// Starts file with parameters (see LaunchCommand; the file is turned into a Linux path first;
-// path macros are the caller's to expand)
-// and, when wait is set, blocks until the started process ends. maximised is a request the
+// Starts file with parameters, both macro-expanded (see LaunchCommand; the file is turned into a
+// Linux path first) and, when wait is set, blocks until the started process ends. maximised is a request the
 // started program cannot be given on this platform and is ignored. An empty file does nothing.
 // Returns whether a process was forked to run it (a program that then fails to execute is not
 // told apart); failures are not reported otherwise. The program

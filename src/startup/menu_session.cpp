@@ -9,7 +9,7 @@
 #include "graphics/picture_decoder.h"
 #include "graphics/text_escape.h"
 #include "startup/administrator.h"
-#include "startup/launch.h"
+#include "actions/launch.h"
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
 #include "window/hint_settings.h"

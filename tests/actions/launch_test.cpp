@@ -1,7 +1,7 @@
 // Starting the launch program: argument vectors, never a shell; helpers found on PATH (here
 // recording stand-ins).
 
-#include "startup/launch.h"
+#include "actions/launch.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -1,0 +1,174 @@
+#include "actions/shell_execute.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kFileNotFound = 2;
+constexpr int kAccessDenied = 5;
+constexpr int kOutOfMemory = 8;
+constexpr int kInvalidExecutable = 11;
+constexpr int kNoAssociation = 31;
+
+// What the started process told through the report pipe.
+enum class TReportKind : char { ExecFailed = 'E', Exited = 'X' };
+struct TReport {
+  TReportKind kind;
+  int value;  // errno of the failed exec, or the exit status
+};
+
+int ResultOfExecError(int error) {
+  switch (error) {
+    case ENOENT: case ENOTDIR: return kFileNotFound;
+    case ENOEXEC: return kInvalidExecutable;
+    case ENOMEM: case E2BIG: case EAGAIN: return kOutOfMemory;
+    default: return kAccessDenied;
+  }
+}
+
+void SleepMs(long ms) {
+  timespec pause{ms / 1000, (ms % 1000) * 1000000};
+  while (nanosleep(&pause, &pause) < 0 && errno == EINTR) {
+  }
+}
+
+// Starts argv detached in directory (empty: the current one). The intermediate child starts
+// the program, waits up to waitMs for its exit (0: not at all) and ends; the program is then
+// adopted by init. Only async-signal-safe calls run after fork.
+int StartDetached(std::vector<std::string> argvStrings, const std::string& directory, int waitMs) {
+  std::vector<char*> argv;
+  for (std::string& argument : argvStrings) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  int report[2];
+  if (pipe2(report, O_CLOEXEC) < 0) return kOutOfMemory;
+
+  const pid_t intermediate = fork();
+  if (intermediate < 0) {
+    close(report[0]);
+    close(report[1]);
+    return kOutOfMemory;
+  }
+  if (intermediate == 0) {
+    close(report[0]);
+    const pid_t program = fork();
+    if (program == 0) {
+      if (!directory.empty() && chdir(directory.c_str()) < 0) {
+        // A folder that cannot be entered leaves the program in the player's folder.
+      }
+      execv(argv[0], argv.data());
+      const TReport failed{TReportKind::ExecFailed, errno};
+      (void)!write(report[1], &failed, sizeof failed);
+      _exit(127);
+    }
+    if (program > 0) {
+      for (int waited = 0; waited <= waitMs; waited += 10) {
+        int status = 0;
+        if (waitpid(program, &status, WNOHANG) == program) {
+          const TReport exited{TReportKind::Exited, WIFEXITED(status) ? WEXITSTATUS(status) : 128};
+          (void)!write(report[1], &exited, sizeof exited);
+          break;
+        }
+        if (waitMs == 0) break;
+        SleepMs(10);
+      }
+    }
+    _exit(program < 0 ? 1 : 0);
+  }
+
+  close(report[1]);
+  int status = 0;
+  while (waitpid(intermediate, &status, 0) < 0 && errno == EINTR) {
+  }
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    close(report[0]);
+    return kOutOfMemory;  // the program could not be forked
+  }
+  // Reads every report: an exec failure comes before the exit it causes.
+  int result = kShellSuccess;
+  TReport received{};
+  bool execFailed = false;
+  while (true) {
+    const ssize_t n = read(report[0], &received, sizeof received);
+    if (n < 0 && errno == EINTR) continue;
+    if (n != static_cast<ssize_t>(sizeof received)) break;
+    if (received.kind == TReportKind::ExecFailed) {
+      result = ResultOfExecError(received.value);
+      execFailed = true;
+    } else if (!execFailed && received.value != 0) {
+      result = received.value == kFileNotFound ? kFileNotFound : kNoAssociation;
+    }
+  }
+  close(report[0]);
+  return result;
+}
+
+bool IsWindowsExecutable(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  char magic[2] = {};
+  return in.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
+}
+
+std::string UpperExtension(const std::string& path) {
+  std::string extension = fs::path(path).extension().string();
+  for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return extension;
+}
+
+std::optional<std::vector<std::string>> Through(const TProgramLookup& lookup, const std::string& helper,
+                                                std::vector<std::string> rest) {
+  std::optional<std::string> program = lookup.findOnPath(helper);
+  if (!program) return std::nullopt;
+  rest.insert(rest.begin(), *program);
+  return rest;
+}
+
+int OpenWithXdg(const std::string& target, const TProgramLookup& lookup) {
+  std::optional<std::vector<std::string>> command = Through(lookup, "xdg-open", {target});
+  return command ? StartDetached(std::move(*command), {}, kXdgOpenWaitMs) : kNoAssociation;
+}
+
+}  // namespace
+
+int ShellExecuteOnLinux(const TShellRequest& request, const TProgramLookup& lookup) {
+  if (request.file.empty()) return kFileNotFound;
+  if (HasUrlScheme(request.file)) return OpenWithXdg(request.file, lookup);
+
+  std::error_code ec;
+  // Absolute, so the program is still found after moving into its directory.
+  const std::string path = fs::absolute(ToLinuxPath(request.file), ec).string();
+  const fs::file_status status = fs::status(path, ec);
+  if (!fs::exists(status)) return kFileNotFound;
+  if (access(path.c_str(), R_OK) != 0) return kAccessDenied;
+  if (fs::is_directory(status)) return OpenWithXdg(path, lookup);
+
+  const std::string directory = request.directory.empty() ? std::string() : ToLinuxPath(request.directory);
+  const std::string extension = UpperExtension(path);
+  const bool windowsProgram = extension == ".EXE" || extension == ".COM";
+  if (windowsProgram || extension == ".BAT" || extension == ".MSI") {
+    if (extension == ".EXE" && !IsWindowsExecutable(path)) return kInvalidExecutable;
+    std::vector<std::string> arguments = SplitParameters(request.parameters);
+    if (windowsProgram)
+      arguments.insert(arguments.begin(), path);
+    else
+      arguments.insert(arguments.begin(), {"start", "/unix", path});
+    std::optional<std::vector<std::string>> command = Through(lookup, "wine", std::move(arguments));
+    return command ? StartDetached(std::move(*command), directory, 0) : kNoAssociation;
+  }
+  if (lookup.isExecutable(path)) {
+    std::vector<std::string> arguments = SplitParameters(request.parameters);
+    arguments.insert(arguments.begin(), path);
+    return StartDetached(std::move(arguments), directory, 0);
+  }
+  return OpenWithXdg(path, lookup);
+}

@@ -1,0 +1,94 @@
+#pragma once
+// Action services and a window host that write down what the actions asked of them.
+
+#include <string>
+#include <vector>
+
+#include "actions/action_services.h"
+#include "window/menu_form.h"
+
+class TRecordingServices : public TActionServices {
+ public:
+  std::vector<std::string> log;
+  int shellResult = kShellSuccess;
+  std::vector<bool> inputAnswers;       // one per InputQuery: confirm or cancel
+  std::vector<std::string> inputTexts;  // what the user types at each confirmed query
+  std::vector<std::string> inputInitial;
+
+  int ShellExecute(const TShellRequest& r) override {
+    log.push_back("shell " + r.verb + "|" + r.file + "|" + r.parameters + "|" + r.directory + "|" +
+                  std::to_string(static_cast<int>(r.show)));
+    return shellResult;
+  }
+  void RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait) override {
+    log.push_back("runAndWait " + file + "|" + parameters + "|" + (maximised ? "max" : "normal") + "|" +
+                  (wait ? "wait" : "nowait"));
+  }
+  void EjectMediumOf(const std::string& folder) override { log.push_back("eject " + folder); }
+  void ShowMessageWindow(TKIVForm&, const std::string& text) override { log.push_back("message " + text); }
+  void ShowMessageBox(const std::string& title, const std::string& text, TMessageBoxIcon icon) override {
+    log.push_back("box " + title + "|" + text + "|" + (icon == TMessageBoxIcon::Warning ? "warning" : "information"));
+  }
+  bool InputQuery(const std::string& title, const std::string& prompt, std::string& text, bool masked) override {
+    log.push_back("input " + title + "|" + prompt + "|" + (masked ? "masked" : "plain"));
+    inputInitial.push_back(text);
+    const size_t i = inputInitial.size() - 1;
+    if (i >= inputAnswers.size() || !inputAnswers[i]) return false;
+    text = inputTexts.at(i);
+    return true;
+  }
+  void HideMenuWindow() override { log.push_back("hide"); }
+  void ShowMenuWindow() override { log.push_back("show"); }
+  void CopyWindowToClipboard(bool clientOnly) override { log.push_back(std::string("copy ") + (clientOnly ? "client" : "window")); }
+  void PrintWindowPicture(bool clientOnly) override { log.push_back(std::string("print ") + (clientOnly ? "client" : "window")); }
+  void PlaySound(const TWaveData& sound, bool wait) override {
+    log.push_back(std::string("sound ") + std::string(sound.Bytes().begin(), sound.Bytes().end()) + (wait ? " wait" : ""));
+  }
+  void ControlBGMusic(TKIVBGMusicControl control) override {
+    log.push_back("music " + std::to_string(static_cast<int>(control)));
+  }
+  void ShowPicture(TControl& c) override { log.push_back("picture " + c.Name()); }
+  void RunSlideShow(TControl& c) override { log.push_back("slideshow " + c.Name()); }
+  void RunControlCommand(TControl& c) override { log.push_back("command " + c.Name()); }
+};
+
+// A host that counts what the dispatcher asks of the window itself.
+class TCountingHost : public TWindowHost {
+ public:
+  std::vector<std::string>* log = nullptr;
+  void SetCaption(const std::string&) override {}
+  void SetBorder(TBorderKind) override {}
+  void SetClientSize(int32_t, int32_t) override {}
+  void SetPosition(int32_t, int32_t) override {}
+  int32_t ScreenWidth() const override { return 1920; }
+  int32_t ScreenHeight() const override { return 1080; }
+  void SetShape(const std::optional<TRegion>&) override {}
+  void SetOpacity(std::optional<uint8_t>) override {}
+  void SetTopMost(bool) override {}
+  void SetIcon(const std::vector<TBitmap32>&) override {}
+  void DefineCursor(int16_t, std::vector<TCursorImage>) override {}
+  void SetWindowCursor(int16_t) override {}
+  void SetAboutItem(bool) override {}
+  void Invalidate(const TRect&, bool) override {}
+  void ShowTrayIcon(bool) override {}
+  void MinimizeApplication() override { log->push_back("minimize"); }
+  void RestoreApplication() override {}
+  void Close() override { log->push_back("close"); }
+  void StartSystemMove() override {}
+};
+
+// A menu window bound to recording services and host, with its macro values set.
+struct TRecordingMenu {
+  TKIVForm window;
+  TRecordingServices services;
+  TCountingHost host;
+  TRecordingMenu() {
+    host.log = &services.log;
+    window.SetHost(&host);
+    BindActionServices(window, &services);
+  }
+  ~TRecordingMenu() {
+    BindActionServices(window, nullptr);
+    window.SetHost(nullptr);
+  }
+};
