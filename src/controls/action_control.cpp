@@ -1,5 +1,15 @@
 #include "controls/action_control.h"
 
+#include <exception>
+#include <initializer_list>
+#include <optional>
+#include <vector>
+
+#include "actions/dispatcher.h"
+#include "actions/password.h"
+#include "model/message_texts.h"
+#include "window/menu_form.h"
+
 const TClassInfo& TKIVActionControl::StaticClass() {
   using C = TKIVActionControl;
   static const TClassInfo* info =
@@ -71,10 +81,74 @@ void TKIVActionControl::RepaintFace() {
   if (m_face == TFace::FollowsPointer) Invalidate();
 }
 
+namespace {
+
+using K = TKIVActionType;
+
+bool IsOneOf(K kind, std::initializer_list<K> kinds) {
+  for (K k : kinds)
+    if (k == kind) return true;
+  return false;
+}
+
+// Runs click and hands an exception to the menu window's error report, so a failed action never
+// ends the player.
+void ClickReportingErrors(TKIVActionControl& control) {
+  try {
+    control.Click();
+  } catch (const std::exception& error) {
+    if (TKIVForm* window = MenuWindowOf(control)) ReportActionError(*window, error);
+  }
+}
+
+// Decodes one UTF-8 character at text[i], moving i past it; malformed bytes stand for themselves.
+char32_t NextCharacter(std::string_view text, size_t& i) {
+  const auto lead = static_cast<uint8_t>(text[i++]);
+  const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+  if (extra == 0 || i + extra > text.size()) return lead;
+  char32_t c = lead & (0x3F >> extra);
+  for (int k = 0; k < extra; ++k) c = (c << 6) | (static_cast<uint8_t>(text[i++]) & 0x3F);
+  return c;
+}
+
+char32_t UpperAscii(char32_t c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
+
+}  // namespace
+
+bool IsAccelerator(char32_t character, std::string_view caption) {
+  std::optional<char32_t> accelerator;
+  for (size_t i = 0; i < caption.size();) {
+    if (caption[i] == '&' && i + 1 < caption.size()) {
+      ++i;
+      if (caption[i] == '&') {
+        ++i;
+        continue;
+      }
+      accelerator = NextCharacter(caption, i);
+    } else {
+      NextCharacter(caption, i);
+    }
+  }
+  return accelerator && UpperAscii(*accelerator) == UpperAscii(character);
+}
+
+bool DispatchDialogChar(TWinControl& window, char32_t character, TShiftState shift) {
+  // A click may change the page, which changes no child order; copy anyway in case it does.
+  const std::vector<TControl*> children = window.Controls();
+  for (TControl* child : children)
+    if (auto* control = dynamic_cast<TKIVActionControl*>(child); control && control->DialogChar(character, shift))
+      return true;
+  return false;
+}
+
 void TKIVActionControl::MouseEnter() {
   if (m_leftButtonDown) {
     // A held press dragged back in: press the face again, silently.
     PressHandling(TMouseButton::mbLeft);
+  } else if (!m_designMode && HasAction()) {
+    if (TActionServices* services = ActionServicesOf(*this))
+      if (const TWaveData* sound = ChosenSound(m_mouseEnterSound, &TKIVForm::CommonMouseEnterSound))
+        services->PlaySound(*sound, false);
   }
   if (m_designMode) return;
   m_hovered = true;
@@ -97,15 +171,23 @@ void TKIVActionControl::MouseUp(TMouseButton button, TShiftState shift, int32_t 
   (void)shift;
   if (button == TMouseButton::mbLeft && m_leftButtonDown) {
     m_leftButtonDown = false;
-    if (x >= 0 && y >= 0 && x < m_width && y < m_height) Click();
+    if (x >= 0 && y >= 0 && x < m_width && y < m_height) ClickReportingErrors(*this);
   }
   ReleaseHandling();
 }
 
 void TKIVActionControl::PressHandling(TMouseButton button) {
-  if (button != TMouseButton::mbLeft) return;
-  m_pressed = true;
-  RepaintFace();
+  if (button == TMouseButton::mbLeft) {
+    m_pressed = true;
+    RepaintFace();
+  } else if (button == TMouseButton::mbRight && m_face == TFace::FollowsPointer && m_rightClickToLocate) {
+    TKIVForm* window = MenuWindowOf(*this);
+    if (!window) return;
+    if (m_actionType == K::aatSlideShow)
+      RunAction(*window, K::aatExplore, m_ssPath, "0");
+    else
+      LocateTarget(*window, m_actionType, m_parameter, m_secondParam);
+  }
 }
 
 void TKIVActionControl::ReleaseHandling() {
@@ -113,11 +195,82 @@ void TKIVActionControl::ReleaseHandling() {
   RepaintFace();
 }
 
+bool TKIVActionControl::DialogChar(char32_t character, TShiftState shift) {
+  if (!m_enabled || !m_visible || !m_acceleratorEnabled || (shift & ssAlt) == 0) return false;
+  if (!IsAccelerator(character, m_caption)) return false;
+  ClickReportingErrors(*this);
+  return true;
+}
+
+const TWaveData* TKIVActionControl::ChosenSound(const TWaveData& own, TWaveData* (TKIVForm::*common)()) const {
+  if (!own.Empty()) return &own;
+  if (m_ignoreCommonSounds) return nullptr;
+  auto* form = dynamic_cast<TKIVForm*>(Parent());
+  if (!form) return nullptr;
+  const TWaveData* sound = (form->*common)();
+  return sound->Empty() ? nullptr : sound;
+}
+
+bool TKIVActionControl::AskPassword(TActionServices& services) {
+  const std::string title = Parent() ? Parent()->Caption() : std::string();
+  const std::string& prompt = ProcessMessageTexts().Text(TMessageKey::PasswordPrompt);
+  while (true) {
+    std::string typed = m_typedPassword;
+    if (!services.InputQuery(title, prompt.empty() ? std::string("&Enter Password:") : prompt, typed, true))
+      return false;
+    m_typedPassword = typed;
+    if (ScramblePassword(typed) == m_password) return true;
+  }
+}
+
 void TKIVActionControl::Click() {
   if (m_designMode) return;
   m_pressed = false;
   Invalidate();
+  TKIVForm* window = MenuWindowOf(*this);
+  TActionServices* services = ActionServicesOf(*this);
+
+  if (HasAction() && services)
+    if (const TWaveData* sound = ChosenSound(m_mouseClickSound, &TKIVForm::CommonMouseClickSound))
+      services->PlaySound(*sound, IsOneOf(m_actionType, {K::aatExit, K::aatEject}));
+
+  if (!m_password.empty() && !m_passwordAccepted) {
+    if (!services || !AskPassword(*services)) return;
+    m_passwordAccepted = true;
+  }
+
+  const bool stopAndResume = m_bgMusicControl == TKIVBGMusicControl::amcStopAndResume &&
+                             IsOneOf(m_actionType, {K::aatRunProgram, K::aatOpenDocument}) && !m_parameter.empty();
+  if (services)
+    services->ControlBGMusic(stopAndResume ? TKIVBGMusicControl::amcStopBGMusic : m_bgMusicControl);
   m_visited = true;
+
+  const bool hidesWindow = IsOneOf(m_actionType, {K::aatPopupMessage, K::aatShowPicture, K::aatSlideShow});
+  if (m_minimizeBeforeAction && window) {
+    if (IsOneOf(m_actionType, {K::aatRunProgram, K::aatOpenDocument, K::aatExplore, K::aatGotoWeb, K::aatMail}))
+      RunAction(*window, K::aatMinimize, "", "");
+    else if (hidesWindow && services)
+      services->HideMenuWindow();
+  }
+
+  if (m_actionType == K::aatShowPicture) {
+    if (services) services->ShowPicture(*this);
+  } else if (m_actionType == K::aatSlideShow) {
+    if (services) services->RunSlideShow(*this);
+  } else if (m_actionType == K::aatControlIA) {
+    if (services) services->RunControlCommand(*this);
+  } else if (stopAndResume) {
+    if (services) {
+      services->RunAndWait(m_parameter, m_secondParam, false, true);
+      if (!m_exitAfterAction) services->ControlBGMusic(TKIVBGMusicControl::amcPlayBGMusic);
+    }
+  } else if (window) {
+    RunAction(*window, m_actionType, m_parameter, m_secondParam);
+  }
+
+  if (m_minimizeBeforeAction && hidesWindow && services) services->ShowMenuWindow();
+  if (m_exitAfterAction && !IsOneOf(m_actionType, {K::aatNone, K::aatExit, K::aatEject}) && window)
+    RunAction(*window, K::aatExit, "", "");
   AfterAction();
 }
 

@@ -6,12 +6,16 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "model/control.h"
 #include "model/custom_data.h"
 #include "model/menu_enums.h"
 #include "model/picture.h"
 #include "model/records.h"
+
+class TActionServices;
+class TKIVForm;
 
 class TKIVActionControl : public TGraphicControl {
  public:
@@ -62,11 +66,19 @@ class TKIVActionControl : public TGraphicControl {
   void MouseLeave() override;
   void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
-  // What a click does, from the click sound to AfterAction; nothing but the release of the face
-  // in design mode.
+  // What a click does, in order: the click sound (waited for before exit and eject), the
+  // password (asked until it matches or is cancelled; cancel ends the click), the background
+  // music, visited, minimising or hiding the window, the action, showing the window again,
+  // exit after the action, AfterAction. In design mode only the face is released. The outside
+  // world is reached through the services bound to the menu window the control lies on.
+  // Throws what the action throws (see RunAction); the pointer and key handlers report it.
   virtual void Click();
   // Called once at the end of every completed click; empty here.
   virtual void AfterAction() {}
+  // A typed character: with Alt held and the character the caption's accelerator (the letter
+  // after a single "&", any letter case), on an enabled, visible control whose accelerator
+  // switch is on, the control is clicked and the key is used (true).
+  bool DialogChar(char32_t character, TShiftState shift);
 
   // Picture action settings, handed unchanged to the picture viewer.
   TSPWindowStyle m_spWindow = TSPWindowStyle::swsNormal;
@@ -102,6 +114,11 @@ class TKIVActionControl : public TGraphicControl {
   void ReleaseHandling();
   // Repaints the face when it follows the pointer.
   void RepaintFace();
+  // The control's own sound when it has one, else the menu window's common sound (unless
+  // IgnoreCommonSounds, or the parent is no menu window); null: silence.
+  const TWaveData* ChosenSound(const TWaveData& own, TWaveData* (TKIVForm::*common)()) const;
+  // The password loop: true once the typed text matches, false when the user cancels.
+  bool AskPassword(TActionServices& services);
 
   TKIVActionType m_actionType = TKIVActionType::aatNone;
   TKIVBGMusicControl m_bgMusicControl = TKIVBGMusicControl::amcNone;
@@ -130,7 +147,16 @@ class TKIVActionControl : public TGraphicControl {
   bool m_pressed = false;
   bool m_visited = false;
   bool m_passwordAccepted = false;
+  std::string m_typedPassword;  // the last text typed into the password window
 };
+
+// Offers a typed character to the action controls placed directly on window, in child order,
+// until one uses it (see TKIVActionControl::DialogChar).
+bool DispatchDialogChar(TWinControl& window, char32_t character, TShiftState shift);
+
+// Whether character is the accelerator of caption: the character after the last single "&"
+// ("&&" is a literal ampersand), compared ignoring the case of ASCII letters.
+bool IsAccelerator(char32_t character, std::string_view caption);
 
 // An action control whose face stays as it is while hovered and pressed, and which offers no
 // right-click gesture.
