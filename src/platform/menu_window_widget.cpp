@@ -45,12 +45,15 @@ std::optional<TMouseButton> ButtonOf(Qt::MouseButton button) {
 
 QRect ToQRect(const TRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
-// The character a key press types: the first of its text, or Esc for the Escape key when the
-// platform sends it without text.
+// The character a key press types: the first of its text, or, when the platform sends none,
+// the letter or digit of the key, or Esc for the Escape key.
 char32_t CharacterOf(const QKeyEvent& event) {
   const QString text = event.text();
   if (!text.isEmpty()) return text.toUcs4().value(0);
-  return event.key() == Qt::Key_Escape ? U'\x1b' : U'\0';
+  // With Alt some platforms send letters and digits without text.
+  const int key = event.key();
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return static_cast<char32_t>(key);
+  return key == Qt::Key_Escape ? U'\x1b' : U'\0';
 }
 
 }  // namespace
@@ -282,14 +285,17 @@ void TQtMenuWindow::paintEvent(QPaintEvent* event) {
 // The window hears a key before its widgets: the filter sees the press at its first receiver
 // (the widget with focus, else the window) and not again while Qt passes it up to the parents.
 bool TQtMenuWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || !m_handlers.keyPress) return false;
+  if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
   auto* widget = static_cast<QWidget*>(watched);
   if (widget->window() != this) return false;
   QWidget* focus = QApplication::focusWidget();
   QWidget* firstReceiver = focus && focus->window() == this ? focus : this;
   if (widget != firstReceiver) return false;
-  const char32_t character = CharacterOf(*static_cast<QKeyEvent*>(event));
-  return character != U'\0' && m_handlers.keyPress(character);
+  const auto& key = *static_cast<QKeyEvent*>(event);
+  const char32_t character = CharacterOf(key);
+  if (character == U'\0') return false;
+  if (m_handlers.keyPress && m_handlers.keyPress(character)) return true;
+  return m_handlers.dialogChar && m_handlers.dialogChar(character, ShiftOf(key.modifiers(), Qt::NoButton));
 }
 
 void TQtMenuWindow::mousePressEvent(QMouseEvent* event) {

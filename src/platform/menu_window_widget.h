@@ -34,6 +34,9 @@ struct TMenuWindowHandlers {
   std::function<void()> mouseLeave;
   // A typed character (27 for Esc) before any widget of the window sees it; true consumes it.
   std::function<bool(char32_t character)> keyPress;
+  // A typed character keyPress did not use, with the keys held (ssAlt, ssCtrl, ssShift): offered
+  // to the controls' accelerators; true consumes it.
+  std::function<bool(char32_t character, TShiftState shift)> dialogChar;
   // Whether (x, y) is the window's own background, where the right button opens the About menu;
   // without it the whole client area counts as background.
   std::function<bool(int32_t x, int32_t y)> isBackground;

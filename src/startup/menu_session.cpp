@@ -10,6 +10,7 @@
 #include "graphics/text_escape.h"
 #include "startup/administrator.h"
 #include "actions/launch.h"
+#include "actions/macros.h"
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
 #include "window/hint_settings.h"
@@ -85,6 +86,9 @@ TMenuSession::TMenuSession(const TCommandLine& line, TStartupSystem system)
   const std::optional<uint64_t> appended =
       line.documentPath.empty() ? ExecutableContainerOffset(m_system.executablePath) : std::nullopt;
   m_document = LocateDocument(line.documentPath, m_system.executablePath, appended);
+  // Path macros are fixed before the document is read: %CDROM% is the document's folder.
+  std::error_code absoluteError;
+  SetMacroValues(SystemMacroValues(fs::absolute(m_document.path, absoluteError).parent_path().string()));
   if (!IsRegularFile(m_document.path)) {
     m_load = {TLoadStatus::FileMissing, m_document.path + ": no such document"};
   } else {

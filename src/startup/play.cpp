@@ -9,8 +9,13 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "actions/action_services.h"
+#include "actions/eject.h"
+#include "audio/background_music.h"
+#include "controls/action_control.h"
 #include "platform/menu_window_binding.h"
 #include "platform/menu_window_widget.h"
+#include "platform/qt_action_services.h"
 #include "platform/qt_platform_choice.h"
 #include "startup/menu_session.h"
 #include "window/pointer_dispatch.h"
@@ -93,12 +98,35 @@ int RunPlayCommand(const TCommandLine& line) {
   TPointerDispatcher dispatcher(form);
   TMenuWindowHandlers handlers = MenuWindowHandlers(window, form, dispatcher);
   handlers.closed = [&application] { application.quit(); };
+  handlers.dialogChar = [&form](char32_t character, TShiftState shift) {
+    return DispatchDialogChar(form, character, shift);
+  };
   if (line.firstFrame)
     handlers.paint = [paint = std::move(handlers.paint), &application](const TBitmapView& surface, const TRect& area) {
       paint(surface, area);
       application.quit();
     };
   window.SetHandlers(std::move(handlers));
+
+  TQtActionServices actions(window, form);
+  if (TSoundSystem* sound = session.Sound()) {
+    actions.playSound = [sound](const TWaveData& wave, bool wait) {
+      if (wait)
+        sound->Waves().PlaySync(wave);
+      else
+        sound->Waves().Play(wave);
+    };
+    actions.controlBGMusic = [sound, &form](TKIVBGMusicControl control) { ControlBGMusic(*sound, &form, control); };
+  }
+  actions.ejectMediumOf = [&session](const std::string& folder) {
+    EjectMediumOf(folder, session.Lock() ? session.Lock()->Path() : std::string());
+  };
+  // Bound for as long as the window plays; unbound before the window and the services go.
+  struct TBinding {
+    TKIVForm& form;
+    ~TBinding() { BindActionServices(form, nullptr); }
+  } binding{form};
+  BindActionServices(form, &actions);
 
   // An ended start shows nothing; the session's end removes the fonts.
   if (session.Start(&window) == TMenuSession::TStartResult::Abort) return 0;

@@ -1,0 +1,153 @@
+#include "platform/qt_action_services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QTimer>
+
+#include "actions/launch.h"
+#include "actions/shell_execute.h"
+#include "graphics/picture_decoder.h"
+#include "graphics/qt_seam.h"
+#include "platform/input_window.h"
+#include "platform/message_window.h"
+#include "platform/player_icon.h"
+#include "window/menu_form.h"
+
+namespace {
+
+// Copy and print look at the window a moment after the click, once the pressed button is drawn
+// released again.
+constexpr int kCaptureDelayMs = 200;
+
+// The icon of the message window: the document's icon, else the player's own.
+TBitmap32 MessageIcon(TKIVForm& form) {
+  if (!form.IconData()->Empty())
+    if (std::optional<std::vector<TBitmap32>> images = DecodeIcon(form.IconData()->Bytes()); images && !images->empty()) {
+      for (const TBitmap32& image : *images)
+        if (image.Width() == 32 && image.Height() == 32) return image;
+      return images->front();
+    }
+  return BitmapFromQImage(DefaultPlayerIcon().pixmap(32, 32).toImage());
+}
+
+}  // namespace
+
+int TQtActionServices::ShellExecute(const TShellRequest& request) { return ShellExecuteOnLinux(request); }
+
+void TQtActionServices::RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait) {
+  ::RunAndWait(file, parameters, maximised, wait);
+}
+
+void TQtActionServices::EjectMediumOf(const std::string& folder) {
+  if (ejectMediumOf) ejectMediumOf(folder);
+}
+
+void TQtActionServices::ShowMessageWindow(TKIVForm& form, const std::string& text) {
+  TMessageWindow window(m_window, text, MessageIcon(form), form.ScreenSize().width);
+  if (!form.DesignMode() && m_window) window.setCursor(m_window->cursor());
+  window.exec();
+}
+
+void TQtActionServices::ShowMessageBox(const std::string& title, const std::string& text, TMessageBoxIcon icon) {
+  QMessageBox box(icon == TMessageBoxIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                  QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok, m_window);
+  box.exec();
+}
+
+bool TQtActionServices::InputQuery(const std::string& title, const std::string& prompt, std::string& text, bool masked) {
+  return ::InputQuery(title, prompt, text, masked);
+}
+
+void TQtActionServices::HideMenuWindow() {
+  if (m_window) m_window->hide();
+}
+
+void TQtActionServices::ShowMenuWindow() {
+  if (m_window) m_window->show();
+}
+
+QImage TQtActionServices::CaptureWindow(bool clientOnly) const {
+  if (!m_window) return {};
+  QScreen* screen = m_window->screen();
+  QImage image;
+  if (screen) {
+    const QRect frame = m_window->frameGeometry();
+    image = clientOnly ? screen->grabWindow(m_window->winId()).toImage()
+                       : screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
+  }
+  // Screens that cannot be read (no display server) give the window as it paints itself.
+  if (image.isNull() || image.size() == QSize(0, 0)) image = m_window->grab().toImage();
+  return image;
+}
+
+void TQtActionServices::CopyWindowToClipboard(bool clientOnly) {
+  QTimer::singleShot(kCaptureDelayMs, m_window, [this, clientOnly] {
+    QApplication::clipboard()->setImage(CaptureWindow(clientOnly));
+  });
+}
+
+QRect PlacePrintedPicture(int32_t width, int32_t height, const TPrintPlacement& page) {
+  const int32_t screenDpi = page.screenDpi > 0 ? page.screenDpi : 96;
+  int64_t w = int64_t{width} * page.printerDpiX / screenDpi;
+  int64_t h = int64_t{height} * page.printerDpiY / screenDpi;
+  const int64_t printableWidth = page.pageWidth - 2 * int64_t{page.offsetLeft};
+  const int64_t printableHeight = page.pageHeight - 2 * int64_t{page.offsetTop};
+  if (w > printableWidth && w > 0) {
+    h = h * printableWidth / w;
+    w = printableWidth;
+  }
+  if (h > printableHeight && h > 0) {
+    w = w * printableHeight / h;
+    h = printableHeight;
+  }
+  return QRect(static_cast<int>((page.pageWidth - w) / 2), static_cast<int>((page.pageHeight - h) / 2),
+               static_cast<int>(w), static_cast<int>(h));
+}
+
+void TQtActionServices::PrintWindowPicture(bool clientOnly) {
+  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer.get(), m_window);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const std::string caption = m_form.Caption();
+  QTimer::singleShot(kCaptureDelayMs, m_window, [this, printer, clientOnly, caption] {
+    const QImage picture = CaptureWindow(clientOnly);
+    printer->setDocName(QString::fromStdString(caption.empty() ? std::string("Telvo") : caption));
+    const int resolution = printer->resolution();
+    const QRect page = printer->pageLayout().fullRectPixels(resolution);
+    const QRect printable = printer->pageLayout().paintRectPixels(resolution);
+    const QRect target = PlacePrintedPicture(
+        picture.width(), picture.height(),
+        {page.width(), page.height(), printable.left(), printable.top(), resolution, resolution,
+         m_window ? m_window->logicalDpiX() : 96});
+    QPainter painter;
+    if (!painter.begin(printer.get())) return;
+    // The painter's origin is the printable area's corner; the placement is on the whole page.
+    painter.drawImage(target.translated(-printable.left(), -printable.top()), picture);
+    painter.end();
+  });
+}
+
+void TQtActionServices::PlaySound(const TWaveData& sound, bool wait) {
+  if (playSound && !sound.Empty()) playSound(sound, wait);
+}
+
+void TQtActionServices::ControlBGMusic(TKIVBGMusicControl control) {
+  if (controlBGMusic) controlBGMusic(control);
+}
+
+void TQtActionServices::ShowPicture(TControl& clicked) {
+  if (showPicture) showPicture(clicked);
+}
+
+void TQtActionServices::RunSlideShow(TControl& clicked) {
+  if (runSlideShow) runSlideShow(clicked);
+}
+
+void TQtActionServices::RunControlCommand(TControl& clicked) {
+  if (runControlCommand) runControlCommand(clicked);
+}

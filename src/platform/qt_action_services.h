@@ -1,0 +1,62 @@
+#pragma once
+// The action services of a menu shown in a TQtMenuWindow: processes through the actions layer,
+// the message and input windows, the system message box, hiding the window, the clipboard and
+// the printer. Sounds, music and the actions of other layers are reached through hooks the
+// session sets; an empty hook does nothing.
+
+#include <functional>
+
+#include <QPointer>
+
+#include "actions/action_services.h"
+#include "platform/menu_window_widget.h"
+
+class TKIVForm;
+
+class TQtActionServices : public TActionServices {
+ public:
+  TQtActionServices(TQtMenuWindow& window, TKIVForm& form) : m_window(&window), m_form(form) {}
+
+  std::function<void(const TWaveData&, bool wait)> playSound;
+  std::function<void(TKIVBGMusicControl)> controlBGMusic;
+  std::function<void(TControl&)> showPicture;
+  std::function<void(TControl&)> runSlideShow;
+  std::function<void(TControl&)> runControlCommand;
+  // Hands the eject of the medium holding a folder over; empty: nothing is ejected.
+  std::function<void(const std::string& folder)> ejectMediumOf;
+
+  int ShellExecute(const TShellRequest& request) override;
+  void RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait) override;
+  void EjectMediumOf(const std::string& folder) override;
+  void ShowMessageWindow(TKIVForm& window, const std::string& text) override;
+  void ShowMessageBox(const std::string& title, const std::string& text, TMessageBoxIcon icon) override;
+  bool InputQuery(const std::string& title, const std::string& prompt, std::string& text, bool masked) override;
+  void HideMenuWindow() override;
+  void ShowMenuWindow() override;
+  void CopyWindowToClipboard(bool clientOnly) override;
+  void PrintWindowPicture(bool clientOnly) override;
+  void PlaySound(const TWaveData& sound, bool wait) override;
+  void ControlBGMusic(TKIVBGMusicControl control) override;
+  void ShowPicture(TControl& clicked) override;
+  void RunSlideShow(TControl& clicked) override;
+  void RunControlCommand(TControl& clicked) override;
+
+  // The window's picture: the client area from the screen (or, where the screen cannot be read,
+  // as the window paints it), or the whole window with its frame.
+  QImage CaptureWindow(bool clientOnly) const;
+
+ private:
+  QPointer<TQtMenuWindow> m_window;
+  TKIVForm& m_form;
+};
+
+// Where a captured picture of width x height lands on a printed page: scaled from the screen's
+// dots per inch to the printer's, shrunk (keeping its proportions) to the printable area (the
+// page less twice the physical offsets), centred on the page.
+struct TPrintPlacement {
+  int32_t pageWidth, pageHeight;      // printer pixels
+  int32_t offsetLeft, offsetTop;      // physical offsets of the printable area
+  int32_t printerDpiX, printerDpiY;
+  int32_t screenDpi;
+};
+QRect PlacePrintedPicture(int32_t width, int32_t height, const TPrintPlacement& page);
