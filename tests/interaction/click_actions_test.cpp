@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -50,7 +51,8 @@ std::string Document(const std::string& password) {
          Button("Quit", 9, "    ActionType = aatOpenDocument\n    Parameter = '%CDROM%\\docs\\manual.pdf'\n"
                            "    ExitAfterAction = True\n") +
          Button("Leave", 10, "    ActionType = aatExit\n    ExitAfterAction = True\n") +
-         Button("Escape", 11, "    ActionType = aatPopupMessage\n    Parameter = 'bad \\400'\n") + "end\n";
+         Button("Escape", 11, "    ActionType = aatPopupMessage\n    Parameter = 'bad \\400'\n") +
+         Button("Copy", 12, "    ActionType = aatCopy\n    Parameter = 'CONLY'\n") + "end\n";
 }
 
 class ClickActions : public testing::Test {
@@ -223,6 +225,15 @@ TEST_F(ClickActions, AnUndecodableMessageIsReportedAndTheMenuGoesOn) {
   EXPECT_EQ(text, "Numeric constant too large.");
   ClickRow(5);
   EXPECT_EQ(menu->ActivePage(), 1);
+}
+
+TEST_F(ClickActions, CopyPutsTheClientAreaOnTheClipboardAMomentLater) {
+  QApplication::clipboard()->clear();
+  ClickRow(12);
+  EXPECT_TRUE(QApplication::clipboard()->image().isNull()) << "not at once";
+  ASSERT_TRUE(telvo_test::ProcessEventsUntil([] { return !QApplication::clipboard()->image().isNull(); }));
+  EXPECT_EQ(QApplication::clipboard()->image().size(), window.size());
+  EXPECT_EQ(window.size(), QSize(300, 300));
 }
 
 }  // namespace
