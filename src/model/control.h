@@ -103,6 +103,12 @@ class TControl : public TComponent {
   // Called by the menu window after the process-wide message texts changed; a control that
   // shows one of them re-reads it.
   virtual void MessageTextsChanged() {}
+  // Called by the parent after its background (colour, gradient or picture) changed; a control
+  // that keeps a copy of what lies behind it paints again.
+  virtual void ParentBackgroundChanged() {}
+  // Called by the menu window on each of its controls that a page switch leaves visible; a
+  // control hosting a viewer of its own activates it.
+  virtual void PageShown() {}
 
   // Windowless controls are painted and driven by the window that holds them: Paint draws the
   // control into canvas, whose origin is the control's top-left corner; the pointer events

@@ -234,10 +234,11 @@ void TKIVForm::Repaint() {
   if (m_host) m_host->Invalidate(ClientRect(), m_painting);
 }
 
-// Controls that copy their parent's background repaint with the window: the windowless ones
-// are painted by it, the windowed ones lie in its area.
+// The windowless controls repaint with the window, which paints them; every child hears of the
+// change, so a control keeping a copy of the background paints again.
 void TKIVForm::ChangeBackground(bool repaint) {
   if (repaint) Repaint();
+  for (TControl* child : Controls()) child->ParentBackgroundChanged();
 }
 
 void TKIVForm::SetBackGround(TKIVFillStyle style) {

@@ -6,6 +6,8 @@
 
 void TKIVForm::RunPageSwitch() {
   for (TControl* child : Controls()) child->SetVisible(IsOnPage(child->Tag(), m_activePage, m_alwaysShowPageZero));
+  for (TControl* child : Controls())
+    if (child->Visible()) child->PageShown();
   ApplyPageCaption();
   Repaint();
 }

@@ -78,6 +78,36 @@ TEST(MenuWindowPages, SwitchShowsThePageAndItsCaption) {
   EXPECT_EQ(menu->Caption(), "Third") << "setting UsePageCaption applies the page caption";
 }
 
+// Hears what the window tells its children.
+class TListeningControl : public TGraphicControl {
+ public:
+  void PageShown() override { ++pageShown; }
+  void ParentBackgroundChanged() override { ++backgroundChanged; }
+  int pageShown = 0;
+  int backgroundChanged = 0;
+};
+
+TEST(MenuWindowPages, ControlsHearOfPageSwitchesAndBackgroundChanges) {
+  TTestMenu menu(kThreePages);
+  TListeningControl onPageOne, onPageTwo;
+  onPageOne.SetTag(1);
+  onPageTwo.SetTag(2);
+  onPageOne.SetParent(menu.window);
+  onPageTwo.SetParent(menu.window);
+
+  menu->SetActivePage(1);
+  EXPECT_EQ(onPageOne.pageShown, 1) << "a control the switch leaves visible activates what it hosts";
+  EXPECT_EQ(onPageTwo.pageShown, 0);
+
+  menu->SetGradStyle(TKIVGradFillStyle::agsRadialC);
+  menu->SetBackGround(TKIVFillStyle::afsGradient);
+  menu->SetColor(clRed);
+  EXPECT_EQ(onPageOne.backgroundChanged, 3);
+  EXPECT_EQ(onPageTwo.backgroundChanged, 3) << "hidden controls hear it too";
+  onPageOne.SetParent(nullptr);
+  onPageTwo.SetParent(nullptr);
+}
+
 TEST(MenuWindowFrame, BorderByStyleModeAndPicture) {
   using S = TKIVWindowStyle;
   using P = TPictureKind;
