@@ -68,6 +68,8 @@ class TQtMenuWindow : public QWidget, public TWindowHost {
   // The About menu while it is open (tests look at it); null otherwise.
   QMenu* OpenMenu() const { return m_menu; }
   QSystemTrayIcon* TrayIcon() const { return m_tray.get(); }
+  // The cursors defined for this window (the menu's normal, hot and edit cursors).
+  const TQtCursorTable& Cursors() const { return m_cursors; }
   TBorderKind Border() const { return m_border; }
 
   // TWindowHost

@@ -95,7 +95,7 @@ void TMessageWindow::mouseMoveEvent(QMouseEvent* event) {
     setCursor(m_buttonCursor);
     SetFace(m_buttonHeld ? TOkButtonFace::Pressed : TOkButtonFace::Hovered);
   } else {
-    unsetCursor();
+    setCursor(m_windowCursor);
     SetFace(m_buttonHeld ? TOkButtonFace::Hovered : TOkButtonFace::Normal);
   }
 }

@@ -13,7 +13,7 @@
 class TMessageWindow : public QDialog {
  public:
   // text is shown as it is (escapes already decoded); icon may be empty (then no icon);
-  // screenWidth limits the text to half of it. cursors: the window's and the button's, or none.
+  // screenWidth limits the text to half of it.
   TMessageWindow(QWidget* owner, const std::string& text, const TBitmap32& icon, int32_t screenWidth);
 
   const std::string& Text() const { return m_text; }
@@ -21,7 +21,12 @@ class TMessageWindow : public QDialog {
   TOkButtonFace Face() const { return m_face; }
   // The window's picture as it is painted now.
   const TBitmap32& Picture() const { return m_picture; }
-  void SetButtonCursor(const QCursor& cursor) { m_buttonCursor = cursor; }
+  // The cursor over the window and the one over OK.
+  void SetCursors(const QCursor& window, const QCursor& button) {
+    m_windowCursor = window;
+    m_buttonCursor = button;
+    setCursor(m_overButton ? m_buttonCursor : m_windowCursor);
+  }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -45,5 +50,6 @@ class TMessageWindow : public QDialog {
   TOkButtonFace m_face = TOkButtonFace::Normal;
   bool m_buttonHeld = false;  // the left button went down on OK and is held
   bool m_overButton = false;
+  QCursor m_windowCursor;
   QCursor m_buttonCursor;
 };

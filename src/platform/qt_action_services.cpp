@@ -49,7 +49,11 @@ void TQtActionServices::EjectMediumOf(const std::string& folder) {
 
 void TQtActionServices::ShowMessageWindow(TKIVForm& form, const std::string& text) {
   TMessageWindow window(m_window, text, MessageIcon(form), form.ScreenSize().width);
-  if (!form.DesignMode() && m_window) window.setCursor(m_window->cursor());
+  // The menu's normal cursor over the window and its hot cursor over OK (first frames).
+  if (!form.DesignMode() && m_window) {
+    window.SetCursors(m_window->Cursors().Frames(kCursorNormal).front().cursor,
+                      m_window->Cursors().Frames(kCursorHot).front().cursor);
+  }
   window.exec();
 }
 
