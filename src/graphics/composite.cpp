@@ -1,6 +1,7 @@
 #include "graphics/composite.h"
 
 #include <algorithm>
+#include <map>
 
 #include "graphics/picture_decoder.h"
 #include "graphics/colors.h"
@@ -69,10 +70,34 @@ void BlendBitmaps(const TBitmap32& top, const TBitmap32& bottom, TCanvas& canvas
   CopyToCanvas(canvas, {0, 0}, result.View());
 }
 
+namespace {
+
+// The captures of the current scope, or null outside one.
+thread_local std::map<const TControl*, TBitmap32>* t_captures = nullptr;
+
+}  // namespace
+
+TCaptureScope::TCaptureScope() : m_outermost(t_captures == nullptr) {
+  if (m_outermost) t_captures = new std::map<const TControl*, TBitmap32>;
+}
+
+TCaptureScope::~TCaptureScope() {
+  if (!m_outermost) return;
+  delete t_captures;
+  t_captures = nullptr;
+}
+
 TBitmap32 CaptureBackground(TControl& control) {
-  TBitmap32 background(std::max(control.Width(), 0), std::max(control.Height(), 0));
+  const int32_t width = std::max(control.Width(), 0), height = std::max(control.Height(), 0);
+  if (t_captures) {
+    const auto found = t_captures->find(&control);
+    if (found != t_captures->end() && found->second.Width() == width && found->second.Height() == height)
+      return found->second;
+  }
+  TBitmap32 background(width, height);
   TCanvas canvas(background.View());
   CopyParentBackground(control, canvas);
+  if (t_captures) (*t_captures)[&control] = background;
   return background;
 }
 

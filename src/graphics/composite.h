@@ -41,6 +41,22 @@ void BlendColorOverBackground(TCanvas& canvas, TControl& control, TColor color);
 // A control-sized surface holding what lies behind control: where each paint starts.
 TBitmap32 CaptureBackground(TControl& control);
 
+// While a scope lives, CaptureBackground remembers each control's capture and hands out copies
+// of it: a control's capture paints the siblings below it, whose paints capture in turn, so
+// without it a stack of overlapping controls would cost twice as much for each control added.
+// The window holds one scope for each paint, during which nothing a capture shows changes.
+// Scopes nest (the outermost one keeps the captures); one thread's scope serves that thread.
+class TCaptureScope {
+ public:
+  TCaptureScope();
+  ~TCaptureScope();
+  TCaptureScope(const TCaptureScope&) = delete;
+  TCaptureScope& operator=(const TCaptureScope&) = delete;
+
+ private:
+  bool m_outermost;
+};
+
 // Copies bitmap into canvas at the logical point, pixels unchanged (alpha included), inside the
 // clip.
 void CopyToCanvas(TCanvas& canvas, TPoint at, const TBitmapView& bitmap);

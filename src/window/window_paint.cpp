@@ -82,6 +82,7 @@ void TKIVForm::Paint(TCanvas& canvas) {
 void PaintMenuWindow(TKIVForm& form, const TBitmapView& target) {
   if (form.ClientRect().Intersect(target.Bounds()).IsEmpty()) return;
   form.SetPainting(true);
+  const TCaptureScope captures;
   TCanvas canvas(target);
   canvas.IntersectClip(form.ClientRect());
   form.Paint(canvas);

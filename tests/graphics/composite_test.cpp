@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "graphics/colors.h"
 #include "graphics/raster.h"
@@ -172,6 +173,43 @@ TEST(Composite, OtherFormatsAndDamagedPicturesLeaveTheBitmapAlone) {
   EXPECT_FALSE(GifToBitmap32(empty, bitmap));
   EXPECT_EQ(bitmap.Width(), 2);
   EXPECT_EQ(bitmap.At(0, 0), MakePixel(7, 7, 7));
+}
+
+}  // namespace
+
+namespace {
+
+// Captures its background in every paint, as the page controls do, and counts its paints.
+class TCapturingControl : public TGraphicControl {
+ public:
+  void Paint(TCanvas& canvas) override {
+    ++paints;
+    CopyToCanvas(canvas, {0, 0}, CaptureBackground(*this).View());
+  }
+  int paints = 0;
+};
+
+// Thirty controls stacked on each other: each capture paints every control below, whose paints
+// capture again. Within a scope each control's capture is made once.
+TEST(Composite, ScopeMakesEachCaptureOnce) {
+  TPatternParent parent;
+  parent.SetBounds(0, 0, 40, 30);
+  std::vector<std::unique_ptr<TCapturingControl>> stack;
+  for (int i = 0; i < 30; ++i) {
+    stack.push_back(std::make_unique<TCapturingControl>());
+    stack.back()->SetBounds(i % 3, i % 2, 20, 20);
+    stack.back()->SetParent(&parent);
+  }
+  TBitmap32 target(40, 30);
+  {
+    const TCaptureScope captures;
+    TCanvas canvas(target.View());
+    for (auto& control : stack) PaintChildControl(canvas, *control);
+  }
+  EXPECT_EQ(stack.front()->paints, 30) << "once on its own place, once in each capture above it";
+  EXPECT_EQ(stack.back()->paints, 1);
+  EXPECT_EQ(target.At(21, 20), TPatternParent::At(21, 20)) << "the captures show the parent";
+  for (auto& control : stack) control->SetParent(nullptr);
 }
 
 }  // namespace
