@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -16,22 +15,12 @@
 #include "controls/hot_label.h"
 #include "controls/shape.h"
 #include "graphics/composite.h"
+#include "graphics/qt_gui_app.h"
 #include "graphics/raster.h"
 #include "window/menu_form.h"
 #include "window/window_paint.h"
 
 namespace {
-
-void EnsureGuiApplication() {
-  static QGuiApplication* application = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "telvo_bench";
-    static char* argv[] = {name, nullptr};
-    return new QGuiApplication(argc, argv);
-  }();
-  (void)application;
-}
 
 // Makes skin a three-frame 60 x 72 PNG: rounded frames with soft, transparent corners.
 void SetAlphaSkin(TPicture& skin) {
@@ -63,7 +52,7 @@ std::unique_ptr<TKIVForm> MakeForm(int32_t width, int32_t height) {
 }
 
 void BM_HoveredCoolButtonRepaint(benchmark::State& state) {
-  EnsureGuiApplication();
+  EnsureGuiApp();
   auto form = MakeForm(400, 200);
   auto* button = new TKIVCoolButton;
   button->SetParent(form.get());
@@ -84,7 +73,7 @@ void BM_HoveredCoolButtonRepaint(benchmark::State& state) {
 BENCHMARK(BM_HoveredCoolButtonRepaint)->Unit(benchmark::kMicrosecond);
 
 void BM_PageOfFiftyControls(benchmark::State& state) {
-  EnsureGuiApplication();
+  EnsureGuiApp();
   auto form = MakeForm(1024, 768);
   TPicture skin;
   SetAlphaSkin(skin);

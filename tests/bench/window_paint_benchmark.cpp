@@ -3,10 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <string>
 #include <vector>
 
+#include "graphics/qt_gui_app.h"
 #include "model/class_registry.h"
 #include "model/component.h"
 #include "startup/byte_source.h"
@@ -17,17 +17,6 @@
 #include "window/window_paint.h"
 
 namespace {
-
-void EnsureGuiApplication() {
-  static QGuiApplication* application = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "telvo_bench";
-    static char* argv[] = {name, nullptr};
-    return new QGuiApplication(argc, argv);
-  }();
-  (void)application;
-}
 
 // A page as menus have them: a radial gradient, a title and a column of eight labelled entries.
 std::string PageText(int width, int height) {
@@ -46,7 +35,7 @@ std::string PageText(int width, int height) {
 }
 
 void BM_PaintGradientPage(benchmark::State& state) {
-  EnsureGuiApplication();
+  EnsureGuiApp();
   TClassRegistry registry;
   RegisterMenuClasses(registry);
   TComponent application;

@@ -1,5 +1,5 @@
 #pragma once
-// Tests that use fonts need a QGuiApplication; this makes one (offscreen, no display) the first
+// Tests and benchmarks that use fonts need a QGuiApplication; this makes one (offscreen, no display) the first
 // time it is called.
 
 #include <QGuiApplication>
