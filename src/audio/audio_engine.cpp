@@ -55,7 +55,7 @@ TAudioEngine::~TAudioEngine() {
 }
 
 std::unique_ptr<TSound> TAudioEngine::CreateSound(TSharedBytes bytes, TAudioFormat hint) {
-  std::unique_ptr<TSampleSource> source = OpenSampleSource(std::move(bytes), hint);
+  std::unique_ptr<TSampleSource> source = OpenSampleSource(std::move(bytes), hint, m_midiSynths);
   if (!source) return nullptr;
   return m_mixer.CreateSound(std::move(source));
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "audio/audio_format.h"
+#include "audio/midi_synths.h"
 #include "audio/mixer.h"
 
 struct TAudioEngineOptions {
@@ -35,11 +36,15 @@ class TAudioEngine {
   // A stopped sound over bytes (see OpenSampleSource), or null when no decoder reads them.
   std::unique_ptr<TSound> CreateSound(TSharedBytes bytes, TAudioFormat hint = TAudioFormat::Unknown);
 
+  // The loaded MIDI synthesizers every MIDI sound of this engine borrows from.
+  const std::shared_ptr<TMidiSynths>& MidiSynths() const { return m_midiSynths; }
+
  private:
   explicit TAudioEngine(int sampleRate) : m_mixer(sampleRate) {}
   bool OpenDevice(const TAudioEngineOptions& options);
 
   TMixer m_mixer;
+  std::shared_ptr<TMidiSynths> m_midiSynths = std::make_shared<TMidiSynths>();
   uint32_t m_device = 0;
   std::string m_driver;
 };

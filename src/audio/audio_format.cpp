@@ -28,7 +28,18 @@ bool IsMpegFrame(std::span<const uint8_t> bytes) {
   return version != 1 && layer != 0 && bitrate != 15 && rate != 3;
 }
 
-using TOpener = std::unique_ptr<TSampleSource> (*)(TSharedBytes);
+using TOpener = std::unique_ptr<TSampleSource> (*)(TSharedBytes, const std::shared_ptr<TMidiSynths>&);
+
+template <std::unique_ptr<TSampleSource> (*Open)(TSharedBytes)>
+std::unique_ptr<TSampleSource> WithoutSynths(TSharedBytes bytes, const std::shared_ptr<TMidiSynths>&) {
+  return Open(std::move(bytes));
+}
+
+std::unique_ptr<TSampleSource> MidiWithSynths(TSharedBytes bytes, const std::shared_ptr<TMidiSynths>& synths) {
+  return OpenMidiSource(std::move(bytes), synths);
+}
+
+constexpr TOpener kSndfile = WithoutSynths<OpenSndfileSource>;
 
 TOpener DecoderOf(TAudioFormat format) {
   switch (format) {
@@ -37,13 +48,13 @@ TOpener DecoderOf(TAudioFormat format) {
     case TAudioFormat::Flac:
     case TAudioFormat::OggVorbis:
     case TAudioFormat::Mpeg:
-      return OpenSndfileSource;
+      return kSndfile;
     case TAudioFormat::OggSpeex:
-      return OpenSpeexSource;
+      return WithoutSynths<OpenSpeexSource>;
     case TAudioFormat::Module:
-      return OpenModuleSource;
+      return WithoutSynths<OpenModuleSource>;
     case TAudioFormat::Midi:
-      return OpenMidiSource;
+      return MidiWithSynths;
     case TAudioFormat::Unknown:
       break;
   }
@@ -71,18 +82,19 @@ TAudioFormat DetectAudioFormat(std::span<const uint8_t> bytes) {
   return TAudioFormat::Unknown;
 }
 
-std::unique_ptr<TSampleSource> OpenSampleSource(TSharedBytes bytes, TAudioFormat hint) {
+std::unique_ptr<TSampleSource> OpenSampleSource(TSharedBytes bytes, TAudioFormat hint,
+                                                std::shared_ptr<TMidiSynths> synths) {
   if (!bytes || bytes->empty()) return nullptr;
   const TAudioFormat detected = DetectAudioFormat(*bytes);
   TOpener tried = nullptr;
   for (TAudioFormat format : {hint, detected}) {
     TOpener open = DecoderOf(format);
     if (!open || open == tried) continue;
-    if (std::unique_ptr<TSampleSource> source = open(bytes)) return source;
+    if (std::unique_ptr<TSampleSource> source = open(bytes, synths)) return source;
     tried = open;
   }
   // Content nobody claims may still be something libsndfile recognises on its own.
-  if (detected == TAudioFormat::Unknown && tried != OpenSndfileSource) return OpenSndfileSource(bytes);
+  if (detected == TAudioFormat::Unknown && tried != kSndfile) return OpenSndfileSource(bytes);
   return nullptr;
 }
 

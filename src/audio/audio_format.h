@@ -18,15 +18,21 @@ TAudioFormat DetectAudioFormat(std::span<const uint8_t> bytes);
 
 using TSharedBytes = std::shared_ptr<const std::vector<uint8_t>>;
 
+class TMidiSynths;
+
 // Opens bytes as a sample source: with the decoder of hint first (a caller's belief about the
 // format, Unknown for none), then with the one the content announces; a decoder that refuses
 // the bytes hands over to the next. Null when none can read them. The source shares the bytes.
-std::unique_ptr<TSampleSource> OpenSampleSource(TSharedBytes bytes, TAudioFormat hint = TAudioFormat::Unknown);
+// MIDI borrows its synthesizer from synths when given (see OpenMidiSource).
+std::unique_ptr<TSampleSource> OpenSampleSource(TSharedBytes bytes, TAudioFormat hint = TAudioFormat::Unknown,
+                                                std::shared_ptr<TMidiSynths> synths = nullptr);
 // As above for a whole file; null also when it cannot be read.
 std::unique_ptr<TSampleSource> OpenSampleSourceFile(const std::string& path);
 
 // Each decoder on its own; null when it cannot read the bytes.
 std::unique_ptr<TSampleSource> OpenSndfileSource(TSharedBytes bytes);
 std::unique_ptr<TSampleSource> OpenModuleSource(TSharedBytes bytes);
-std::unique_ptr<TSampleSource> OpenMidiSource(TSharedBytes bytes);
+// Borrows a loaded synthesizer from synths (handed back when the source is gone); without them
+// it loads its own.
+std::unique_ptr<TSampleSource> OpenMidiSource(TSharedBytes bytes, std::shared_ptr<TMidiSynths> synths = nullptr);
 std::unique_ptr<TSampleSource> OpenSpeexSource(TSharedBytes bytes);

@@ -18,7 +18,7 @@ void TKIVMidiPlayer::Play() {
   if (!file) return;
   auto bytes = std::make_shared<const std::vector<uint8_t>>(std::istreambuf_iterator<char>(file),
                                                             std::istreambuf_iterator<char>());
-  std::unique_ptr<TSampleSource> source = OpenMidiSource(std::move(bytes));
+  std::unique_ptr<TSampleSource> source = OpenMidiSource(std::move(bytes), m_engine->MidiSynths());
   if (!source) return;
   m_sound = m_engine->Mixer().CreateSound(std::move(source));
   // Each completion starts the song again at once while Loop is set.

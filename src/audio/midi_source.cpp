@@ -1,29 +1,20 @@
 // MIDI through FluidSynth with the General MIDI sound font Debian ships: the song ends where its
 // last track ends, without waiting for the synthesizer's release tail, and a restart silences
-// every note still sounding.
+// every note still sounding and resets the synthesizer, so nothing of an earlier song (notes,
+// programs, controllers, effects) carries over to a borrowed synthesizer.
 
 #include <fluidsynth.h>
 
 #include <algorithm>
 #include <cstring>
-#include <mutex>
 
 #include "audio/audio_format.h"
+#include "audio/midi_synths.h"
 
 namespace {
 
-constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2"};
-// FluidSynth's default gain (0.2) leaves this sound font far quieter than other music.
-constexpr double kGain = 0.8;
 // The player advances in the synthesizer's blocks; the end is looked for after each.
 constexpr size_t kBlockFrames = 64;
-
-void SilenceFluidSynthLog() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) fluid_set_log_function(level, nullptr, nullptr);
-  });
-}
 
 uint32_t Le32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
 
@@ -48,27 +39,19 @@ class TMidiSource final : public TSampleSource {
  public:
   ~TMidiSource() override {
     if (m_player) delete_fluid_player(m_player);
-    if (m_synth) delete_fluid_synth(m_synth);
-    if (m_settings) delete_fluid_settings(m_settings);
+    if (m_synths)
+      m_synths->Give(std::move(m_synth));
   }
 
-  static std::unique_ptr<TMidiSource> Open(TSharedBytes bytes, std::span<const uint8_t> song) {
-    SilenceFluidSynthLog();
+  static std::unique_ptr<TMidiSource> Open(TSharedBytes bytes, std::span<const uint8_t> song,
+                                           std::shared_ptr<TMidiSynths> synths) {
     auto source = std::unique_ptr<TMidiSource>(new TMidiSource);
     source->m_bytes = std::move(bytes);
     source->m_song = song;
-    fluid_settings_t* settings = source->m_settings = new_fluid_settings();
-    if (!settings) return nullptr;
-    fluid_settings_setnum(settings, "synth.sample-rate", kSynthesisRate);
-    fluid_settings_setnum(settings, "synth.gain", kGain);
-    fluid_settings_setint(settings, "synth.threadsafe-api", 0);  // the mixer serialises every call
-    fluid_settings_setint(settings, "synth.chorus.active", 0);
-    source->m_synth = new_fluid_synth(settings);
+    source->m_synth = synths ? synths->Take() : TMidiSynths::Load();
     if (!source->m_synth) return nullptr;
-    const bool loaded = std::any_of(std::begin(kSoundFonts), std::end(kSoundFonts), [&](const char* path) {
-      return fluid_synth_sfload(source->m_synth, path, 1) != FLUID_FAILED;
-    });
-    if (!loaded || !source->Restart()) return nullptr;
+    source->m_synths = std::move(synths);
+    if (!source->Restart()) return nullptr;
     return source;
   }
 
@@ -80,7 +63,7 @@ class TMidiSource final : public TSampleSource {
     while (done < frames && !SongEnded()) {
       const int block = static_cast<int>(std::min(kBlockFrames, frames - done));
       float* at = out + 2 * done;
-      if (fluid_synth_write_float(m_synth, block, at, 0, 2, at, 1, 2) != FLUID_OK) break;
+      if (fluid_synth_write_float(m_synth->Get(), block, at, 0, 2, at, 1, 2) != FLUID_OK) break;
       done += static_cast<size_t>(block);
     }
     return done;
@@ -104,9 +87,9 @@ class TMidiSource final : public TSampleSource {
 
   bool Restart() {
     if (m_player) delete_fluid_player(m_player);
-    fluid_synth_all_sounds_off(m_synth, -1);
-    fluid_synth_system_reset(m_synth);
-    m_player = new_fluid_player(m_synth);
+    fluid_synth_all_sounds_off(m_synth->Get(), -1);
+    fluid_synth_system_reset(m_synth->Get());
+    m_player = new_fluid_player(m_synth->Get());
     if (!m_player || fluid_player_add_mem(m_player, m_song.data(), m_song.size()) != FLUID_OK ||
         fluid_player_play(m_player) != FLUID_OK)
       return false;
@@ -115,17 +98,17 @@ class TMidiSource final : public TSampleSource {
 
   TSharedBytes m_bytes;
   std::span<const uint8_t> m_song;
-  fluid_settings_t* m_settings = nullptr;
-  fluid_synth_t* m_synth = nullptr;
+  std::shared_ptr<TMidiSynths> m_synths;
+  std::unique_ptr<TMidiSynths::TSynth> m_synth;
   fluid_player_t* m_player = nullptr;
   TAudioTags m_tags;
 };
 
 }  // namespace
 
-std::unique_ptr<TSampleSource> OpenMidiSource(TSharedBytes bytes) {
+std::unique_ptr<TSampleSource> OpenMidiSource(TSharedBytes bytes, std::shared_ptr<TMidiSynths> synths) {
   if (!bytes) return nullptr;
   std::span<const uint8_t> song = StandardMidiFile(*bytes);
   if (song.size() < 14 || std::memcmp(song.data(), "MThd", 4) != 0) return nullptr;
-  return TMidiSource::Open(std::move(bytes), song);
+  return TMidiSource::Open(std::move(bytes), song, std::move(synths));
 }
