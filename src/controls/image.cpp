@@ -30,13 +30,13 @@ const TClassInfo& TKIVImage::StaticClass() {
   static const TClassInfo* info =
       TClassBuilder<C>("TKIVImage", &TKIVImageControl::StaticClass())
           // The control's own AutoSize, on from construction and omitted by the writer while on.
-          .Publish("AutoSize", true)
+          .Bool("AutoSize", Accessors(&C::AutoSize, &C::SetAutoSize), true)
           .Object("Pic", [](C& c) -> TPersistent* { return &c.m_pic; })
-          .Bool("Tile", Field(&C::m_tile))
-          .Bool("Center", Field(&C::m_center))
-          .Bool("Stretch", Field(&C::m_stretch), false)
-          .Bool("KeepAspectRatio", Field(&C::m_keepAspectRatio))
-          .Bool("Transparent", Field(&C::m_transparent))
+          .Bool("Tile", Accessors(&C::Tile, &C::SetTile))
+          .Bool("Center", Accessors(&C::Center, &C::SetCenter))
+          .Bool("Stretch", Accessors(&C::Stretch, &C::SetStretch), false)
+          .Bool("KeepAspectRatio", Accessors(&C::KeepAspectRatio, &C::SetKeepAspectRatio))
+          .Bool("Transparent", Accessors(&C::Transparent, &C::SetTransparent))
           .Bool("WMHandle", Field(&C::m_wmHandle))
           .String("IAName", Field(&C::m_iaName))
           .PublishAll("Align", "Constraints", "DragCursor", "DragKind", "DragMode", "ParentShowHint", "PopupMenu",
@@ -59,6 +59,40 @@ void TKIVImage::Loaded() {
 void TKIVImage::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
   TKIVImageControl::MouseDown(button, shift, x, y);
   if (m_wmHandle) DragMenuWindow(*this);
+}
+
+void TKIVImage::SetOpacity(int32_t percent) {
+  const int32_t opacity = std::clamp(percent, 0, 100);
+  if (opacity == m_opacity) return;
+  m_opacity = opacity;
+  SettingChanged();
+}
+
+bool TKIVImage::ChangeSetting(bool& setting, bool value) {
+  if (setting == value) return false;
+  setting = value;
+  SettingChanged();
+  return true;
+}
+
+void TKIVImage::SetTile(bool tile) { ChangeSetting(m_tile, tile); }
+void TKIVImage::SetCenter(bool center) { ChangeSetting(m_center, center); }
+void TKIVImage::SetStretch(bool stretch) { ChangeSetting(m_stretch, stretch); }
+// The background behind the image is captured afresh by every paint, so a change of
+// transparency needs nothing more than the repaint.
+void TKIVImage::SetTransparent(bool transparent) { ChangeSetting(m_transparent, transparent); }
+
+void TKIVImage::SetKeepAspectRatio(bool keepAspectRatio) {
+  if (keepAspectRatio == m_keepAspectRatio) return;
+  m_keepAspectRatio = keepAspectRatio;
+  if (m_stretch) SettingChanged();
+}
+
+void TKIVImage::SetAutoSize(bool autoSize) { ChangeSetting(m_autoSize, autoSize); }
+
+void TKIVImage::SettingChanged() {
+  ApplyAutoSize();
+  Invalidate();
 }
 
 void TKIVImage::SetPic(const TPicture& picture) {
@@ -84,11 +118,11 @@ void TKIVImage::PictureChanged() {
   StartTimer(0);
   m_picCache.Get(m_pic);
   m_changedGeneration = m_picCache.Generation();
-  ApplyAutoSize();
   m_animator.Reset();
   m_currentFrame = 0;
   if (Animated()) StartTimer(GifFrameDelayMs(*m_picCache.Get(m_pic), 0));
-  Invalidate();
+  SettingChanged();
+  if (m_onChange) m_onChange(*this);
 }
 
 void TKIVImage::StartTimer(int32_t intervalMs) {
@@ -170,6 +204,7 @@ void TKIVImage::DrawImage(const TBitmapView& target) {
   if (Animated()) {
     source = &m_animator.Compose(*decoded, m_currentFrame);
     if (source->Empty()) return;
+    if (m_onAnimate) m_onAnimate(*this, *source);
     if (m_transparent && m_animator.KeyColor()) look = TSourceLook::Keyed, key = *m_animator.KeyColor();
   } else if (format == "TIcon" || format == "TMetafile" || format == "TJvAni" ||
              (format == "TPNGObject" && decoded->pngTransparency == TPngTransparency::Alpha)) {

@@ -4,6 +4,7 @@
 // optional key-colour transparency. Control commands find an image by its IAName.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,7 +20,7 @@ class TKIVImageControl : public TKIVStaticActionControl {
 
   int32_t Opacity() const { return m_opacity; }
   // Clamped to 0-100 percent.
-  void SetOpacity(int32_t percent);
+  virtual void SetOpacity(int32_t percent);
 
  protected:
   int32_t m_opacity = 100;
@@ -53,6 +54,24 @@ class TKIVImage : public TKIVImageControl {
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
+  // Handlers the program binds: OnChange after every picture change, OnAnimate with each
+  // composed animation frame just before it is drawn.
+  using TChangeHandler = std::function<void(TKIVImage&)>;
+  using TAnimateHandler = std::function<void(TKIVImage&, const TBitmap32& frame)>;
+  void SetOnChange(TChangeHandler handler) { m_onChange = std::move(handler); }
+  void SetOnAnimate(TAnimateHandler handler) { m_onAnimate = std::move(handler); }
+
+  // The placement setters take effect at once: a changed value re-sizes the image to its
+  // picture (when AutoSize is set) and repaints it.
+  void SetTile(bool tile);
+  void SetCenter(bool center);
+  void SetStretch(bool stretch);
+  // Changes the look only while Stretch is set.
+  void SetKeepAspectRatio(bool keepAspectRatio);
+  void SetTransparent(bool transparent);
+  void SetAutoSize(bool autoSize);
+  void SetOpacity(int32_t percent) override;
+
   bool AutoSize() const { return m_autoSize; }
   TPicture* Pic() { return &m_pic; }
   const TPicture& Pic() const { return m_pic; }
@@ -75,9 +94,13 @@ class TKIVImage : public TKIVImageControl {
   std::string m_iaName;
 
  private:
-  // Stops the animation, applies the auto-size rule, and starts the animation again when the
-  // picture is animated.
+  // Restarts the animation from its first frame when the picture is animated (stops it
+  // otherwise), applies the auto-size rule, repaints and raises OnChange.
   void PictureChanged();
+  // A setting that changes the look: the auto-size rule, then a repaint.
+  void SettingChanged();
+  // Stores value into setting when it differs, then runs SettingChanged; false when unchanged.
+  bool ChangeSetting(bool& setting, bool value);
   void ApplyAutoSize();
   void DrawImage(const TBitmapView& target);
   void StartTimer(int32_t intervalMs);
@@ -88,4 +111,6 @@ class TKIVImage : public TKIVImageControl {
   int32_t m_currentFrame = 0;
   int32_t m_timerIntervalMs = 0;
   std::unique_ptr<QTimer> m_timer;  // only where an event loop can run it
+  TChangeHandler m_onChange;
+  TAnimateHandler m_onAnimate;
 };

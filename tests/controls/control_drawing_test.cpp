@@ -19,6 +19,7 @@
 #include "graphics/colors.h"
 #include "graphics/raster.h"
 #include "stored_defaults.h"
+#include "test_pictures.h"
 
 namespace {
 
@@ -31,29 +32,6 @@ void EnsureGuiApplication() {
     return new QGuiApplication(argc, argv);
   }();
   (void)application;
-}
-
-// Makes picture a stored bitmap (24-bit BMP file) of the given pixels, row by row from the top.
-void SetBitmap(TPicture& picture, int32_t width, int32_t height, const std::vector<TColor>& colours) {
-  const int32_t row = (width * 3 + 3) & ~3;
-  std::vector<uint8_t> file(54 + static_cast<size_t>(row) * height);
-  auto put32 = [&](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<uint8_t>(v >> (8 * i));
-  };
-  file[0] = 'B', file[1] = 'M';
-  put32(2, static_cast<uint32_t>(file.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<uint32_t>(width));
-  put32(22, static_cast<uint32_t>(height));
-  file[26] = 1, file[28] = 24;
-  for (int32_t y = 0; y < height; ++y)
-    for (int32_t x = 0; x < width; ++x) {
-      const TColor c = colours[static_cast<size_t>((height - 1 - y) * width + x)];
-      const size_t at = 54 + static_cast<size_t>(y) * row + static_cast<size_t>(x) * 3;
-      file[at] = static_cast<uint8_t>(c >> 16), file[at + 1] = static_cast<uint8_t>(c >> 8), file[at + 2] = static_cast<uint8_t>(c);
-    }
-  picture.SetGraphic("TBitmap", file);
 }
 
 }  // namespace
@@ -248,7 +226,7 @@ TEST(Controls, HostileSizesAndPicturesPaintNothingWrong) {
   label.SetCaption("\\777");  // an escape beyond 255 abandons the paint
   TBitmap32 target(50, 50, ColorToPixel(clLime));
   for (TControl* control : {static_cast<TControl*>(&cool), static_cast<TControl*>(&button), static_cast<TControl*>(&image), static_cast<TControl*>(&shape), static_cast<TControl*>(&label)}) {
-    for (const auto [w, h] : {std::pair{0, 0}, std::pair{-5, 10}, std::pair{1, 1}, std::pair{200, 3}}) {
+    for (const auto& [w, h] : {std::pair{0, 0}, std::pair{-5, 10}, std::pair{1, 1}, std::pair{200, 3}}) {
       control->SetBounds(10, 10, w, h);
       TCanvas canvas(target.View());
       canvas.SetOrigin({10, 10});
