@@ -17,14 +17,14 @@ const TClassInfo& TKIVHotLabel::StaticClass() {
           // Declared here rather than published from the platform control: the label starts
           // auto-sized, so the value is always written, false included.
           .Bool("AutoSize", Accessors(&C::AutoSize, &C::SetAutoSize))
-          .Color("DownColor", Field(&C::m_downColor))
-          .Color("OutLineColor", Field(&C::m_outLineColor))
-          .Color("OverColor", Field(&C::m_overColor))
-          .Color("VisitedColor", Field(&C::m_visitedColor))
-          .Enum("Style", Field(&C::m_style))
-          .Color("BGColor1", Field(&C::m_bgColor1))
-          .Color("BGColor2", Field(&C::m_bgColor2))
-          .Color("BGColor3", Field(&C::m_bgColor3))
+          .Color("DownColor", Accessors(&C::DownColor, &C::SetDownColor))
+          .Color("OutLineColor", Accessors(&C::OutLineColor, &C::SetOutLineColor))
+          .Color("OverColor", Accessors(&C::OverColor, &C::SetOverColor))
+          .Color("VisitedColor", Accessors(&C::VisitedColor, &C::SetVisitedColor))
+          .Enum("Style", Accessors(&C::Style, &C::SetStyle))
+          .Color("BGColor1", Accessors(&C::BGColor1, &C::SetBGColor1))
+          .Color("BGColor2", Accessors(&C::BGColor2, &C::SetBGColor2))
+          .Color("BGColor3", Accessors(&C::BGColor3, &C::SetBGColor3))
           .Integer("Opacity", Accessors(&C::Opacity, &C::SetOpacity), 100)
           .Enum("TextMode", Field(&C::m_textMode))
           .Build();
@@ -43,6 +43,19 @@ TKIVHotLabel::TKIVHotLabel() {
 }
 
 void TKIVHotLabel::SetOpacity(int32_t percent) { m_opacity = std::clamp(percent, 0, 100); }
+
+void TKIVHotLabel::SetDownColor(TColor color) { m_downColor = color, Invalidate(); }
+void TKIVHotLabel::SetOutLineColor(TColor color) { m_outLineColor = color, Invalidate(); }
+void TKIVHotLabel::SetOverColor(TColor color) { m_overColor = color, Invalidate(); }
+void TKIVHotLabel::SetStyle(TKIVHotLabelStyle style) { m_style = style, Invalidate(); }
+void TKIVHotLabel::SetBGColor1(TColor color) { m_bgColor1 = color, Invalidate(); }
+void TKIVHotLabel::SetBGColor2(TColor color) { m_bgColor2 = color, Invalidate(); }
+void TKIVHotLabel::SetBGColor3(TColor color) { m_bgColor3 = color, Invalidate(); }
+
+void TKIVHotLabel::SetVisitedColor(TColor color) {
+  m_visitedColor = color;
+  if (Visited()) Invalidate();
+}
 
 void TKIVHotLabel::SetAutoSize(bool autoSize) {
   if (autoSize == m_autoSize) return;

@@ -24,6 +24,16 @@ class TKIVHotLabel : public TKIVActionControl {
   // directions for the outline and frame styles. Switching it on outside loading resizes at once.
   bool AutoSize() const { return m_autoSize; }
   void SetAutoSize(bool autoSize);
+  // The colour and style setters repaint at once; VisitedColor only while the label shows it.
+  void SetDownColor(TColor color);
+  void SetOutLineColor(TColor color);
+  void SetOverColor(TColor color);
+  void SetVisitedColor(TColor color);
+  void SetStyle(TKIVHotLabelStyle style);
+  void SetBGColor1(TColor color);
+  void SetBGColor2(TColor color);
+  void SetBGColor3(TColor color);
+
   TColor DownColor() const { return m_downColor; }
   // Outline colour of aalOutLine and frame colour of aalFrame.
   TColor OutLineColor() const { return m_outLineColor; }
