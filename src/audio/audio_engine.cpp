@@ -4,6 +4,12 @@
 
 namespace {
 
+// SDL's audio subsystem is started, opened, closed and quit by one engine at a time.
+std::mutex& SdlAudioMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
 void PullMixer(void* user, Uint8* stream, int length) {
   auto* mixer = static_cast<TMixer*>(user);
   mixer->Mix(reinterpret_cast<float*>(stream), static_cast<size_t>(length) / (2 * sizeof(float)));
@@ -15,11 +21,26 @@ std::shared_ptr<TAudioEngine> TAudioEngine::Open(const TAudioEngineOptions& opti
   std::shared_ptr<TAudioEngine> engine(new TAudioEngine(options.sampleRate));
   // The player handles termination signals itself; SDL must not take them over.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (!engine->OpenDevice(options)) {
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-    engine->OpenDevice(options);
-  }
+  TAudioEngine* opening = engine.get();
+  engine->m_opener = std::thread([opening, options] { opening->OpenAnyDevice(options); });
   return engine;
+}
+
+void TAudioEngine::OpenAnyDevice(const TAudioEngineOptions& options) {
+  std::lock_guard lock(SdlAudioMutex());
+  if (OpenDevice(options)) return;
+  SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+  OpenDevice(options);
+}
+
+void TAudioEngine::WaitUntilOpen() {
+  std::lock_guard lock(m_openMutex);
+  if (m_opener.joinable()) m_opener.join();
+}
+
+const std::string& TAudioEngine::DriverName() {
+  WaitUntilOpen();
+  return m_driver;
 }
 
 std::shared_ptr<TAudioEngine> TAudioEngine::WithoutDevice(int sampleRate) {
@@ -49,7 +70,9 @@ bool TAudioEngine::OpenDevice(const TAudioEngineOptions& options) {
 }
 
 TAudioEngine::~TAudioEngine() {
+  WaitUntilOpen();
   if (m_device == 0) return;
+  std::lock_guard lock(SdlAudioMutex());
   SDL_CloseAudioDevice(m_device);
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }

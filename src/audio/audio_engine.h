@@ -1,11 +1,16 @@
 #pragma once
 // The sound output of a run: one mixer pulled by SDL's audio device on SDL's audio thread.
 // When no device opens, SDL's dummy driver pulls the mixer at the same pace and nothing is
-// heard; opening never fails and never waits for a device.
+// heard; opening never fails and never waits for a device. The device opens on a worker
+// thread (a back end that finds no device can take a tenth of a second to give up), so the
+// caller goes on at once; sounds played meanwhile wait in the mixer and start when the device
+// first pulls it.
 
 #include <memory>
+#include <mutex>
 #include <span>
 #include <string>
+#include <thread>
 
 #include "audio/audio_format.h"
 #include "audio/midi_synths.h"
@@ -19,8 +24,8 @@ struct TAudioEngineOptions {
 
 class TAudioEngine {
  public:
-  // Opens the default device (the SDL_AUDIODRIVER environment variable may choose the driver),
-  // else the dummy driver.
+  // Starts opening the default device (the SDL_AUDIODRIVER environment variable may choose the
+  // driver), else the dummy driver.
   static std::shared_ptr<TAudioEngine> Open(const TAudioEngineOptions& options = {});
   // A mixer that nothing pulls: the caller mixes by hand (tests, measurements).
   static std::shared_ptr<TAudioEngine> WithoutDevice(int sampleRate = 44100);
@@ -30,8 +35,9 @@ class TAudioEngine {
   TAudioEngine& operator=(const TAudioEngine&) = delete;
 
   TMixer& Mixer() { return m_mixer; }
-  // The SDL driver in use ("dummy" when no device opened), empty without a device.
-  const std::string& DriverName() const { return m_driver; }
+  // The SDL driver in use ("dummy" when no device opened), empty without a device; waits until
+  // the device is open.
+  const std::string& DriverName();
 
   // A stopped sound over bytes (see OpenSampleSource), or null when no decoder reads them.
   std::unique_ptr<TSound> CreateSound(TSharedBytes bytes, TAudioFormat hint = TAudioFormat::Unknown);
@@ -42,9 +48,14 @@ class TAudioEngine {
  private:
   explicit TAudioEngine(int sampleRate) : m_mixer(sampleRate) {}
   bool OpenDevice(const TAudioEngineOptions& options);
+  void OpenAnyDevice(const TAudioEngineOptions& options);
+  void WaitUntilOpen();
 
   TMixer m_mixer;
   std::shared_ptr<TMidiSynths> m_midiSynths = std::make_shared<TMidiSynths>();
+  // Joined (under m_openMutex) before the device fields below are read.
+  std::thread m_opener;
+  std::mutex m_openMutex;
   uint32_t m_device = 0;
   std::string m_driver;
 };

@@ -97,6 +97,10 @@ void ControlBGMusic(TSoundSystem& sound, TComponent* window, TKIVBGMusicControl 
   if (control == TKIVBGMusicControl::amcStopBGMusic) StopAudioData(*form->StartupSound());
 }
 
+void PrepareMusic(TSoundSystem& sound, TKIVForm& form) {
+  if (RecogniseMusicKind(form.StartupSound()->Bytes()) == TMusicKind::Midi) sound.Engine().MidiSynths()->Prepare();
+}
+
 void StartUpMusic(TSoundSystem& sound, TKIVForm& form) {
   if (form.m_autoPlayMusic) PlayAudioData(sound, *form.StartupSound(), form.m_loop);
 }

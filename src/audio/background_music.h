@@ -33,6 +33,9 @@ std::string MidiTempFile(const TAudioData& music);
 // around the program it runs).
 void ControlBGMusic(TSoundSystem& sound, TComponent* window, TKIVBGMusicControl control);
 
+// As soon as the menu is read: when its music is MIDI, a synthesizer with the sound font is
+// loaded on a worker thread, so the music starts without that wait.
+void PrepareMusic(TSoundSystem& sound, TKIVForm& form);
 // Start-up, once the start page is chosen and the window placed: with AutoPlayMusic the music
 // plays, repeating with Loop.
 void StartUpMusic(TSoundSystem& sound, TKIVForm& form);

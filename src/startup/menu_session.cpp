@@ -100,6 +100,7 @@ TMenuSession::TMenuSession(const TCommandLine& line, TStartupSystem system)
     m_window = CreateMainWindow(m_application);
     if (m_system.explainFallback) m_system.explainFallback(m_load.error);
   }
+  if (m_system.sound) PrepareMusic(*m_system.sound, *m_window);
 }
 
 TMenuSession::~TMenuSession() { Shutdown(); }

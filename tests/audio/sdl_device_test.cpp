@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -90,4 +92,19 @@ TEST(SdlDevice, MissingDriverFallsBackToTheSilentDummyDriver) {
   const auto started = std::chrono::steady_clock::now();
   EXPECT_TRUE(sound->Waves().PlaySync(click));
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1000));
+}
+
+TEST(SdlDevice, ASoundPlayedWhileTheDeviceOpensIsHeardToItsEnd) {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  auto sound = TSoundSystem::Open();
+  std::atomic<bool> heard{false};
+  sound->Engine().Mixer().SetTap([&heard](const float* frames, size_t count) {
+    if (std::any_of(frames, frames + 2 * count, [](float sample) { return sample != 0.0f; })) heard = true;
+  });
+  TWaveData click;
+  click.SetContent(ReadTestFile("audio/wav/chink-16bit-mono.wav"));
+  EXPECT_TRUE(sound->Waves().PlaySync(click));
+  EXPECT_TRUE(heard);
+  EXPECT_EQ(sound->Engine().DriverName(), "dummy");
+  sound->Engine().Mixer().SetTap({});
 }
