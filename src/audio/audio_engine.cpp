@@ -2,9 +2,15 @@
 
 #include <SDL.h>
 
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <tuple>
+#include <utility>
+
 namespace {
 
-// SDL's audio subsystem is started, opened, closed and quit by one engine at a time.
+// SDL's audio subsystem is started, opened, closed and quit by one thread at a time.
 std::mutex& SdlAudioMutex() {
   static std::mutex mutex;
   return mutex;
@@ -15,70 +21,104 @@ void PullMixer(void* user, Uint8* stream, int length) {
   mixer->Mix(reinterpret_cast<float*>(stream), static_cast<size_t>(length) / (2 * sizeof(float)));
 }
 
-}  // namespace
-
-std::shared_ptr<TAudioEngine> TAudioEngine::Open(const TAudioEngineOptions& options) {
-  std::shared_ptr<TAudioEngine> engine(new TAudioEngine(options.sampleRate));
-  // The player handles termination signals itself; SDL must not take them over.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  TAudioEngine* opening = engine.get();
-  engine->m_opener = std::thread([opening, options] { opening->OpenAnyDevice(options); });
-  return engine;
-}
-
-void TAudioEngine::OpenAnyDevice(const TAudioEngineOptions& options) {
-  std::lock_guard lock(SdlAudioMutex());
-  if (OpenDevice(options)) return;
-  SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-  OpenDevice(options);
-}
-
-void TAudioEngine::WaitUntilOpen() {
-  std::lock_guard lock(m_openMutex);
-  if (m_opener.joinable()) m_opener.join();
-}
-
-const std::string& TAudioEngine::DriverName() {
-  WaitUntilOpen();
-  return m_driver;
-}
-
-std::shared_ptr<TAudioEngine> TAudioEngine::WithoutDevice(int sampleRate) {
-  return std::shared_ptr<TAudioEngine>(new TAudioEngine(sampleRate));
-}
-
-bool TAudioEngine::OpenDevice(const TAudioEngineOptions& options) {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+// The open device's id and driver name, or 0 and empty when the driver has no device.
+std::pair<SDL_AudioDeviceID, std::string> OpenDevice(TMixer& mixer, const TAudioEngineOptions& options) {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return {};
   SDL_AudioSpec wanted{};
   wanted.freq = options.sampleRate;
   wanted.format = AUDIO_F32SYS;
   wanted.channels = 2;
   wanted.samples = static_cast<Uint16>(options.bufferFrames);
   wanted.callback = PullMixer;
-  wanted.userdata = &m_mixer;
+  wanted.userdata = &mixer;
   SDL_AudioSpec obtained{};
   // No change allowed: SDL converts whatever the hardware wants from this format.
-  m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-  if (m_device == 0) {
+  const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+  if (id == 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return false;
+    return {};
   }
   const char* driver = SDL_GetCurrentAudioDriver();
-  m_driver = driver ? driver : "";
-  SDL_PauseAudioDevice(m_device, 0);
-  return true;
+  SDL_PauseAudioDevice(id, 0);
+  return {id, driver ? driver : ""};
+}
+
+void CloseDevice(SDL_AudioDeviceID id) {
+  SDL_CloseAudioDevice(id);
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+}  // namespace
+
+struct TAudioEngine::TDevice {
+  std::shared_ptr<TMixer> mixer;
+  std::mutex mutex;
+  std::condition_variable opened;
+  bool done = false;       // the worker has finished opening
+  bool abandoned = false;  // the engine is gone; the worker closes what it opened
+  SDL_AudioDeviceID id = 0;
+  std::string driver;
+};
+
+TAudioEngine::TAudioEngine(int sampleRate) : m_mixer(std::make_shared<TMixer>(sampleRate)) {}
+
+std::shared_ptr<TAudioEngine> TAudioEngine::Open(const TAudioEngineOptions& options) {
+  std::shared_ptr<TAudioEngine> engine(new TAudioEngine(options.sampleRate));
+  // The player handles termination signals itself; SDL must not take them over.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  engine->m_device = std::make_shared<TDevice>();
+  engine->m_device->mixer = engine->m_mixer;
+  std::thread([device = engine->m_device, options] { OpenAnyDevice(*device, options); }).detach();
+  return engine;
+}
+
+void TAudioEngine::OpenAnyDevice(TDevice& device, const TAudioEngineOptions& options) {
+  std::lock_guard sdl(SdlAudioMutex());
+  std::pair<SDL_AudioDeviceID, std::string> opened = OpenDevice(*device.mixer, options);
+  if (opened.first == 0) {
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    opened = OpenDevice(*device.mixer, options);
+  }
+  std::lock_guard lock(device.mutex);
+  if (device.abandoned) {
+    if (opened.first != 0) CloseDevice(opened.first);
+    return;
+  }
+  std::tie(device.id, device.driver) = opened;
+  device.done = true;
+  device.opened.notify_all();
+}
+
+std::shared_ptr<TAudioEngine> TAudioEngine::WithoutDevice(int sampleRate) {
+  return std::shared_ptr<TAudioEngine>(new TAudioEngine(sampleRate));
+}
+
+const std::string& TAudioEngine::DriverName() {
+  static const std::string none;
+  if (!m_device) return none;
+  std::unique_lock lock(m_device->mutex);
+  m_device->opened.wait(lock, [this] { return m_device->done; });
+  return m_device->driver;
 }
 
 TAudioEngine::~TAudioEngine() {
-  WaitUntilOpen();
-  if (m_device == 0) return;
-  std::lock_guard lock(SdlAudioMutex());
-  SDL_CloseAudioDevice(m_device);
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (!m_device) return;
+  SDL_AudioDeviceID id = 0;
+  {
+    std::lock_guard lock(m_device->mutex);
+    if (!m_device->done) {
+      m_device->abandoned = true;
+      return;
+    }
+    id = m_device->id;
+  }
+  if (id == 0) return;
+  std::lock_guard sdl(SdlAudioMutex());
+  CloseDevice(id);
 }
 
 std::unique_ptr<TSound> TAudioEngine::CreateSound(TSharedBytes bytes, TAudioFormat hint) {
   std::unique_ptr<TSampleSource> source = OpenSampleSource(std::move(bytes), hint, m_midiSynths);
   if (!source) return nullptr;
-  return m_mixer.CreateSound(std::move(source));
+  return m_mixer->CreateSound(std::move(source));
 }

@@ -4,13 +4,12 @@
 // heard; opening never fails and never waits for a device. The device opens on a worker
 // thread (a back end that finds no device can take a tenth of a second to give up), so the
 // caller goes on at once; sounds played meanwhile wait in the mixer and start when the device
-// first pulls it.
+// first pulls it. An engine destroyed while its device still opens does not wait: the worker
+// closes the device itself when it is done.
 
 #include <memory>
-#include <mutex>
 #include <span>
 #include <string>
-#include <thread>
 
 #include "audio/audio_format.h"
 #include "audio/midi_synths.h"
@@ -34,7 +33,7 @@ class TAudioEngine {
   TAudioEngine(const TAudioEngine&) = delete;
   TAudioEngine& operator=(const TAudioEngine&) = delete;
 
-  TMixer& Mixer() { return m_mixer; }
+  TMixer& Mixer() { return *m_mixer; }
   // The SDL driver in use ("dummy" when no device opened), empty without a device; waits until
   // the device is open.
   const std::string& DriverName();
@@ -46,16 +45,12 @@ class TAudioEngine {
   const std::shared_ptr<TMidiSynths>& MidiSynths() const { return m_midiSynths; }
 
  private:
-  explicit TAudioEngine(int sampleRate) : m_mixer(sampleRate) {}
-  bool OpenDevice(const TAudioEngineOptions& options);
-  void OpenAnyDevice(const TAudioEngineOptions& options);
-  void WaitUntilOpen();
+  struct TDevice;
+  explicit TAudioEngine(int sampleRate);
+  static void OpenAnyDevice(TDevice& device, const TAudioEngineOptions& options);
 
-  TMixer m_mixer;
+  // Shared with the worker that opens the device, which may outlive the engine.
+  std::shared_ptr<TMixer> m_mixer;
+  std::shared_ptr<TDevice> m_device;
   std::shared_ptr<TMidiSynths> m_midiSynths = std::make_shared<TMidiSynths>();
-  // Joined (under m_openMutex) before the device fields below are read.
-  std::thread m_opener;
-  std::mutex m_openMutex;
-  uint32_t m_device = 0;
-  std::string m_driver;
 };
