@@ -1,7 +1,9 @@
 // MIDI through FluidSynth with the General MIDI sound font Debian ships: the song ends where its
 // last track ends, without waiting for the synthesizer's release tail, and a restart silences
 // every note still sounding and resets the synthesizer, so nothing of an earlier song (notes,
-// programs, controllers, effects) carries over to a borrowed synthesizer.
+// programs, controllers, effects) carries over to a borrowed synthesizer. A song opened while
+// its synthesizer is still being loaded ahead plays silence until it arrives, then starts from
+// its beginning, so opening never waits for the load.
 
 #include <fluidsynth.h>
 
@@ -48,10 +50,11 @@ class TMidiSource final : public TSampleSource {
     auto source = std::unique_ptr<TMidiSource>(new TMidiSource);
     source->m_bytes = std::move(bytes);
     source->m_song = song;
-    source->m_synth = synths ? synths->Take() : TMidiSynths::Load();
-    if (!source->m_synth) return nullptr;
+    bool loading = false;
+    if (synths) source->m_synth = synths->TakeIfReady(loading);
+    if (!source->m_synth && !loading) source->m_synth = synths ? synths->Take() : TMidiSynths::Load();
     source->m_synths = std::move(synths);
-    if (!source->Restart()) return nullptr;
+    if (source->m_synth ? !source->Restart() : !loading) return nullptr;
     return source;
   }
 
@@ -59,6 +62,11 @@ class TMidiSource final : public TSampleSource {
   int Channels() const override { return 2; }
 
   size_t Read(float* out, size_t frames) override {
+    if (!m_synth && !BorrowLoadedSynth()) {
+      if (!m_waiting) return 0;
+      std::fill(out, out + 2 * frames, 0.0f);
+      return frames;
+    }
     size_t done = 0;
     while (done < frames && !SongEnded()) {
       const int block = static_cast<int>(std::min(kBlockFrames, frames - done));
@@ -70,23 +78,37 @@ class TMidiSource final : public TSampleSource {
   }
 
   // Only the beginning can be sought: the song starts again from its first event.
-  bool Seek(int64_t frame) override { return frame <= 0 && Restart(); }
+  bool Seek(int64_t frame) override { return frame <= 0 && (!m_synth || Restart()); }
   std::optional<int64_t> LengthFrames() const override { return std::nullopt; }
   const TAudioTags& Tags() const override { return m_tags; }
 
  private:
   TMidiSource() = default;
 
+  // Takes a synthesizer loaded ahead once one is there (another sound may have taken the one
+  // that was loading: then one more is loaded). m_waiting turns false when none can come.
+  bool BorrowLoadedSynth() {
+    bool loading = false;
+    m_synth = m_synths->TakeIfReady(loading);
+    if (!m_synth) {
+      if (!loading && !m_synths->Prepare()) m_waiting = false;
+      return false;
+    }
+    m_waiting = false;
+    return Restart();
+  }
+
   // The player itself goes on for a grace period after the last event while notes ring out;
   // the song ends at the last track's end.
   bool SongEnded() const {
-    if (fluid_player_get_status(m_player) != FLUID_PLAYER_PLAYING) return true;
+    if (!m_player || fluid_player_get_status(m_player) != FLUID_PLAYER_PLAYING) return true;
     const int total = fluid_player_get_total_ticks(m_player);
     return total > 0 && fluid_player_get_current_tick(m_player) >= total;
   }
 
   bool Restart() {
     if (m_player) delete_fluid_player(m_player);
+    m_player = nullptr;
     fluid_synth_all_sounds_off(m_synth->Get(), -1);
     fluid_synth_system_reset(m_synth->Get());
     m_player = new_fluid_player(m_synth->Get());
@@ -100,6 +122,7 @@ class TMidiSource final : public TSampleSource {
   std::span<const uint8_t> m_song;
   std::shared_ptr<TMidiSynths> m_synths;
   std::unique_ptr<TMidiSynths::TSynth> m_synth;
+  bool m_waiting = true;
   fluid_player_t* m_player = nullptr;
   TAudioTags m_tags;
 };

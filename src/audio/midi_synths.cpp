@@ -50,19 +50,24 @@ TMidiSynths::~TMidiSynths() {
   if (m_loader.joinable()) m_loader.join();
 }
 
-void TMidiSynths::Prepare() {
+bool TMidiSynths::Prepare() {
   std::lock_guard lock(m_mutex);
-  if (m_loading || !m_idle.empty()) return;
+  if (m_failed) return false;
+  if (m_loading || !m_idle.empty()) return true;
   // A finished loader's last step was under this lock, so joining it here cannot wait for it.
   if (m_loader.joinable()) m_loader.join();
   m_loading = true;
   m_loader = std::thread([this] {
     std::unique_ptr<TSynth> synth = Load();
     std::lock_guard lock(m_mutex);
-    if (synth) m_idle.push_back(std::move(synth));
+    if (synth)
+      m_idle.push_back(std::move(synth));
+    else
+      m_failed = true;
     m_loading = false;
     m_loaded.notify_all();
   });
+  return true;
 }
 
 std::unique_ptr<TMidiSynths::TSynth> TMidiSynths::Take() {
@@ -76,6 +81,15 @@ std::unique_ptr<TMidiSynths::TSynth> TMidiSynths::Take() {
     }
   }
   return Load();
+}
+
+std::unique_ptr<TMidiSynths::TSynth> TMidiSynths::TakeIfReady(bool& loading) {
+  std::lock_guard lock(m_mutex);
+  loading = m_loading;
+  if (m_idle.empty()) return nullptr;
+  std::unique_ptr<TSynth> synth = std::move(m_idle.back());
+  m_idle.pop_back();
+  return synth;
 }
 
 void TMidiSynths::Give(std::unique_ptr<TSynth> synth) {

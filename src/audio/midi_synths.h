@@ -36,10 +36,13 @@ class TMidiSynths {
   TMidiSynths& operator=(const TMidiSynths&) = delete;
 
   // Starts loading a synthesizer on a worker thread unless one is idle or already loading.
-  void Prepare();
+  // False when an earlier load failed, so none will come.
+  bool Prepare();
   // An idle synthesizer; waits for one that is loading, else loads one on the calling thread.
   // Null when no sound font can be loaded.
   std::unique_ptr<TSynth> Take();
+  // An idle synthesizer at once, else null; loading tells whether one is on its way.
+  std::unique_ptr<TSynth> TakeIfReady(bool& loading);
   // Returns a synthesizer for the next song (a few are kept; the rest are freed).
   void Give(std::unique_ptr<TSynth> synth);
 
@@ -51,5 +54,6 @@ class TMidiSynths {
   std::condition_variable m_loaded;
   std::vector<std::unique_ptr<TSynth>> m_idle;
   bool m_loading = false;
+  bool m_failed = false;
   std::thread m_loader;
 };

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "audio/audio_format.h"
 #include "audio/midi_synths.h"
 #include "audio_test_support.h"
@@ -41,5 +44,50 @@ TEST(MidiSynths, ABorrowedSynthesizerPlaysTheNextSongAsAFreshOneWould) {
       const double want = Rms(expected.data() + at, kWindow);
       ASSERT_NEAR(Rms(heard.data() + at, kWindow), want, 0.08 * want + 0.005) << "at frame " << at / 2;
     }
+  }
+}
+
+TEST(MidiSynths, ASongOpenedWhileItsSynthesizerLoadsStartsFromItsBeginningOnceItIsThere) {
+  const std::vector<uint8_t> song = ReadTestFile("audio/midi/coconut_run2.mid");
+  std::unique_ptr<TSampleSource> fresh = OpenMidiSource(Shared(song));
+  ASSERT_TRUE(fresh);
+  constexpr size_t kChunk = 512;
+  const std::vector<float> expected = ReadAll(*fresh, 8 * kChunk);
+  ASSERT_GT(Rms(expected.data(), 2 * kChunk), 0.01) << "the song is audible from its first frame";
+
+  auto synths = std::make_shared<TMidiSynths>();
+  ASSERT_TRUE(synths->Prepare());
+  std::unique_ptr<TSampleSource> waiting = OpenMidiSource(Shared(song), synths);  // does not wait for the load
+  ASSERT_TRUE(waiting);
+  std::vector<float> chunk(2 * kChunk);
+  size_t silentChunks = 0;
+  for (;; ++silentChunks) {
+    ASSERT_LT(silentChunks, 5000u) << "the synthesizer never arrived";
+    ASSERT_EQ(waiting->Read(chunk.data(), kChunk), kChunk);
+    if (Rms(chunk.data(), chunk.size()) > 0) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));  // as a device pulls, not faster than the load
+  }
+  std::vector<float> heard = chunk;
+  const std::vector<float> rest = ReadAll(*waiting, 7 * kChunk);
+  heard.insert(heard.end(), rest.begin(), rest.end());
+  ASSERT_EQ(heard.size(), expected.size());
+  for (size_t at = 0; at < heard.size(); at += 2 * kChunk) {
+    const double want = Rms(expected.data() + at, 2 * kChunk);
+    EXPECT_NEAR(Rms(heard.data() + at, 2 * kChunk), want, 0.08 * want + 0.005) << "at frame " << at / 2;
+  }
+}
+
+TEST(MidiSynths, ASongThatCannotPlayEndsInsteadOfWaitingForever) {
+  // Bytes whose header is MIDI but whose tracks are not: no synthesizer plays them.
+  std::vector<uint8_t> broken = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'X', 'X', 'X', 'X', 0, 0, 0, 0};
+  auto synths = std::make_shared<TMidiSynths>();
+  synths->Prepare();
+  std::unique_ptr<TSampleSource> source = OpenMidiSource(Shared(broken), synths);
+  if (!source) return;  // the synthesizer was already there and refused the song at once
+  std::vector<float> chunk(2 * 512);
+  size_t reads = 0;
+  while (source->Read(chunk.data(), 512) == 512) {
+    ASSERT_LT(++reads, 5000u) << "still waiting after 5 s";
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));  // as a device pulls, not faster than the load
   }
 }
