@@ -12,29 +12,11 @@
 namespace {
 
 // A window host for a window nobody sees: a fixed screen, and the shape kept for the picture.
-class TOffscreenHost : public TWindowHost {
+class TOffscreenHost : public TNullWindowHost {
  public:
   std::optional<TRegion> shape;
 
-  void SetCaption(const std::string&) override {}
-  void SetBorder(TBorderKind) override {}
-  void SetClientSize(int32_t, int32_t) override {}
-  void SetPosition(int32_t, int32_t) override {}
-  int32_t ScreenWidth() const override { return 1920; }
-  int32_t ScreenHeight() const override { return 1080; }
   void SetShape(const std::optional<TRegion>& region) override { shape = region; }
-  void SetOpacity(std::optional<uint8_t>) override {}
-  void SetTopMost(bool) override {}
-  void SetIcon(const std::vector<TBitmap32>&) override {}
-  void DefineCursor(int16_t, std::vector<TCursorImage>) override {}
-  void SetWindowCursor(int16_t) override {}
-  void SetAboutItem(bool) override {}
-  void Invalidate(const TRect&, bool) override {}
-  void ShowTrayIcon(bool) override {}
-  void MinimizeApplication() override {}
-  void RestoreApplication() override {}
-  void Close() override {}
-  void StartSystemMove() override {}
 };
 
 void ClearOutside(TBitmap32& image, const TRegion& region) {

@@ -71,3 +71,28 @@ class TWindowHost {
     (void)title, (void)text, (void)icon;
   }
 };
+
+// A host for a window nobody sees: every request is ignored and the screen is 1920 x 1080, the
+// size off-screen renders assume. Off-screen renders and tests override what they watch.
+class TNullWindowHost : public TWindowHost {
+ public:
+  void SetCaption(const std::string&) override {}
+  void SetBorder(TBorderKind) override {}
+  void SetClientSize(int32_t, int32_t) override {}
+  void SetPosition(int32_t, int32_t) override {}
+  int32_t ScreenWidth() const override { return 1920; }
+  int32_t ScreenHeight() const override { return 1080; }
+  void SetShape(const std::optional<TRegion>&) override {}
+  void SetOpacity(std::optional<uint8_t>) override {}
+  void SetTopMost(bool) override {}
+  void SetIcon(const std::vector<TBitmap32>&) override {}
+  void DefineCursor(int16_t, std::vector<TCursorImage>) override {}
+  void SetWindowCursor(int16_t) override {}
+  void SetAboutItem(bool) override {}
+  void Invalidate(const TRect&, bool) override {}
+  void ShowTrayIcon(bool) override {}
+  void MinimizeApplication() override {}
+  void RestoreApplication() override {}
+  void Close() override {}
+  void StartSystemMove() override {}
+};

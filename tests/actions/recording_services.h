@@ -53,28 +53,11 @@ class TRecordingServices : public TActionServices {
 };
 
 // A host that counts what the dispatcher asks of the window itself.
-class TCountingHost : public TWindowHost {
+class TCountingHost : public TNullWindowHost {
  public:
   std::vector<std::string>* log = nullptr;
-  void SetCaption(const std::string&) override {}
-  void SetBorder(TBorderKind) override {}
-  void SetClientSize(int32_t, int32_t) override {}
-  void SetPosition(int32_t, int32_t) override {}
-  int32_t ScreenWidth() const override { return 1920; }
-  int32_t ScreenHeight() const override { return 1080; }
-  void SetShape(const std::optional<TRegion>&) override {}
-  void SetOpacity(std::optional<uint8_t>) override {}
-  void SetTopMost(bool) override {}
-  void SetIcon(const std::vector<TBitmap32>&) override {}
-  void DefineCursor(int16_t, std::vector<TCursorImage>) override {}
-  void SetWindowCursor(int16_t) override {}
-  void SetAboutItem(bool) override {}
-  void Invalidate(const TRect&, bool) override {}
-  void ShowTrayIcon(bool) override {}
   void MinimizeApplication() override { log->push_back("minimize"); }
-  void RestoreApplication() override {}
   void Close() override { log->push_back("close"); }
-  void StartSystemMove() override {}
 };
 
 // A menu window bound to recording services and host, with its macro values set.

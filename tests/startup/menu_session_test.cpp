@@ -18,31 +18,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class TRecordingHost : public TWindowHost {
+class TRecordingHost : public TNullWindowHost {
  public:
   TPoint position{-100, -100};
   std::vector<std::string> messages;
   int hiddenFromTaskbar = 0;
 
-  void SetCaption(const std::string&) override {}
-  void SetBorder(TBorderKind) override {}
-  void SetClientSize(int32_t, int32_t) override {}
   void SetPosition(int32_t l, int32_t t) override { position = {l, t}; }
-  int32_t ScreenWidth() const override { return 1920; }
-  int32_t ScreenHeight() const override { return 1080; }
-  void SetShape(const std::optional<TRegion>&) override {}
-  void SetOpacity(std::optional<uint8_t>) override {}
-  void SetTopMost(bool) override {}
-  void SetIcon(const std::vector<TBitmap32>&) override {}
-  void DefineCursor(int16_t, std::vector<TCursorImage>) override {}
-  void SetWindowCursor(int16_t) override {}
-  void SetAboutItem(bool) override {}
-  void Invalidate(const TRect&, bool) override {}
-  void ShowTrayIcon(bool) override {}
-  void MinimizeApplication() override {}
-  void RestoreApplication() override {}
-  void Close() override {}
-  void StartSystemMove() override {}
   void HideFromTaskbar() override { ++hiddenFromTaskbar; }
   void ShowMessageBox(const std::string& title, const std::string& text, TMessageBoxIcon) override {
     messages.push_back(title + "|" + text);
