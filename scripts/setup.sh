@@ -30,6 +30,7 @@ packages="
   libxcb1-dev
   xauth
   libsdl2-dev
+  libasound2-dev
   libsndfile1-dev
   libopenmpt-dev
   libfluidsynth-dev

@@ -1,6 +1,7 @@
 #include "audio/audio_engine.h"
 
 #include <SDL.h>
+#include <alsa/asoundlib.h>
 
 #include <condition_variable>
 #include <mutex>
@@ -16,6 +17,10 @@ std::mutex& SdlAudioMutex() {
   return mutex;
 }
 
+// ALSA reports on stderr every step of failing to find a sound card; a menu without one simply
+// plays silently, so its reports are dropped.
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
 void PullMixer(void* user, Uint8* stream, int length) {
   auto* mixer = static_cast<TMixer*>(user);
   mixer->Mix(reinterpret_cast<float*>(stream), static_cast<size_t>(length) / (2 * sizeof(float)));
@@ -23,6 +28,7 @@ void PullMixer(void* user, Uint8* stream, int length) {
 
 // The open device's id and driver name, or 0 and empty when the driver has no device.
 std::pair<SDL_AudioDeviceID, std::string> OpenDevice(TMixer& mixer, const TAudioEngineOptions& options) {
+  snd_lib_error_set_handler(IgnoreAlsaError);
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return {};
   SDL_AudioSpec wanted{};
   wanted.freq = options.sampleRate;
