@@ -109,8 +109,6 @@ std::string ToLinuxPath(std::string_view storedPath) {
   return found.string();
 }
 
-namespace {
-
 std::string UpperExtension(const std::string& file) {
   std::string extension = fs::path(file).extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(),
@@ -118,15 +116,13 @@ std::string UpperExtension(const std::string& file) {
   return extension;
 }
 
-std::optional<std::vector<std::string>> Through(const TProgramLookup& lookup, const std::string& helper,
-                                                std::vector<std::string> rest) {
+std::optional<std::vector<std::string>> CommandThrough(const TProgramLookup& lookup, const std::string& helper,
+                                                       std::vector<std::string> rest) {
   std::optional<std::string> program = lookup.findOnPath(helper);
   if (!program) return std::nullopt;
   rest.insert(rest.begin(), *program);
   return rest;
 }
-
-}  // namespace
 
 bool HasUrlScheme(std::string_view file) {
   const size_t colon = file.find(':');
@@ -139,16 +135,16 @@ bool HasUrlScheme(std::string_view file) {
 std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, const std::string& parameters,
                                                       const TProgramLookup& lookup) {
   if (file.empty()) return std::nullopt;
-  if (HasUrlScheme(file)) return Through(lookup, "xdg-open", {file});
+  if (HasUrlScheme(file)) return CommandThrough(lookup, "xdg-open", {file});
   std::vector<std::string> arguments = SplitParameters(parameters);
   const std::string extension = UpperExtension(file);
   if (extension == ".EXE" || extension == ".COM") {
     arguments.insert(arguments.begin(), file);
-    return Through(lookup, "wine", std::move(arguments));
+    return CommandThrough(lookup, "wine", std::move(arguments));
   }
   if (extension == ".BAT" || extension == ".MSI") {
     arguments.insert(arguments.begin(), {"start", "/wait", "/unix", file});
-    return Through(lookup, "wine", std::move(arguments));
+    return CommandThrough(lookup, "wine", std::move(arguments));
   }
   std::optional<std::string> program;
   if (file.find('/') != std::string::npos ? lookup.isExecutable(file) : lookup.isExecutable("./" + file))
@@ -159,7 +155,7 @@ std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, c
     arguments.insert(arguments.begin(), *program);
     return arguments;
   }
-  return Through(lookup, "xdg-open", {file});
+  return CommandThrough(lookup, "xdg-open", {file});
 }
 
 bool RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait,

@@ -28,6 +28,13 @@ struct TProgramLookup {
 // The lookup of this machine: PATH from the environment, the file system's permissions.
 TProgramLookup SystemProgramLookup();
 
+// The file name's extension in capitals with its dot (".EXE"); empty when it has none.
+std::string UpperExtension(const std::string& file);
+// rest behind the full path of helper found through lookup (xdg-open, wine); nothing when the
+// helper is not installed.
+std::optional<std::vector<std::string>> CommandThrough(const TProgramLookup& lookup, const std::string& helper,
+                                                       std::vector<std::string> rest);
+
 // A stored file name as a Linux path: backslashes become slashes, and a name that does not
 // exist as written is looked up ignoring letter case, folder by folder (the first match wins);
 // what cannot be found stays as written.

@@ -119,22 +119,8 @@ bool IsWindowsExecutable(const std::string& path) {
   return in.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
 }
 
-std::string UpperExtension(const std::string& path) {
-  std::string extension = fs::path(path).extension().string();
-  for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return extension;
-}
-
-std::optional<std::vector<std::string>> Through(const TProgramLookup& lookup, const std::string& helper,
-                                                std::vector<std::string> rest) {
-  std::optional<std::string> program = lookup.findOnPath(helper);
-  if (!program) return std::nullopt;
-  rest.insert(rest.begin(), *program);
-  return rest;
-}
-
 int OpenWithXdg(const std::string& target, const TProgramLookup& lookup) {
-  std::optional<std::vector<std::string>> command = Through(lookup, "xdg-open", {target});
+  std::optional<std::vector<std::string>> command = CommandThrough(lookup, "xdg-open", {target});
   return command ? StartDetached(std::move(*command), {}, kXdgOpenWaitMs) : kNoAssociation;
 }
 
@@ -162,7 +148,7 @@ int ShellExecuteOnLinux(const TShellRequest& request, const TProgramLookup& look
       arguments.insert(arguments.begin(), path);
     else
       arguments.insert(arguments.begin(), {"start", "/unix", path});
-    std::optional<std::vector<std::string>> command = Through(lookup, "wine", std::move(arguments));
+    std::optional<std::vector<std::string>> command = CommandThrough(lookup, "wine", std::move(arguments));
     return command ? StartDetached(std::move(*command), directory, 0) : kNoAssociation;
   }
   if (lookup.isExecutable(path)) {
