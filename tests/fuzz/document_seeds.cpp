@@ -4,7 +4,7 @@
 // stream; a document whose unknown properties hold every value kind; and minimal documents,
 // small enough for the fuzzer to mutate quickly. Also writes the fuzzer's dictionary.
 // Usage: document_fuzzer_seeds <folder> <dictionary file>. The pictures and sounds are small real
-// files of the shared test data.
+// files of the tests' data folder.
 
 #include <cstdint>
 #include <cstdio>
