@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "controls/cool_label.h"
+#include "controls/text_layers.h"
 #include "graphics/composite.h"
 #include "graphics/qt_gui_app.h"
 #include "window/menu_form.h"
@@ -39,5 +40,24 @@ void BM_CoolLabelOutlineRepaint(benchmark::State& state) {
   state.counters["pixels"] = static_cast<double>(label->Width()) * label->Height();
 }
 BENCHMARK(BM_CoolLabelOutlineRepaint)->Arg(1)->Arg(10)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);
+
+// The outline layer alone, past the setter's bound: the same text grown by the benchmark's width
+// and painted onto a surface of the outlined size.
+void BM_TextMaskOutline(benchmark::State& state) {
+  EnsureGuiApp();
+  const auto width = static_cast<int32_t>(state.range(0));
+  TFont font;
+  font.SetName("Times New Roman");
+  font.SetHeight(-20);
+  font.SetStyle(fsBold);
+  const TTextMask mask(TCanvasFont::From(font), "Outline", 100, 24, DT_SINGLELINE | DT_NOCLIP, 0);
+  TBitmap32 target(100 + 2 * width, 24 + 2 * width);
+  for (auto _ : state) {
+    mask.Dilated(width).PaintColour(target.View(), {width, width}, clNavy);
+    benchmark::DoNotOptimize(target.Pixels().data());
+  }
+  state.counters["pixels"] = static_cast<double>(target.Width()) * target.Height();
+}
+BENCHMARK(BM_TextMaskOutline)->Arg(1)->Arg(10)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
