@@ -74,7 +74,9 @@ TEST(PngDecoder, TransparencyKindAndKeyColor) {
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->pngTransparency, c.kind);
     EXPECT_EQ(picture->transparentColor, c.key);
-    if (c.key) EXPECT_EQ(ShapeColor(*picture), *c.key);
+    if (c.key) {
+      EXPECT_EQ(ShapeColor(*picture), *c.key);
+    }
   }
 }
 

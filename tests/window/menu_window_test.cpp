@@ -360,8 +360,9 @@ end
     SCOPED_TRACE(name);
     TControl& control = menu.Control(name);
     EXPECT_EQ(control.Cursor(), cursor);
-    if (const TPropInfo* designMode = control.ClassType().FindProperty("DesignMode"))
+    if (const TPropInfo* designMode = control.ClassType().FindProperty("DesignMode")) {
       EXPECT_EQ(designMode->getOrdinal(control), 0) << "the window hands its mode to each control";
+    }
   }
   EXPECT_EQ(menu->Cursor(), kCursorNormal);
   EXPECT_EQ(host.windowCursor, kCursorNormal);
