@@ -22,11 +22,11 @@ class TTextMask {
   TTextMask(const TCanvasFont& font, std::string_view text, int32_t width, int32_t height, uint32_t flags,
             int32_t angleDegrees);
 
-  // The text grown by radius pixels in every direction, square corners included: painting it
-  // gives the same pixels as painting this mask at every offset (dx, dy) with dx and dy from
-  // -radius to +radius (the outline of the text), at a cost that does not grow with the number
-  // of offsets. Its origin is the text's origin, so it is painted at the same point. Empty when
-  // the grown mask would pass the bitmap limits.
+  // The text grown by radius pixels in every direction, square corners included: as every pixel
+  // of the mask is covered or not, painting it gives the same pixels as painting this mask at
+  // every offset (dx, dy) with dx and dy from -radius to +radius (the outline of the text), at a
+  // cost that does not grow with the number of offsets. Its origin is the text's origin, so it
+  // is painted at the same point. Empty when the grown mask would pass the bitmap limits.
   TTextMask Dilated(int32_t radius) const;
 
   // Paints colour where the text covers, with the text's origin at `at`.
