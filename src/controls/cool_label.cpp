@@ -38,11 +38,11 @@ void TCoolEffectControl::AddEffectProperties(TClassBuilder<C>& builder) {
       .Enum("Style", Field<C, TKIVCoolLabelStyle>(&B::m_style));
 }
 
-void TCoolEffectControl::SetHighLightOffset(int32_t offset) { m_highLightOffset = std::max(offset, 0); }
+void TCoolEffectControl::SetHighLightOffset(int32_t offset) { m_highLightOffset = EffectDistance(offset); }
 
-void TCoolEffectControl::SetOutLineWidth(int32_t width) { m_outLineWidth = std::max(width, 0); }
+void TCoolEffectControl::SetOutLineWidth(int32_t width) { m_outLineWidth = EffectDistance(width); }
 
-void TCoolEffectControl::SetShadowOffset(int32_t offset) { m_shadowOffset = std::max(offset, 0); }
+void TCoolEffectControl::SetShadowOffset(int32_t offset) { m_shadowOffset = EffectDistance(offset); }
 
 void TCoolEffectControl::SetOpacity(int32_t percent) { m_opacity = std::clamp(percent, 0, 100); }
 
@@ -158,12 +158,12 @@ TCoolLayout TCoolEffectControl::LayOut(int32_t textWidth, int32_t textHeight) co
     h = boxHeight;
   }
   TMargins margins;
-  if (m_style == TKIVCoolLabelStyle::aclHighLight) margins.Widen(m_highLightPosition, m_highLightOffset);
+  if (m_style == TKIVCoolLabelStyle::aclHighLight) margins.Widen(m_highLightPosition, HighLightOffset());
   if (m_style == TKIVCoolLabelStyle::aclOutLine) {
-    margins.Widen(TKIVPosition::apsLeftTop, m_outLineWidth);
-    margins.Widen(TKIVPosition::apsRightBottom, m_outLineWidth);
+    margins.Widen(TKIVPosition::apsLeftTop, OutLineWidth());
+    margins.Widen(TKIVPosition::apsRightBottom, OutLineWidth());
   }
-  margins.Widen(m_shadowPosition, m_shadowOffset);
+  margins.Widen(m_shadowPosition, ShadowOffset());
   return {w + margins.left + margins.right, h + margins.top + margins.bottom,
           {origin.x + margins.left, origin.y + margins.top}};
 }
@@ -192,7 +192,7 @@ void TCoolEffectControl::Paint(TCanvas& canvas) {
   const TPoint at = layout.textOrigin;
   auto layer = [&](TPoint offset, TColor colour) { mask.PaintColour(view, {at.x + offset.x, at.y + offset.y}, colour); };
 
-  if (const int32_t d = m_shadowOffset; d > 0) {
+  if (const int32_t d = ShadowOffset(); d > 0) {
     const int32_t nearest = m_shadowStyle == TKIVCoolLabelShadowStyle::acsNormal ? d : 1;
     for (int32_t k = d; k >= nearest; --k) {
       const TColor colour = m_shadowStyle == TKIVCoolLabelShadowStyle::acsSoft ? SoftShadowColour(m_shadowColor, k, d)
@@ -200,12 +200,11 @@ void TCoolEffectControl::Paint(TCanvas& canvas) {
       layer(LayerOffset(m_shadowPosition, k), colour);
     }
   }
-  if (m_style == TKIVCoolLabelStyle::aclHighLight && m_highLightOffset != 0)
-    layer(LayerOffset(m_highLightPosition, m_highLightOffset), m_highLightColor);
-  if (m_style == TKIVCoolLabelStyle::aclOutLine) {
-    for (int32_t dx = -m_outLineWidth; dx <= m_outLineWidth; ++dx)
-      for (int32_t dy = -m_outLineWidth; dy <= m_outLineWidth; ++dy) layer({dx, dy}, m_outLineColor);
-  }
+  if (m_style == TKIVCoolLabelStyle::aclHighLight && HighLightOffset() != 0)
+    layer(LayerOffset(m_highLightPosition, HighLightOffset()), m_highLightColor);
+  // The layers at every offset of the outline's square, all of one colour, are painted at once
+  // through the text grown by the width.
+  if (m_style == TKIVCoolLabelStyle::aclOutLine) mask.Dilated(OutLineWidth()).PaintColour(view, at, m_outLineColor);
 
   const bool glyphFace = m_fillStyle == TKIVFillStyle::afsGlyph && !m_glyph.Empty();
   if (m_fillStyle == TKIVFillStyle::afsGradient || glyphFace) {

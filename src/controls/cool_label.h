@@ -5,6 +5,7 @@
 // text is a block of lines with alignment and word wrap. Both are static action controls and
 // draw plain system text.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "controls/action_control.h"
@@ -22,6 +23,11 @@ struct TCoolLayout {
   int32_t height = 0;
   TPoint textOrigin;
 };
+
+// The largest highlight offset, outline width and shadow offset, in pixels. Authors use a few
+// pixels; the bound keeps a damaged document from asking for a control thousands of pixels wide
+// or for thousands of shadow layers.
+inline constexpr int32_t kMaxEffectDistance = 100;
 
 class TCoolEffectControl : public TKIVStaticActionControl {
  public:
@@ -43,19 +49,18 @@ class TCoolEffectControl : public TKIVStaticActionControl {
   TColor GradBeginColor() const { return m_gradBeginColor; }
   TColor GradEndColor() const { return m_gradEndColor; }
   TKIVGradFillStyle GradStyle() const { return m_gradStyle; }
+  // The highlight, outline and shadow distances are stored within 0..kMaxEffectDistance (a
+  // value outside is stored as the nearer end), and read back within it too.
   TColor HighLightColor() const { return m_highLightColor; }
-  int32_t HighLightOffset() const { return m_highLightOffset; }
-  // A negative offset is stored as 0.
+  int32_t HighLightOffset() const { return EffectDistance(m_highLightOffset); }
   void SetHighLightOffset(int32_t offset);
   TKIVPosition HighLightPosition() const { return m_highLightPosition; }
   TColor OutLineColor() const { return m_outLineColor; }
-  int32_t OutLineWidth() const { return m_outLineWidth; }
-  // A negative width is stored as 0.
+  int32_t OutLineWidth() const { return EffectDistance(m_outLineWidth); }
   void SetOutLineWidth(int32_t width);
   TColor ShadowColor() const { return m_shadowColor; }
   // 0 means no shadow.
-  int32_t ShadowOffset() const { return m_shadowOffset; }
-  // A negative offset is stored as 0.
+  int32_t ShadowOffset() const { return EffectDistance(m_shadowOffset); }
   void SetShadowOffset(int32_t offset);
   TKIVPosition ShadowPosition() const { return m_shadowPosition; }
   TKIVCoolLabelShadowStyle ShadowStyle() const { return m_shadowStyle; }
@@ -95,6 +100,8 @@ class TCoolEffectControl : public TKIVStaticActionControl {
   int32_t m_opacity = 100;
 
  private:
+  static int32_t EffectDistance(int32_t pixels) { return std::clamp(pixels, 0, kMaxEffectDistance); }
+
   TPictureCache m_glyphCache;
 };
 

@@ -131,8 +131,25 @@ std::optional<std::vector<TBitmap32>> DecodeIcon(std::span<const uint8_t> file) 
   });
 }
 
+namespace {
+
+// The pixel drawn over opaque black.
+TPixel32 OverBlack(TPixel32 pixel) {
+  const uint32_t alpha = PixelA(pixel);
+  auto weigh = [alpha](uint8_t channel) { return static_cast<uint8_t>((channel * alpha + 127) / 255); };
+  return MakePixel(weigh(PixelR(pixel)), weigh(PixelG(pixel)), weigh(PixelB(pixel)));
+}
+
+}  // namespace
+
+TBitmap32 ShapeBitmap(const TDecodedPicture& picture) {
+  TBitmap32 copy = picture.bitmap;
+  for (TPixel32& pixel : copy.Pixels()) pixel = picture.transparentColor ? pixel | 0xFF000000u : OverBlack(pixel);
+  return copy;
+}
+
 TColor ShapeColor(const TDecodedPicture& picture) {
   if (picture.transparentColor) return *picture.transparentColor;
   if (picture.bitmap.Empty()) return clBlack;
-  return PixelToColor(picture.bitmap.At(0, 0));
+  return PixelToColor(OverBlack(picture.bitmap.At(0, 0)));
 }

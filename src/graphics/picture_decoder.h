@@ -74,6 +74,12 @@ std::optional<std::vector<TCursorFrame>> DecodeCursor(std::span<const uint8_t> f
 // left out; no image at all gives std::nullopt.
 std::optional<std::vector<TBitmap32>> DecodeIcon(std::span<const uint8_t> file);
 
-// The shape colour of a picture (GIF transparent colour, PNG key colour, else the pixel at
-// (0, 0); black for an empty bitmap).
+// The picture copied into a 32-bit bitmap for cutting a window to its shape. A GIF and a PNG with
+// a key colour are copied with their transparency switched off: every pixel shows the colour it
+// holds, the transparent ones their key colour. Every other picture is drawn over black: each
+// colour channel becomes channel * alpha / 255 (rounded to the nearest), so all fully
+// transparent pixels are black whatever colour they hide. The copy is opaque.
+TBitmap32 ShapeBitmap(const TDecodedPicture& picture);
+// The shape colour of a picture: the GIF transparent colour or the PNG key colour, else the pixel
+// at (0, 0) of ShapeBitmap (black for an empty bitmap).
 TColor ShapeColor(const TDecodedPicture& picture);

@@ -128,7 +128,7 @@ void TKIVForm::ApplyShape(bool on) {
   if (!on) return;
   const TDecodedPicture* decoded = DecodedPicture();
   if (!decoded) return;
-  m_shape = BitmapToRegion(decoded->bitmap.View(), ShapeColor(*decoded));
+  m_shape = BitmapToRegion(ShapeBitmap(*decoded).View(), ShapeColor(*decoded));
   if (m_host) m_host->SetShape(m_shape);
   Repaint();
 }

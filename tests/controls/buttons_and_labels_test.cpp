@@ -67,6 +67,11 @@ TEST(ButtonsAndLabels, SettersClampStoredValues) {
       {&TKIVCoolText::StaticClass(), "OutLineWidth", -2, 0},
       {&TKIVCoolLabel::StaticClass(), "ShadowOffset", -3, 0},
       {&TKIVCoolText::StaticClass(), "ShadowOffset", 4, 4},
+      // The effect distances stop at 100 pixels.
+      {&TKIVCoolLabel::StaticClass(), "HighLightOffset", 101, 100},
+      {&TKIVCoolLabel::StaticClass(), "OutLineWidth", 100, 100},
+      {&TKIVCoolText::StaticClass(), "OutLineWidth", 1000, 100},
+      {&TKIVCoolLabel::StaticClass(), "ShadowOffset", 2147483647, 100},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.cls->Name() << "." << c.property << " = " << c.stored);

@@ -110,6 +110,15 @@ TEST(CoolLabel, RotatedBoxAndEffectMarginsLayTheTextOut) {
   EXPECT_EQ(layout.width, 64);
   EXPECT_EQ(layout.height, 24);
   EXPECT_EQ(layout.textOrigin, (TPoint{1, 1}));
+
+  // A width far beyond the bound lays the text out with the bound's margins.
+  TKIVCoolLabel outlined;
+  SetAndRead(outlined, "Style", static_cast<int>(TKIVCoolLabelStyle::aclOutLine));
+  outlined.SetOutLineWidth(1 << 30);
+  layout = outlined.LayOut(60, 20);
+  EXPECT_EQ(layout.width, 60 + 2 * kMaxEffectDistance);
+  EXPECT_EQ(layout.height, 20 + 2 * kMaxEffectDistance);
+  EXPECT_EQ(layout.textOrigin, (TPoint{kMaxEffectDistance, kMaxEffectDistance}));
 }
 
 TEST(Shape, OutlineGeometry) {

@@ -4,6 +4,7 @@
 
 #include "graphics/colors.h"
 #include "graphics/picture_decoder.h"
+#include "graphics/region.h"
 #include "picture_test_data.h"
 
 namespace {
@@ -73,7 +74,9 @@ TEST(PngDecoder, TransparencyKindAndKeyColor) {
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->pngTransparency, c.kind);
     EXPECT_EQ(picture->transparentColor, c.key);
-    if (c.key) EXPECT_EQ(ShapeColor(*picture), *c.key);
+    if (c.key) {
+      EXPECT_EQ(ShapeColor(*picture), *c.key);
+    }
   }
 }
 
@@ -169,6 +172,42 @@ TEST(PngDecoder, PaletteAlphaPerIndex) {
   auto picture = DecodePicture("TPNGObject", file);
   EXPECT_EQ(picture->pngTransparency, TPngTransparency::KeyColor);
   EXPECT_EQ(picture->transparentColor, TColor{0x3C3228});
+}
+
+// A window is cut to a PNG with per-pixel alpha through the picture drawn over black: every
+// fully transparent pixel turns black whatever colour it hides, so with a transparent pixel at
+// (0, 0) all of them are cut away, together with whatever else shows black.
+TEST(PngDecoder, ShapeOfAnAlphaPictureCutsAwayEveryFullyTransparentPixel) {
+  auto rgba = [](uint8_t r, uint8_t g, uint8_t b, uint8_t a) { return std::vector<uint8_t>{r, g, b, a}; };
+  const std::vector<std::vector<uint8_t>> pixels[3] = {
+      {rgba(255, 0, 0, 0), rgba(0, 255, 0, 0), rgba(10, 20, 30, 255), rgba(255, 255, 255, 0)},
+      {rgba(200, 100, 50, 255), rgba(255, 255, 255, 128), rgba(0, 0, 0, 0), rgba(0, 0, 1, 255)},
+      {rgba(1, 2, 3, 0), rgba(0, 0, 0, 255), rgba(100, 100, 100, 1), rgba(255, 255, 255, 255)},
+  };
+  // '#' stays in the window, '.' is cut away: the transparent pixels, opaque black, and a pixel
+  // so faint that it shows black.
+  const char* const kept[3] = {"..#.", "##.#", "...#"};
+  std::vector<std::vector<uint8_t>> rows;
+  for (const auto& row : pixels) {
+    rows.emplace_back();
+    for (const auto& pixel : row) rows.back().insert(rows.back().end(), pixel.begin(), pixel.end());
+  }
+  const auto picture = DecodePicture("TPNGObject", TPngBuilder(4, 3, 8, 6).Finish(rows));
+  ASSERT_TRUE(picture);
+  ASSERT_EQ(picture->pngTransparency, TPngTransparency::Alpha);
+  ASSERT_EQ(PixelToColor(picture->bitmap.At(1, 0)), TColor{0x00FF00});  // the decoder keeps the hidden colour
+
+  EXPECT_EQ(ShapeColor(*picture), clBlack);
+  const TBitmap32 copy = ShapeBitmap(*picture);
+  EXPECT_EQ(copy.At(1, 1), MakePixel(128, 128, 128));
+  EXPECT_EQ(copy.At(0, 1), MakePixel(200, 100, 50));
+  const TRegion region = BitmapToRegion(copy.View(), ShapeColor(*picture));
+  for (int32_t y = 0; y < 3; ++y)
+    for (int32_t x = 0; x < 4; ++x) EXPECT_EQ(region.Contains({x, y}), kept[y][x] == '#') << x << ", " << y;
+
+  // With an opaque pixel at (0, 0) its colour is the shape colour.
+  rows[0][3] = 255;
+  EXPECT_EQ(ShapeColor(*DecodePicture("TPNGObject", TPngBuilder(4, 3, 8, 6).Finish(rows))), TColor{0x0000FF});
 }
 
 }  // namespace

@@ -185,6 +185,29 @@ TEST(MenuWindowFrame, ShapedWindowTakesThePicturesSizeAndRegion) {
   EXPECT_FALSE(shaped.host.shape.has_value());
 }
 
+// The picture's transparent pixels hide a different colour each, the one at (0, 0) among them.
+TEST(MenuWindowFrame, ShapedWindowOfAnAlphaPngLeavesOutEveryTransparentPixel) {
+  const std::string file = "png/pngsuite/basic/basn6a08.png";
+  TShapedMenu shaped("TPNGObject", file);
+  const std::optional<TDecodedPicture> decoded = DecodePicture("TPNGObject", ReadTestData(file));
+  ASSERT_TRUE(decoded);
+  ASSERT_TRUE(shaped.host.shape.has_value());
+  int32_t transparent = 0, opaque = 0;
+  for (int32_t y = 0; y < decoded->bitmap.Height(); ++y)
+    for (int32_t x = 0; x < decoded->bitmap.Width(); ++x) {
+      const TPixel32 pixel = decoded->bitmap.At(x, y);
+      if (PixelA(pixel) == 0) {
+        ++transparent;
+        EXPECT_FALSE(shaped.host.shape->Contains({x, y})) << x << ", " << y;
+      } else if (PixelA(pixel) == 255 && (pixel & 0x00FFFFFFu) != 0) {
+        ++opaque;
+        EXPECT_TRUE(shaped.host.shape->Contains({x, y})) << x << ", " << y;
+      }
+    }
+  EXPECT_GT(transparent, 1);
+  EXPECT_GT(opaque, 0);
+}
+
 TEST(MenuWindowFrame, JpegAndIconPicturesCutNoShape) {
   {
     SCOPED_TRACE("JPEG: rectangular, client size unchanged");
@@ -337,8 +360,9 @@ end
     SCOPED_TRACE(name);
     TControl& control = menu.Control(name);
     EXPECT_EQ(control.Cursor(), cursor);
-    if (const TPropInfo* designMode = control.ClassType().FindProperty("DesignMode"))
+    if (const TPropInfo* designMode = control.ClassType().FindProperty("DesignMode")) {
       EXPECT_EQ(designMode->getOrdinal(control), 0) << "the window hands its mode to each control";
+    }
   }
   EXPECT_EQ(menu->Cursor(), kCursorNormal);
   EXPECT_EQ(host.windowCursor, kCursorNormal);
