@@ -58,6 +58,39 @@ std::vector<std::string> SplitParameters(std::string_view parameters) {
   return arguments;
 }
 
+namespace {
+
+// The entry of folder whose name equals name ignoring letter case (the first one listed).
+std::optional<fs::path> EntryIgnoringCase(const fs::path& folder, const std::string& name) {
+  const QString wanted = QString::fromStdString(name).toCaseFolded();
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    if (QString::fromStdString(it->path().filename().string()).toCaseFolded() == wanted) return it->path().filename();
+  return std::nullopt;
+}
+
+// The folders of PATH in order; an empty entry is the current folder.
+std::vector<std::string> PathFolders() {
+  const char* path = std::getenv("PATH");
+  std::string_view folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
+  std::vector<std::string> result;
+  while (true) {
+    const size_t colon = folders.find(':');
+    std::string folder(folders.substr(0, colon));
+    result.push_back(folder.empty() ? std::string(".") : std::move(folder));
+    if (colon == std::string_view::npos) break;
+    folders.remove_prefix(colon + 1);
+  }
+  return result;
+}
+
+bool IsReadableFile(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), R_OK) == 0;
+}
+
+}  // namespace
+
 TProgramLookup SystemProgramLookup() {
   TProgramLookup lookup;
   lookup.isExecutable = [](const std::string& path) {
@@ -65,17 +98,15 @@ TProgramLookup SystemProgramLookup() {
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), X_OK) == 0;
   };
   lookup.findOnPath = [isExecutable = lookup.isExecutable](const std::string& name) -> std::optional<std::string> {
-    if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
-    const char* path = std::getenv("PATH");
-    std::string_view folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
-    while (!folders.empty()) {
-      const size_t colon = folders.find(':');
-      std::string folder(folders.substr(0, colon));
-      folders = colon == std::string_view::npos ? std::string_view() : folders.substr(colon + 1);
-      if (folder.empty()) folder = ".";
-      const std::string candidate = folder + "/" + name;
-      if (isExecutable(candidate)) return candidate;
-    }
+    if (!IsBareName(name)) return std::nullopt;
+    const bool windowsProgram = IsWindowsProgramExtension(UpperExtension(name));
+    auto runnable = [&](const std::string& path) { return windowsProgram ? IsReadableFile(path) : isExecutable(path); };
+    const std::vector<std::string> folders = PathFolders();
+    for (const std::string& folder : folders)
+      if (runnable(folder + "/" + name)) return folder + "/" + name;
+    for (const std::string& folder : folders)
+      if (std::optional<fs::path> entry = EntryIgnoringCase(folder, name); entry && runnable(folder + "/" + entry->string()))
+        return folder + "/" + entry->string();
     return std::nullopt;
   };
   return lookup;
@@ -95,14 +126,7 @@ std::string ToLinuxPath(std::string_view storedPath) {
       found /= *part;
       continue;
     }
-    const QString wanted = QString::fromStdString(part->string()).toCaseFolded();
-    std::optional<fs::path> match;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-      if (QString::fromStdString(it->path().filename().string()).toCaseFolded() == wanted) {
-        match = it->path().filename();
-        break;
-      }
-    }
+    const std::optional<fs::path> match = EntryIgnoringCase(folder, part->string());
     if (!match) return path;
     found /= *match;
   }
@@ -114,6 +138,20 @@ std::string UpperExtension(const std::string& file) {
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return extension;
+}
+
+bool IsWindowsProgramExtension(const std::string& upperExtension) {
+  return upperExtension == ".EXE" || upperExtension == ".COM" || upperExtension == ".BAT" || upperExtension == ".MSI";
+}
+
+bool IsBareName(std::string_view file) {
+  return !file.empty() && file != "." && file != ".." && file.find_first_of("/\\:") == std::string_view::npos;
+}
+
+std::string WindowsProgramPath(const std::string& file, const TProgramLookup& lookup) {
+  std::error_code ec;
+  if (!IsBareName(file) || fs::exists(file, ec)) return file;
+  return lookup.findOnPath(file).value_or(file);
 }
 
 std::optional<std::vector<std::string>> CommandThrough(const TProgramLookup& lookup, const std::string& helper,
@@ -138,12 +176,12 @@ std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, c
   if (HasUrlScheme(file)) return CommandThrough(lookup, "xdg-open", {file});
   std::vector<std::string> arguments = SplitParameters(parameters);
   const std::string extension = UpperExtension(file);
-  if (extension == ".EXE" || extension == ".COM") {
-    arguments.insert(arguments.begin(), file);
-    return CommandThrough(lookup, "wine", std::move(arguments));
-  }
-  if (extension == ".BAT" || extension == ".MSI") {
-    arguments.insert(arguments.begin(), {"start", "/wait", "/unix", file});
+  if (IsWindowsProgramExtension(extension)) {
+    const std::string program = WindowsProgramPath(file, lookup);
+    if (extension == ".EXE" || extension == ".COM")
+      arguments.insert(arguments.begin(), program);
+    else
+      arguments.insert(arguments.begin(), {"start", "/wait", "/unix", program});
     return CommandThrough(lookup, "wine", std::move(arguments));
   }
   std::optional<std::string> program;

@@ -19,7 +19,11 @@ std::vector<std::string> SplitParameters(std::string_view parameters);
 
 // What the decision needs to know about the machine.
 struct TProgramLookup {
-  // The full path of a program found on PATH, or nothing.
+  // The full path of the program a bare name (see IsBareName) stands for on PATH, or nothing.
+  // The system's lookup takes the first folder holding the name as written, else, as Windows
+  // matches names, the first holding it in another letter case. A Windows program (see
+  // IsWindowsProgramExtension) need only be a readable file, since wine runs it; anything else
+  // must be executable.
   std::function<std::optional<std::string>(const std::string& name)> findOnPath;
   // Whether path is a regular file this user may execute.
   std::function<bool(const std::string& path)> isExecutable;
@@ -30,6 +34,15 @@ TProgramLookup SystemProgramLookup();
 
 // The file name's extension in capitals with its dot (".EXE"); empty when it has none.
 std::string UpperExtension(const std::string& file);
+// Whether an extension in capitals marks a program that wine runs: .EXE, .COM, .BAT, .MSI.
+bool IsWindowsProgramExtension(const std::string& upperExtension);
+// Whether file is a bare name, without folder or drive ("gimp", "notepad.exe"). The Windows shell
+// looks for such a name in the current folder, then along its path.
+bool IsBareName(std::string_view file);
+// The Windows program file (see IsWindowsProgramExtension) as wine is to be given it: a bare name
+// that is no file in the current folder becomes the program of that name on PATH; one found
+// nowhere stays as it is, and wine searches its own Windows path for it.
+std::string WindowsProgramPath(const std::string& file, const TProgramLookup& lookup);
 // rest behind the full path of helper found through lookup (xdg-open, wine); nothing when the
 // helper is not installed.
 std::optional<std::vector<std::string>> CommandThrough(const TProgramLookup& lookup, const std::string& helper,
@@ -49,7 +62,8 @@ bool HasUrlScheme(std::string_view file);
 //  - a web or mail address (a scheme like "http:", "https:", "ftp:", "mailto:"), or a file that
 //    is no program: xdg-open with the file alone;
 //  - .exe and .com (extension compared upper-cased): wine, the file, the parameters;
-//    .bat and .msi: wine start /wait /unix, the file, the parameters;
+//    .bat and .msi: wine start /wait /unix, the file, the parameters (a bare name: see
+//    WindowsProgramPath);
 //  - an executable file, or a bare name found on PATH: the program and the parameters.
 std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, const std::string& parameters,
                                                       const TProgramLookup& lookup);

@@ -124,6 +124,24 @@ int OpenWithXdg(const std::string& target, const TProgramLookup& lookup) {
   return command ? StartDetached(std::move(*command), {}, kXdgOpenWaitMs) : kNoAssociation;
 }
 
+// The request's directory as a Linux path; empty: the player's current folder.
+std::string DirectoryOf(const TShellRequest& request) {
+  return request.directory.empty() ? std::string() : ToLinuxPath(request.directory);
+}
+
+// Starts the Windows program (a path, or a bare name wine looks for) through wine: .exe and .com
+// directly, .bat and .msi through wine's start; 31 without wine.
+int StartThroughWine(const std::string& program, const TShellRequest& request, const TProgramLookup& lookup) {
+  std::vector<std::string> arguments = SplitParameters(request.parameters);
+  const std::string extension = UpperExtension(program);
+  if (extension == ".EXE" || extension == ".COM")
+    arguments.insert(arguments.begin(), program);
+  else
+    arguments.insert(arguments.begin(), {"start", "/unix", program});
+  std::optional<std::vector<std::string>> command = CommandThrough(lookup, "wine", std::move(arguments));
+  return command ? StartDetached(std::move(*command), DirectoryOf(request), 0) : kNoAssociation;
+}
+
 }  // namespace
 
 int ShellExecuteOnLinux(const TShellRequest& request, const TProgramLookup& lookup) {
@@ -132,29 +150,30 @@ int ShellExecuteOnLinux(const TShellRequest& request, const TProgramLookup& look
 
   std::error_code ec;
   // Absolute, so the program is still found after moving into its directory.
-  const std::string path = fs::absolute(ToLinuxPath(request.file), ec).string();
+  std::string path = fs::absolute(ToLinuxPath(request.file), ec).string();
+  const std::string extension = UpperExtension(path);
+  const bool windowsProgram = extension == ".EXE" || extension == ".COM";
+  if (IsBareName(request.file) && !fs::exists(path, ec)) {
+    // A program named without a folder is searched for along PATH, as the Windows shell searches
+    // its path; a Windows program found nowhere is left to wine, which searches the Windows path.
+    if (std::optional<std::string> found = lookup.findOnPath(request.file))
+      path = *found;
+    else if (windowsProgram)
+      return StartThroughWine(request.file, request, lookup);
+  }
   const fs::file_status status = fs::status(path, ec);
   if (!fs::exists(status)) return kFileNotFound;
   if (access(path.c_str(), R_OK) != 0) return kAccessDenied;
   if (fs::is_directory(status)) return OpenWithXdg(path, lookup);
 
-  const std::string directory = request.directory.empty() ? std::string() : ToLinuxPath(request.directory);
-  const std::string extension = UpperExtension(path);
-  const bool windowsProgram = extension == ".EXE" || extension == ".COM";
-  if (windowsProgram || extension == ".BAT" || extension == ".MSI") {
+  if (IsWindowsProgramExtension(extension)) {
     if (extension == ".EXE" && !IsWindowsExecutable(path)) return kInvalidExecutable;
-    std::vector<std::string> arguments = SplitParameters(request.parameters);
-    if (windowsProgram)
-      arguments.insert(arguments.begin(), path);
-    else
-      arguments.insert(arguments.begin(), {"start", "/unix", path});
-    std::optional<std::vector<std::string>> command = CommandThrough(lookup, "wine", std::move(arguments));
-    return command ? StartDetached(std::move(*command), directory, 0) : kNoAssociation;
+    return StartThroughWine(path, request, lookup);
   }
   if (lookup.isExecutable(path)) {
     std::vector<std::string> arguments = SplitParameters(request.parameters);
     arguments.insert(arguments.begin(), path);
-    return StartDetached(std::move(arguments), directory, 0);
+    return StartDetached(std::move(arguments), DirectoryOf(request), 0);
   }
   return OpenWithXdg(path, lookup);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Open requests carried out on Linux, with the result codes the actions report. A stored
-// Windows path is first turned into a Linux path (ToLinuxPath). Then:
+// Windows path is first turned into a Linux path (ToLinuxPath). A bare name (IsBareName) that is
+// no file in the current folder is looked for on PATH (TProgramLookup::findOnPath); a bare .exe
+// or .com found nowhere goes to wine as it is, which searches the Windows path. Then:
 //  - a missing file or folder gives 2 (file not found), an unreadable one 5 (access denied);
 //  - a web or mail address, a folder, or a file that is no program goes to xdg-open;
 //  - .exe and .com go to wine (not a Windows executable: 11), .bat and .msi to wine start;

@@ -42,6 +42,7 @@ TProgramLookup FakeLookup(bool wine, bool xdgOpen) {
     if (name == "wine" && wine) return "/usr/bin/wine";
     if (name == "xdg-open" && xdgOpen) return "/usr/bin/xdg-open";
     if (name == "tool") return "/usr/local/bin/tool";
+    if (name == "notepad.exe") return "/opt/windows/NOTEPAD.EXE";
     return std::nullopt;
   };
   lookup.isExecutable = [](const std::string& path) { return path == "/cd/run.sh" || path == "./local.sh"; };
@@ -64,6 +65,8 @@ TEST(Launch, ArgumentVectorsByKindOfTarget) {
       {"/cd/go.bat", "x", true, true, V{"/usr/bin/wine", "start", "/wait", "/unix", "/cd/go.bat", "x"}},
       {"/cd/pkg.msi", "", true, true, V{"/usr/bin/wine", "start", "/wait", "/unix", "/cd/pkg.msi"}},
       {"/cd/setup.exe", "", false, true, std::nullopt},
+      {"notepad.exe", "a.txt", true, true, V{"/usr/bin/wine", "/opt/windows/NOTEPAD.EXE", "a.txt"}},
+      {"regedit.exe", "", true, true, V{"/usr/bin/wine", "regedit.exe"}},  // wine searches its own path
       {"/cd/readme.pdf", "ignored", true, true, V{"/usr/bin/xdg-open", "/cd/readme.pdf"}},
       {"https://example.org/a b", "", true, true, V{"/usr/bin/xdg-open", "https://example.org/a b"}},
       {"mailto:someone@example.org", "", true, true, V{"/usr/bin/xdg-open", "mailto:someone@example.org"}},
@@ -130,6 +133,31 @@ TEST_F(LaunchOnThisMachine, WithoutWaitingNothingIsLeftBehind) {
   EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "the started program is not this process's child";
   EXPECT_EQ(errno, ECHILD);
   EXPECT_FALSE(RunAndWait("", "", false, false));
+}
+
+TEST_F(LaunchOnThisMachine, PathSearchMatchesNamesAsWindowsDoes) {
+  const fs::path bin = m_folder / "bin", later = m_folder / "later";
+  fs::create_directories(later);
+  setenv("PATH", (bin.string() + ":" + later.string()).c_str(), 1);
+  WriteScript(bin / "Gimp", "gimp");
+  WriteScript(later / "gimp", "gimp");
+  std::ofstream(bin / "Notepad.EXE") << "MZ";  // wine runs it: no execute permission needed
+  std::ofstream(bin / "readme") << "text";     // neither a program nor executable
+  struct TCase {
+    std::string name;
+    std::optional<std::string> found;
+  };
+  const TCase cases[] = {
+      {"gimp", (later / "gimp").string()},  // the name as written anywhere comes before other cases
+      {"GIMP", (bin / "Gimp").string()},
+      {"notepad.exe", (bin / "Notepad.EXE").string()},
+      {"readme", std::nullopt},
+      {"bin/Gimp", std::nullopt},
+      {"..\\gimp", std::nullopt},
+      {"", std::nullopt},
+  };
+  const TProgramLookup lookup = SystemProgramLookup();
+  for (const TCase& c : cases) EXPECT_EQ(lookup.findOnPath(c.name), c.found) << c.name;
 }
 
 TEST(LaunchPaths, StoredPathsBecomeLinuxPaths) {

@@ -82,6 +82,38 @@ TEST_F(ShellExecute, WindowsPathsReachTheirFilesAndTheirHelpers) {
   }
 }
 
+TEST_F(ShellExecute, BareProgramNamesAreSearchedAlongPath) {
+  WriteScript(m_folder / "bin" / "Gimp", "gimp");
+  std::ofstream(m_folder / "bin" / "notepad.EXE") << "MZ\x90";  // a Windows program needs no execute permission
+  struct TCase {
+    std::string file, record;
+  };
+  const TCase cases[] = {
+      {"gimp", "gimp\n--new\n"},
+      {"GIMP", "gimp\n--new\n"},
+      {"Notepad.exe", "wine\n" + (m_folder / "bin" / "notepad.EXE").string() + "\n--new\n"},
+      {"regedit.exe", "wine\nregedit.exe\n--new\n"},  // found nowhere: wine searches the Windows path
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.file);
+    fs::remove(RecordPath());
+    EXPECT_GT(ShellExecuteOnLinux({"open", c.file, "--new", "", TShowMode::Normal}), kShellSuccessAbove);
+    EXPECT_EQ(Record(std::count(c.record.begin(), c.record.end(), '\n')), c.record);
+  }
+  EXPECT_EQ(ShellExecuteOnLinux({"open", "no-such-program", "", "", TShowMode::Normal}), 2);
+  EXPECT_EQ(ShellExecuteOnLinux({"open", "no-such-script.bat", "", "", TShowMode::Normal}), 2);
+}
+
+TEST_F(ShellExecute, TheCurrentFolderComesBeforePath) {
+  WriteScript(m_folder / "bin" / "install.sh", "path-install");
+  const fs::path before = fs::current_path();
+  fs::current_path(m_folder / "Disc" / "Setup");
+  const int result = ShellExecuteOnLinux({"open", "INSTALL.SH", "", "", TShowMode::Normal});
+  fs::current_path(before);
+  EXPECT_GT(result, kShellSuccessAbove);
+  EXPECT_EQ(Record(2), "install\n" + Disc() + "/Setup\n");
+}
+
 TEST_F(ShellExecute, FailuresGiveTheirResultCodes) {
   fs::create_directories(m_folder / "Locked");
   std::ofstream(m_folder / "Locked" / "secret.txt") << "x";
@@ -103,6 +135,7 @@ TEST_F(ShellExecute, FailuresGiveTheirResultCodes) {
       {Disc() + "\\nowhere\\x.pdf", 2, system},
       {Disc() + "\\Setup\\fake.exe", 11, system},
       {Disc() + "\\Setup\\Setup.exe", 31, withoutWine},
+      {"regedit.exe", 31, withoutWine},
       {(m_folder / "Locked" / "secret.txt").string(), root ? kShellSuccess : 5, system},
       {"", 2, system},
   };
