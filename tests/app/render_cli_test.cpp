@@ -22,7 +22,7 @@ int RunCommand(const std::string& command) {
 }
 
 TEST(TelvoRender, WritesTheGoldenImageOfADocument) {
-  const fs::path golden = fs::path(__FILE__).parent_path().parent_path() / "golden" / "tiled_picture";
+  const fs::path golden = fs::path(TELVO_GOLDEN_DIR) / "tiled_picture";
   const fs::path work = fs::path(testing::TempDir()) / "render_cli";
   fs::create_directories(work);
   const fs::path document = work / "menu.kiv";

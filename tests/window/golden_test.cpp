@@ -64,7 +64,7 @@ void EnsureGuiApplication() {
   (void)application;
 }
 
-fs::path GoldenFolder() { return fs::path(__FILE__).parent_path().parent_path() / "golden"; }
+fs::path GoldenFolder() { return fs::path(TELVO_GOLDEN_DIR); }
 
 std::string ReadText(const fs::path& path) {
   std::ifstream in(path);
