@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include "actions/launch.h"
@@ -37,7 +38,21 @@ TBitmap32 MessageIcon(TKIVForm& form) {
 
 }  // namespace
 
-int TQtActionServices::ShellExecute(const TShellRequest& request) { return ShellExecuteOnLinux(request); }
+void TQtActionServices::ShellExecute(const TShellRequest& request, std::function<void(int)> done) {
+  auto answer = std::make_shared<TShellAnswer>(StartShellExecute(request));
+  if (answer->Ready()) {
+    done(answer->Result());
+    return;
+  }
+  // The answer is read once its pipe has something to say, so the window is drawn and used
+  // meanwhile.
+  auto* watcher = new QSocketNotifier(answer->Descriptor(), QSocketNotifier::Read, &m_pendingAnswers);
+  QObject::connect(watcher, &QSocketNotifier::activated, watcher, [watcher, answer, done = std::move(done)] {
+    watcher->setEnabled(false);
+    watcher->deleteLater();
+    done(answer->Result());
+  });
+}
 
 void TQtActionServices::RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait) {
   ::RunAndWait(file, parameters, maximised, wait);

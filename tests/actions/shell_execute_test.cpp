@@ -4,6 +4,7 @@
 #include "actions/shell_execute.h"
 
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -167,6 +168,22 @@ TEST_F(ShellExecute, XdgOpenExitStatusIsTheResult) {
   TProgramLookup noXdg = SystemProgramLookup();
   noXdg.findOnPath = [](const std::string&) { return std::nullopt; };
   EXPECT_EQ(ShellExecuteOnLinux({"", "https://example.org", "", "", TShowMode::Normal}, noXdg), 31);
+}
+
+TEST_F(ShellExecute, XdgOpenAnswersLaterThroughItsDescriptor) {
+  const fs::path release = m_folder / "release";
+  WriteScript(m_folder / "bin" / "xdg-open", "xdg-open",
+              "while [ ! -e '" + release.string() + "' ]; do sleep 0.02; done\nexit 2\n");
+  TShellAnswer answer = StartShellExecute({"", Disc() + "/manual.pdf", "", "", TShowMode::Normal});
+  ASSERT_FALSE(answer.Ready());
+  pollfd watched{answer.Descriptor(), POLLIN, 0};
+  EXPECT_EQ(poll(&watched, 1, 50), 0) << "nothing to read while xdg-open runs";
+  std::ofstream{release};
+  EXPECT_EQ(poll(&watched, 1, 5000), 1);
+  EXPECT_EQ(answer.Result(), 2);
+  EXPECT_TRUE(answer.Ready());
+  EXPECT_TRUE(StartShellExecute({"open", Disc() + "/Setup/install.sh", "", "", TShowMode::Normal}).Ready())
+      << "a program's answer is its exec, known at once";
 }
 
 TEST_F(ShellExecute, StartedProgramsLeaveNoChildBehind) {

@@ -74,6 +74,10 @@ class ClickActions : public testing::Test {
 
     TMenuWindowHandlers handlers = MenuWindowHandlers(window, *menu, dispatcher);
     handlers.closed = [this] { ++closes; };
+    handlers.paint = [this, paint = std::move(handlers.paint)](const TBitmapView& surface, const TRect& area) {
+      paint(surface, area);
+      ++paints;
+    };
     handlers.dialogChar = [this](char32_t c, TShiftState shift) { return DispatchDialogChar(*menu, c, shift); };
     window.SetHandlers(std::move(handlers));
     menu->SetHost(&window);
@@ -126,6 +130,7 @@ class ClickActions : public testing::Test {
   TPointerDispatcher dispatcher{*menu};
   TQtActionServices services{window, *menu};
   int closes = 0;
+  int paints = 0;
   fs::path m_folder;
   std::string m_oldPath;
   TMacroValues m_oldMacros;
@@ -161,6 +166,31 @@ TEST_F(ClickActions, AMissingFileShowsTheMessageWindowWithTheExpandedPath) {
   EXPECT_EQ(shown, "Can't open " + Disc() + "\\setup\\nothing.exe. The file or path doesn't exist.");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(closes, 0) << "the menu keeps running";
+}
+
+TEST_F(ClickActions, TheMenuGoesOnWhileXdgOpenIsStillToAnswerAndItsFailureShowsLater) {
+  // An xdg-open that answers "no application" only once the test lets it.
+  const fs::path release = m_folder / "release";
+  std::ofstream(m_folder / "bin" / "xdg-open")
+      << "#!/bin/sh\nwhile [ ! -e '" << release.string() << "' ]; do sleep 0.02; done\nexit 3\n";
+  const auto& manual = static_cast<TKIVActionControl&>(menu.Control("Manual"));
+  ClickRow(0);
+  const int paintsAfterClick = paints;
+  EXPECT_FALSE(manual.Pressed());
+  EXPECT_TRUE(telvo_test::ProcessEventsUntil([&] { return paints > paintsAfterClick; })) << "drawn released meanwhile";
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "no message before the answer";
+  std::string shown;
+  WhenModal([&](QWidget* modal) {
+    auto* message = dynamic_cast<TMessageWindow*>(modal);
+    ASSERT_NE(message, nullptr);
+    shown = message->Text();
+    QTest::keyClick(message, Qt::Key_Space);
+  });
+  std::ofstream{release};
+  EXPECT_TRUE(telvo_test::ProcessEventsUntil([&] { return !shown.empty(); }));
+  EXPECT_EQ(shown, "Can't open " + Disc() +
+                       "\\DOCS\\manual.PDF. There is no application associated with the given file name extension or "
+                       "protocol.");
 }
 
 TEST_F(ClickActions, PageJumpsByButtonAndByAccelerator) {
