@@ -1,5 +1,6 @@
 #include "actions/launch.h"
 
+#include "actions/default_application.h"
 #include "actions/macros.h"
 
 #include <sys/stat.h>
@@ -170,10 +171,70 @@ bool HasUrlScheme(std::string_view file) {
   });
 }
 
+namespace {
+
+// The program file names: the file itself when it is executable (a bare name: in the current
+// folder), else the program a bare name stands for on PATH.
+std::optional<std::string> ExecutableOf(const std::string& file, const TProgramLookup& lookup) {
+  const bool bare = file.find('/') == std::string::npos;
+  const std::string inPlace = bare ? "./" + file : file;
+  if (lookup.isExecutable(inPlace)) return inPlace;
+  return bare ? lookup.findOnPath(file) : std::nullopt;
+}
+
+// Everything a child needs is prepared before fork: after it, only exec and _exit.
+std::vector<char*> ArgumentPointers(std::vector<std::string>& command) {
+  std::vector<char*> argv;
+  for (std::string& argument : command) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  return argv;
+}
+
+// Runs command in a child process of ours, for the caller to reap; -1 when fork fails.
+pid_t StartChild(std::vector<std::string> command) {
+  std::vector<char*> argv = ArgumentPointers(command);
+  const pid_t child = fork();
+  if (child == 0) {
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  return child;
+}
+
+// Runs command detached, so it leaves nothing to reap; whether its process was forked.
+bool StartDetachedChild(std::vector<std::string> command) {
+  std::vector<char*> argv = ArgumentPointers(command);
+  const pid_t child = fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    // The grandchild runs the program and is adopted by init when this child ends.
+    const pid_t grandchild = fork();
+    if (grandchild != 0) _exit(grandchild < 0 ? 127 : 0);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The stored file with its macros expanded: an address as it is, else its Linux path.
+std::string TargetOf(const std::string& file) {
+  const std::string expanded = ExpandMacros(file);
+  return HasUrlScheme(expanded) ? expanded : ToLinuxPath(expanded);
+}
+
+}  // namespace
+
+bool OpensThroughDesktop(const std::string& file, const TProgramLookup& lookup) {
+  return HasUrlScheme(file) || (!IsWindowsProgramExtension(UpperExtension(file)) && !ExecutableOf(file, lookup));
+}
+
 std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, const std::string& parameters,
                                                       const TProgramLookup& lookup) {
   if (file.empty()) return std::nullopt;
-  if (HasUrlScheme(file)) return CommandThrough(lookup, "xdg-open", {file});
+  if (OpensThroughDesktop(file, lookup)) return CommandThrough(lookup, "xdg-open", {file});
   std::vector<std::string> arguments = SplitParameters(parameters);
   const std::string extension = UpperExtension(file);
   if (IsWindowsProgramExtension(extension)) {
@@ -184,45 +245,40 @@ std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, c
       arguments.insert(arguments.begin(), {"start", "/wait", "/unix", program});
     return CommandThrough(lookup, "wine", std::move(arguments));
   }
-  std::optional<std::string> program;
-  if (file.find('/') != std::string::npos ? lookup.isExecutable(file) : lookup.isExecutable("./" + file))
-    program = file.find('/') != std::string::npos ? file : "./" + file;
-  else if (file.find('/') == std::string::npos)
-    program = lookup.findOnPath(file);
-  if (program) {
-    arguments.insert(arguments.begin(), *program);
-    return arguments;
+  arguments.insert(arguments.begin(), *ExecutableOf(file, lookup));
+  return arguments;
+}
+
+std::optional<pid_t> StartToWaitFor(const std::string& file, const std::string& parameters,
+                                    const TProgramLookup& lookup) {
+  if (file.empty()) return std::nullopt;
+  const std::string target = TargetOf(file);
+  if (OpensThroughDesktop(target, lookup)) {
+    using K = TDefaultApplicationStart::TOutcome;
+    const TDefaultApplicationStart started = StartDefaultApplication(target);
+    if (started.outcome == K::Started) return started.process;
+    if (started.outcome != K::NoDefault) return std::nullopt;
   }
-  return CommandThrough(lookup, "xdg-open", {file});
+  std::optional<std::vector<std::string>> command = LaunchCommand(target, ExpandMacros(parameters), lookup);
+  if (!command) return std::nullopt;
+  const pid_t child = StartChild(std::move(*command));
+  return child < 0 ? std::nullopt : std::optional<pid_t>(child);
+}
+
+void WaitForProcess(pid_t process) {
+  while (waitpid(process, nullptr, 0) < 0 && errno == EINTR) {
+  }
 }
 
 bool RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait,
                 const TProgramLookup& lookup) {
   (void)maximised;
+  if (wait) {
+    const std::optional<pid_t> process = StartToWaitFor(file, parameters, lookup);
+    if (process) WaitForProcess(*process);
+    return process.has_value();
+  }
   if (file.empty()) return false;
-  const std::string expanded = ExpandMacros(file);
-  const std::string path = HasUrlScheme(expanded) ? expanded : ToLinuxPath(expanded);
-  std::optional<std::vector<std::string>> command = LaunchCommand(path, ExpandMacros(parameters), lookup);
-  if (!command) return false;
-  // Everything the child needs is prepared before fork: after it, only exec and _exit.
-  std::vector<char*> argv;
-  for (std::string& argument : *command) argv.push_back(argument.data());
-  argv.push_back(nullptr);
-
-  const pid_t child = fork();
-  if (child < 0) return false;
-  if (child == 0) {
-    if (!wait) {
-      // Detach: the grandchild runs the program and is adopted by init when this child ends.
-      const pid_t grandchild = fork();
-      if (grandchild != 0) _exit(grandchild < 0 ? 127 : 0);
-    }
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
-  // Without wait the status is the detaching child's: 0 once the grandchild was forked.
-  return wait || (WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  std::optional<std::vector<std::string>> command = LaunchCommand(TargetOf(file), ExpandMacros(parameters), lookup);
+  return command && StartDetachedChild(std::move(*command));
 }

@@ -1,9 +1,12 @@
 #pragma once
 // Starting the document's launch program and the programs of RunAndWait: the
 // stored file and parameters become an argument vector, never a shell command line.
-// Programs run directly; documents and web addresses go to xdg-open; Windows programs
-// (.exe, .com, .bat, .msi) go to wine when it is installed. Helpers are found on PATH, so
-// tests can put recording stand-ins first.
+// Programs run directly; documents and web addresses go to xdg-open, or, where the player waits
+// for them, to the desktop's default application; Windows programs (.exe, .com, .bat, .msi) go
+// to wine when it is installed. Helpers are found on PATH, so tests can put recording stand-ins
+// first.
+
+#include <sys/types.h>
 
 #include <functional>
 #include <optional>
@@ -57,10 +60,15 @@ std::string ToLinuxPath(std::string_view storedPath);
 // with a letter, then a colon (one letter and a colon is a drive).
 bool HasUrlScheme(std::string_view file);
 
+// Whether file (a Linux path) is something the desktop opens rather than a program to run: an
+// address with a scheme, or a document or folder (neither a Windows program nor executable, nor a
+// bare name found on PATH).
+bool OpensThroughDesktop(const std::string& file, const TProgramLookup& lookup);
+
 // The argument vector that starts file with parameters, its first element the program to run
 // (a full path); nothing when no program can start it (wine or xdg-open missing).
 //  - a web or mail address (a scheme like "http:", "https:", "ftp:", "mailto:"), or a file that
-//    is no program: xdg-open with the file alone;
+//    is no program (see OpensThroughDesktop): xdg-open with the file alone;
 //  - .exe and .com (extension compared upper-cased): wine, the file, the parameters;
 //    .bat and .msi: wine start /wait /unix, the file, the parameters (a bare name: see
 //    WindowsProgramPath);
@@ -68,12 +76,24 @@ bool HasUrlScheme(std::string_view file);
 std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, const std::string& parameters,
                                                       const TProgramLookup& lookup);
 
-// Starts file with parameters, both macro-expanded (see LaunchCommand; the file is turned into a
-// Linux path first) and, when wait is set, blocks until the started process ends. maximised is a request the
-// started program cannot be given on this platform and is ignored. An empty file does nothing.
-// Returns whether a process was forked to run it (a program that then fails to execute is not
-// told apart); failures are not reported otherwise. The program
-// inherits the current folder and environment; without wait it is detached so it leaves no
-// zombie behind.
+// Starts file with parameters, both macro-expanded (the file is turned into a Linux path first),
+// for a caller that waits, and returns the process to wait for: a program itself (see
+// LaunchCommand); for a document, folder or address, the desktop's default application for its
+// type, started here (StartDefaultApplication), or xdg-open where no default application is
+// known. The process is a child of this one, which the caller must reap (WaitForProcess).
+// Nothing when nothing could be started, or when the desktop session started the application and
+// there is no process here to wait for.
+std::optional<pid_t> StartToWaitFor(const std::string& file, const std::string& parameters,
+                                    const TProgramLookup& lookup = SystemProgramLookup());
+
+// Blocks until the child process has ended, and reaps it.
+void WaitForProcess(pid_t process);
+
+// Starts file with parameters, both macro-expanded, and, when wait is set, blocks until the
+// started process ends (see StartToWaitFor). Without wait the file starts as LaunchCommand says,
+// detached, so it leaves no zombie behind. maximised is a request the started program cannot be
+// given on this platform and is ignored. An empty file does nothing. Returns whether a process of
+// this player was started to run it (a program that then fails to execute is not told apart);
+// failures are not reported otherwise. The program inherits the current folder and environment.
 bool RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait,
                 const TProgramLookup& lookup = SystemProgramLookup());

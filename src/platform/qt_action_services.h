@@ -2,7 +2,9 @@
 // The action services of a menu shown in a TQtMenuWindow: processes through the actions layer,
 // the message and input windows, the system message box, hiding the window, the clipboard and
 // the printer. Sounds, music and the actions of other layers are reached through hooks the
-// session sets; an empty hook does nothing.
+// session sets; an empty hook does nothing. While RunAndWait waits, and while xdg-open has still
+// to answer, the window is drawn as usual; RunAndWait holds back pointer and key input until the
+// started process has ended.
 
 #include <functional>
 

@@ -1,5 +1,6 @@
 // Starting the launch program: argument vectors, never a shell; helpers found on PATH (here
-// recording stand-ins).
+// recording stand-ins); documents waited for through the default application of the tests' own
+// desktop.
 
 #include "actions/launch.h"
 
@@ -11,6 +12,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
+
+#include "actions/test_desktop.h"
 
 namespace fs = std::filesystem;
 
@@ -83,6 +87,7 @@ TEST(Launch, ArgumentVectorsByKindOfTarget) {
 class LaunchOnThisMachine : public testing::Test {
  protected:
   void SetUp() override {
+    telvo_test::UseTestDesktop().Reset();
     m_folder = fs::path(testing::TempDir()) / ("launch_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(m_folder);
     fs::create_directories(m_folder / "bin");
@@ -125,6 +130,46 @@ TEST_F(LaunchOnThisMachine, DocumentsAndWindowsProgramsGoToTheirHelpers) {
   EXPECT_EQ(Record(), "xdg-open\n" + (m_folder / "Media" / "guide.pdf").string() + "\n");
   ASSERT_TRUE(RunAndWait("D:/autorun/setup.exe", "/S", true, true));
   EXPECT_EQ(Record(), "wine\nD:/autorun/setup.exe\n/S\n");
+}
+
+TEST_F(LaunchOnThisMachine, WaitingForADocumentWaitsForItsDefaultApplication) {
+  const telvo_test::TTestDesktop& desktop = telvo_test::UseTestDesktop();
+  const fs::path notes = m_folder / "Media" / "Notes.TXT";
+  std::ofstream(notes) << "plain words\n";
+  // Lets the viewer end once it has started, so the wait cannot end before the viewer has.
+  std::thread release([&desktop] {
+    for (int i = 0; i < 500 && desktop.RecordText().empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::ofstream{desktop.Release()};
+  });
+  const bool started = RunAndWait(m_folder.string() + "\\media\\notes.txt", "ignored", false, true);
+  release.join();
+  EXPECT_TRUE(started);
+  EXPECT_EQ(desktop.RecordText(), "viewer " + notes.string() + "\nviewer done\n");
+  EXPECT_EQ(Record(), "") << "xdg-open is not asked";
+}
+
+TEST_F(LaunchOnThisMachine, WithoutADefaultApplicationXdgOpenIsWaitedFor) {
+  const telvo_test::TTestDesktop& desktop = telvo_test::UseTestDesktop();
+  std::ofstream{desktop.Release()};
+  const fs::path data = m_folder / "Media" / "data.bin";
+  std::ofstream(data) << std::string("\x00\x01\xfe\xff", 4);
+  struct TCase {
+    std::string target, viewer, xdgOpen;
+  };
+  const TCase cases[] = {
+      {"https://example.org/guide", "viewer https://example.org/guide\nviewer done\n", ""},
+      {"mailto:someone@example.org?subject=Hi", "", "xdg-open\nmailto:someone@example.org?subject=Hi\n"},
+      {data.string(), "", "xdg-open\n" + data.string() + "\n"},
+      {(m_folder / "Media").string(), "", "xdg-open\n" + (m_folder / "Media").string() + "\n"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.target);
+    fs::remove(desktop.Record());
+    fs::remove(m_folder / "record.txt");
+    EXPECT_TRUE(RunAndWait(c.target, "", false, true));
+    EXPECT_EQ(desktop.RecordText(), c.viewer);
+    EXPECT_EQ(Record(), c.xdgOpen);
+  }
 }
 
 TEST_F(LaunchOnThisMachine, WithoutWaitingNothingIsLeftBehind) {

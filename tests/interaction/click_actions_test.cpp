@@ -17,6 +17,7 @@
 #include "actions/action_services.h"
 #include "actions/macros.h"
 #include "actions/password.h"
+#include "actions/test_desktop.h"
 #include "controls/action_control.h"
 #include "platform/menu_window_binding.h"
 #include "platform/message_window.h"
@@ -52,7 +53,9 @@ std::string Document(const std::string& password) {
                            "    ExitAfterAction = True\n") +
          Button("Leave", 10, "    ActionType = aatExit\n    ExitAfterAction = True\n") +
          Button("Escape", 11, "    ActionType = aatPopupMessage\n    Parameter = 'bad \\400'\n") +
-         Button("Copy", 12, "    ActionType = aatCopy\n    Parameter = 'CONLY'\n") + "end\n";
+         Button("Copy", 12, "    ActionType = aatCopy\n    Parameter = 'CONLY'\n") +
+         Button("Notes", 13, "    ActionType = aatOpenDocument\n    Parameter = '%CDROM%\\notes.txt'\n"
+                             "    BGMusicControl = amcStopAndResume\n") + "end\n";
 }
 
 class ClickActions : public testing::Test {
@@ -94,13 +97,18 @@ class ClickActions : public testing::Test {
   }
 
   std::string RecordPath() const { return (m_folder / "record.txt").string(); }
+  // What the stand-in wrote, once it has written a whole line (it runs on while the menu goes on).
   std::string Record() {
-    telvo_test::ProcessEventsUntil([&] { return fs::exists(RecordPath()); }, 3000);
-    std::ifstream in(RecordPath());
-    std::stringstream text;
-    text << in.rdbuf();
+    std::string text;
+    telvo_test::ProcessEventsUntil([&] {
+      std::ifstream in(RecordPath());
+      std::stringstream read;
+      read << in.rdbuf();
+      text = read.str();
+      return !text.empty() && text.back() == '\n';
+    }, 3000);
     fs::remove(RecordPath());
-    return text.str();
+    return text;
   }
   std::string Disc() const { return (m_folder / "Disc").string(); }
 
@@ -191,6 +199,38 @@ TEST_F(ClickActions, TheMenuGoesOnWhileXdgOpenIsStillToAnswerAndItsFailureShowsL
   EXPECT_EQ(shown, "Can't open " + Disc() +
                        "\\DOCS\\manual.PDF. There is no application associated with the given file name extension or "
                        "protocol.");
+}
+
+TEST_F(ClickActions, StopAndResumeWaitsForTheDocumentsViewerWhileTheWindowIsDrawn) {
+  const telvo_test::TTestDesktop& desktop = telvo_test::UseTestDesktop();
+  desktop.Reset();
+  std::ofstream(m_folder / "Disc" / "notes.txt") << "plain words\n";
+  using M = TKIVBGMusicControl;
+  std::vector<M> music;
+  services.controlBGMusic = [&music](M control) { music.push_back(control); };
+  // Once the viewer runs, the window is asked to draw; once it has, the viewer is let go. The
+  // click can only return after that if the window went on meanwhile.
+  bool drawnWhileTheViewerRan = false;
+  int paintsWhenTheViewerRan = -1;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (desktop.RecordText().empty()) return;
+    if (paintsWhenTheViewerRan < 0) {
+      paintsWhenTheViewerRan = paints;
+      window.update();
+    } else if (paints > paintsWhenTheViewerRan) {
+      drawnWhileTheViewerRan = music == std::vector<M>{M::amcStopBGMusic};
+      std::ofstream{desktop.Release()};
+      watch.stop();
+    }
+  });
+  watch.start(10);
+  ClickRow(13);
+  watch.stop();
+  std::ofstream{desktop.Release()};
+  EXPECT_TRUE(drawnWhileTheViewerRan);
+  EXPECT_EQ(desktop.RecordText(), "viewer " + Disc() + "/notes.txt\nviewer done\n");
+  EXPECT_EQ(music, (std::vector<M>{M::amcStopBGMusic, M::amcPlayBGMusic})) << "the music comes back after the viewer";
 }
 
 TEST_F(ClickActions, PageJumpsByButtonAndByAccelerator) {
