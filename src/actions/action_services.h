@@ -40,7 +40,8 @@ class TActionServices {
 
   // Opens request.file (already expanded) and hands how it went (see the result codes) to done:
   // at once when that is known at once, else later on the user-interface thread, which goes on
-  // meanwhile (xdg-open takes a moment to answer). When the services go first, done is dropped.
+  // meanwhile (xdg-open takes a moment to answer). When the services go first, done is dropped;
+  // services never outlive the menu window they serve.
   virtual void ShellExecute(const TShellRequest& request, std::function<void(int resultCode)> done) = 0;
   // Starts file with parameters (macros expanded inside) and, with wait, returns only when the
   // started process has ended. Reports nothing.

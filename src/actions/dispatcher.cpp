@@ -95,7 +95,8 @@ std::string ShellFailureMessage(const std::string& file, int resultCode) {
 void ShellOpen(TKIVForm& window, const TShellRequest& request) {
   TActionServices* services = ActionServicesOf(window);
   if (!services) return;
-  // The window outlives the services bound to it, so it is still there when the answer comes.
+  // Services never outlive the window they serve, so the window is still there when a later
+  // answer comes.
   services->ShellExecute(request, [&window, file = request.file](int result) {
     if (result > kShellSuccessAbove) return;
     RunAction(window, TKIVActionType::aatPopupMessage, EscapeText(ShellFailureMessage(file, result)), "warning");

@@ -10,6 +10,7 @@
 // call UseTestDesktop before anything in the process asks GIO, and use no other.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
