@@ -131,6 +131,15 @@ class ClickActions : public testing::Test {
     });
     poll->start(10);
   }
+  // Once the message window is up, writes its text to shown and closes it.
+  void WhenMessageWindow(std::string& shown) {
+    WhenModal([&shown](QWidget* modal) {
+      auto* message = dynamic_cast<TMessageWindow*>(modal);
+      ASSERT_NE(message, nullptr);
+      shown = message->Text();
+      QTest::keyClick(message, Qt::Key_Space);
+    });
+  }
 
   QApplication& app = telvo_test::TestApplication("offscreen");
   TTestMenu menu{Document(ScramblePassword("open sesame"))};
@@ -164,12 +173,7 @@ TEST_F(ClickActions, ClicksOpenTheirTargetsThroughXdgOpen) {
 
 TEST_F(ClickActions, AMissingFileShowsTheMessageWindowWithTheExpandedPath) {
   std::string shown;
-  WhenModal([&](QWidget* modal) {
-    auto* message = dynamic_cast<TMessageWindow*>(modal);
-    ASSERT_NE(message, nullptr);
-    shown = message->Text();
-    QTest::keyClick(message, Qt::Key_Space);
-  });
+  WhenMessageWindow(shown);
   ClickRow(1);
   EXPECT_EQ(shown, "Can't open " + Disc() + "\\setup\\nothing.exe. The file or path doesn't exist.");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -188,12 +192,7 @@ TEST_F(ClickActions, TheMenuGoesOnWhileXdgOpenIsStillToAnswerAndItsFailureShowsL
   EXPECT_TRUE(telvo_test::ProcessEventsUntil([&] { return paints > paintsAfterClick; })) << "drawn released meanwhile";
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "no message before the answer";
   std::string shown;
-  WhenModal([&](QWidget* modal) {
-    auto* message = dynamic_cast<TMessageWindow*>(modal);
-    ASSERT_NE(message, nullptr);
-    shown = message->Text();
-    QTest::keyClick(message, Qt::Key_Space);
-  });
+  WhenMessageWindow(shown);
   std::ofstream{release};
   EXPECT_TRUE(telvo_test::ProcessEventsUntil([&] { return !shown.empty(); }));
   EXPECT_EQ(shown, "Can't open " + Disc() +
