@@ -10,6 +10,7 @@ packages="
   pkg-config
   git
   zlib1g-dev
+  libglib2.0-dev
   libgtest-dev
   libgmock-dev
   libbenchmark-dev

@@ -5,6 +5,7 @@
 // commands). The session binds one implementation to each menu window; tests bind a recording
 // one. Closing, minimising and page changes go through the window itself.
 
+#include <functional>
 #include <string>
 
 #include "model/control.h"
@@ -37,8 +38,11 @@ class TActionServices {
  public:
   virtual ~TActionServices() = default;
 
-  // Opens request.file (already expanded) and tells how it went (see the result codes).
-  virtual int ShellExecute(const TShellRequest& request) = 0;
+  // Opens request.file (already expanded) and hands how it went (see the result codes) to done:
+  // at once when that is known at once, else later on the user-interface thread, which goes on
+  // meanwhile (xdg-open takes a moment to answer). When the services go first, done is dropped;
+  // services never outlive the menu window they serve.
+  virtual void ShellExecute(const TShellRequest& request, std::function<void(int resultCode)> done) = 0;
   // Starts file with parameters (macros expanded inside) and, with wait, returns only when the
   // started process has ended. Reports nothing.
   virtual void RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait) = 0;

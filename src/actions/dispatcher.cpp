@@ -95,9 +95,12 @@ std::string ShellFailureMessage(const std::string& file, int resultCode) {
 void ShellOpen(TKIVForm& window, const TShellRequest& request) {
   TActionServices* services = ActionServicesOf(window);
   if (!services) return;
-  const int result = services->ShellExecute(request);
-  if (result > kShellSuccessAbove) return;
-  RunAction(window, TKIVActionType::aatPopupMessage, EscapeText(ShellFailureMessage(request.file, result)), "warning");
+  // Services never outlive the window they serve, so the window is still there when a later
+  // answer comes.
+  services->ShellExecute(request, [&window, file = request.file](int result) {
+    if (result > kShellSuccessAbove) return;
+    RunAction(window, TKIVActionType::aatPopupMessage, EscapeText(ShellFailureMessage(file, result)), "warning");
+  });
 }
 
 void RunAction(TKIVForm& window, TKIVActionType kind, const std::string& parameter, const std::string& secondParam) {

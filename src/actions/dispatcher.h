@@ -18,7 +18,8 @@ class TKIVForm;
 void RunAction(TKIVForm& window, TKIVActionType kind, const std::string& parameter, const std::string& secondParam);
 
 // One open request; on failure shows "Can't open <file>." (or the document's translation) with
-// the detail of the result code, as a warning message.
+// the detail of the result code, as a warning message: at once, or when the failure is told
+// later (see TActionServices::ShellExecute).
 void ShellOpen(TKIVForm& window, const TShellRequest& request);
 
 // The message shown for a failed open of file with result code (32 or below).

@@ -1,5 +1,6 @@
 #include "actions/launch.h"
 
+#include "actions/default_application.h"
 #include "actions/macros.h"
 
 #include <sys/stat.h>
@@ -58,6 +59,39 @@ std::vector<std::string> SplitParameters(std::string_view parameters) {
   return arguments;
 }
 
+namespace {
+
+// The entry of folder whose name equals name ignoring letter case (the first one listed).
+std::optional<fs::path> EntryIgnoringCase(const fs::path& folder, const std::string& name) {
+  const QString wanted = QString::fromStdString(name).toCaseFolded();
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    if (QString::fromStdString(it->path().filename().string()).toCaseFolded() == wanted) return it->path().filename();
+  return std::nullopt;
+}
+
+// The folders of PATH in order; an empty entry is the current folder.
+std::vector<std::string> PathFolders() {
+  const char* path = std::getenv("PATH");
+  std::string_view folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
+  std::vector<std::string> result;
+  while (true) {
+    const size_t colon = folders.find(':');
+    std::string folder(folders.substr(0, colon));
+    result.push_back(folder.empty() ? std::string(".") : std::move(folder));
+    if (colon == std::string_view::npos) break;
+    folders.remove_prefix(colon + 1);
+  }
+  return result;
+}
+
+bool IsReadableFile(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), R_OK) == 0;
+}
+
+}  // namespace
+
 TProgramLookup SystemProgramLookup() {
   TProgramLookup lookup;
   lookup.isExecutable = [](const std::string& path) {
@@ -65,17 +99,15 @@ TProgramLookup SystemProgramLookup() {
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), X_OK) == 0;
   };
   lookup.findOnPath = [isExecutable = lookup.isExecutable](const std::string& name) -> std::optional<std::string> {
-    if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
-    const char* path = std::getenv("PATH");
-    std::string_view folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
-    while (!folders.empty()) {
-      const size_t colon = folders.find(':');
-      std::string folder(folders.substr(0, colon));
-      folders = colon == std::string_view::npos ? std::string_view() : folders.substr(colon + 1);
-      if (folder.empty()) folder = ".";
-      const std::string candidate = folder + "/" + name;
-      if (isExecutable(candidate)) return candidate;
-    }
+    if (!IsBareName(name)) return std::nullopt;
+    const bool windowsProgram = IsWindowsProgramExtension(UpperExtension(name));
+    auto runnable = [&](const std::string& path) { return windowsProgram ? IsReadableFile(path) : isExecutable(path); };
+    const std::vector<std::string> folders = PathFolders();
+    for (const std::string& folder : folders)
+      if (runnable(folder + "/" + name)) return folder + "/" + name;
+    for (const std::string& folder : folders)
+      if (std::optional<fs::path> entry = EntryIgnoringCase(folder, name); entry && runnable(folder + "/" + entry->string()))
+        return folder + "/" + entry->string();
     return std::nullopt;
   };
   return lookup;
@@ -95,14 +127,7 @@ std::string ToLinuxPath(std::string_view storedPath) {
       found /= *part;
       continue;
     }
-    const QString wanted = QString::fromStdString(part->string()).toCaseFolded();
-    std::optional<fs::path> match;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-      if (QString::fromStdString(it->path().filename().string()).toCaseFolded() == wanted) {
-        match = it->path().filename();
-        break;
-      }
-    }
+    const std::optional<fs::path> match = EntryIgnoringCase(folder, part->string());
     if (!match) return path;
     found /= *match;
   }
@@ -114,6 +139,20 @@ std::string UpperExtension(const std::string& file) {
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return extension;
+}
+
+bool IsWindowsProgramExtension(const std::string& upperExtension) {
+  return upperExtension == ".EXE" || upperExtension == ".COM" || upperExtension == ".BAT" || upperExtension == ".MSI";
+}
+
+bool IsBareName(std::string_view file) {
+  return !file.empty() && file != "." && file != ".." && file.find_first_of("/\\:") == std::string_view::npos;
+}
+
+std::string WindowsProgramPath(const std::string& file, const TProgramLookup& lookup) {
+  std::error_code ec;
+  if (!IsBareName(file) || fs::exists(file, ec)) return file;
+  return lookup.findOnPath(file).value_or(file);
 }
 
 std::optional<std::vector<std::string>> CommandThrough(const TProgramLookup& lookup, const std::string& helper,
@@ -132,59 +171,114 @@ bool HasUrlScheme(std::string_view file) {
   });
 }
 
-std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, const std::string& parameters,
-                                                      const TProgramLookup& lookup) {
-  if (file.empty()) return std::nullopt;
-  if (HasUrlScheme(file)) return CommandThrough(lookup, "xdg-open", {file});
-  std::vector<std::string> arguments = SplitParameters(parameters);
-  const std::string extension = UpperExtension(file);
-  if (extension == ".EXE" || extension == ".COM") {
-    arguments.insert(arguments.begin(), file);
-    return CommandThrough(lookup, "wine", std::move(arguments));
-  }
-  if (extension == ".BAT" || extension == ".MSI") {
-    arguments.insert(arguments.begin(), {"start", "/wait", "/unix", file});
-    return CommandThrough(lookup, "wine", std::move(arguments));
-  }
-  std::optional<std::string> program;
-  if (file.find('/') != std::string::npos ? lookup.isExecutable(file) : lookup.isExecutable("./" + file))
-    program = file.find('/') != std::string::npos ? file : "./" + file;
-  else if (file.find('/') == std::string::npos)
-    program = lookup.findOnPath(file);
-  if (program) {
-    arguments.insert(arguments.begin(), *program);
-    return arguments;
-  }
-  return CommandThrough(lookup, "xdg-open", {file});
+namespace {
+
+// The program file names: the file itself when it is executable (a bare name: in the current
+// folder), else the program a bare name stands for on PATH.
+std::optional<std::string> ExecutableOf(const std::string& file, const TProgramLookup& lookup) {
+  const bool bare = file.find('/') == std::string::npos;
+  const std::string inPlace = bare ? "./" + file : file;
+  if (lookup.isExecutable(inPlace)) return inPlace;
+  return bare ? lookup.findOnPath(file) : std::nullopt;
 }
 
-bool RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait,
-                const TProgramLookup& lookup) {
-  (void)maximised;
-  if (file.empty()) return false;
-  const std::string expanded = ExpandMacros(file);
-  const std::string path = HasUrlScheme(expanded) ? expanded : ToLinuxPath(expanded);
-  std::optional<std::vector<std::string>> command = LaunchCommand(path, ExpandMacros(parameters), lookup);
-  if (!command) return false;
-  // Everything the child needs is prepared before fork: after it, only exec and _exit.
+// Everything a child needs is prepared before fork: after it, only exec and _exit.
+std::vector<char*> ArgumentPointers(std::vector<std::string>& command) {
   std::vector<char*> argv;
-  for (std::string& argument : *command) argv.push_back(argument.data());
+  for (std::string& argument : command) argv.push_back(argument.data());
   argv.push_back(nullptr);
+  return argv;
+}
 
+// Runs command in a child process of ours, for the caller to reap; -1 when fork fails.
+pid_t StartChild(std::vector<std::string> command) {
+  std::vector<char*> argv = ArgumentPointers(command);
+  const pid_t child = fork();
+  if (child == 0) {
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  return child;
+}
+
+// Runs command detached, so it leaves nothing to reap; whether its process was forked.
+bool StartDetachedChild(std::vector<std::string> command) {
+  std::vector<char*> argv = ArgumentPointers(command);
   const pid_t child = fork();
   if (child < 0) return false;
   if (child == 0) {
-    if (!wait) {
-      // Detach: the grandchild runs the program and is adopted by init when this child ends.
-      const pid_t grandchild = fork();
-      if (grandchild != 0) _exit(grandchild < 0 ? 127 : 0);
-    }
+    // The grandchild runs the program and is adopted by init when this child ends.
+    const pid_t grandchild = fork();
+    if (grandchild != 0) _exit(grandchild < 0 ? 127 : 0);
     execv(argv[0], argv.data());
     _exit(127);
   }
   int status = 0;
   while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
-  // Without wait the status is the detaching child's: 0 once the grandchild was forked.
-  return wait || (WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The stored file with its macros expanded: an address as it is, else its Linux path.
+std::string TargetOf(const std::string& file) {
+  const std::string expanded = ExpandMacros(file);
+  return HasUrlScheme(expanded) ? expanded : ToLinuxPath(expanded);
+}
+
+}  // namespace
+
+bool OpensThroughDesktop(const std::string& file, const TProgramLookup& lookup) {
+  return HasUrlScheme(file) || (!IsWindowsProgramExtension(UpperExtension(file)) && !ExecutableOf(file, lookup));
+}
+
+std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, const std::string& parameters,
+                                                      const TProgramLookup& lookup) {
+  if (file.empty()) return std::nullopt;
+  if (OpensThroughDesktop(file, lookup)) return CommandThrough(lookup, "xdg-open", {file});
+  std::vector<std::string> arguments = SplitParameters(parameters);
+  const std::string extension = UpperExtension(file);
+  if (IsWindowsProgramExtension(extension)) {
+    const std::string program = WindowsProgramPath(file, lookup);
+    if (extension == ".EXE" || extension == ".COM")
+      arguments.insert(arguments.begin(), program);
+    else
+      arguments.insert(arguments.begin(), {"start", "/wait", "/unix", program});
+    return CommandThrough(lookup, "wine", std::move(arguments));
+  }
+  arguments.insert(arguments.begin(), *ExecutableOf(file, lookup));
+  return arguments;
+}
+
+std::optional<pid_t> StartToWaitFor(const std::string& file, const std::string& parameters,
+                                    const TProgramLookup& lookup) {
+  if (file.empty()) return std::nullopt;
+  const std::string target = TargetOf(file);
+  if (OpensThroughDesktop(target, lookup)) {
+    using K = TDefaultApplicationStart::TOutcome;
+    const TDefaultApplicationStart started = StartDefaultApplication(target);
+    if (started.outcome == K::Started) return started.process;
+    if (started.outcome != K::NoDefault) return std::nullopt;
+  }
+  std::optional<std::vector<std::string>> command = LaunchCommand(target, ExpandMacros(parameters), lookup);
+  if (!command) return std::nullopt;
+  const pid_t child = StartChild(std::move(*command));
+  return child < 0 ? std::nullopt : std::optional<pid_t>(child);
+}
+
+void WaitForProcess(pid_t process) {
+  while (waitpid(process, nullptr, 0) < 0 && errno == EINTR) {
+  }
+}
+
+bool RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait,
+                const TProgramLookup& lookup) {
+  (void)maximised;
+  if (wait) {
+    const std::optional<pid_t> process = StartToWaitFor(file, parameters, lookup);
+    if (process) WaitForProcess(*process);
+    return process.has_value();
+  }
+  if (file.empty()) return false;
+  std::optional<std::vector<std::string>> command = LaunchCommand(TargetOf(file), ExpandMacros(parameters), lookup);
+  return command && StartDetachedChild(std::move(*command));
 }

@@ -43,21 +43,42 @@ void SleepMs(long ms) {
   }
 }
 
+// Reads the reports of an intermediate child that has ended: an exec failure comes before the
+// exit it causes.
+int ResultOfReports(int descriptor) {
+  int result = kShellSuccess;
+  TReport received{};
+  bool execFailed = false;
+  while (true) {
+    const ssize_t n = read(descriptor, &received, sizeof received);
+    if (n < 0 && errno == EINTR) continue;
+    if (n != static_cast<ssize_t>(sizeof received)) break;
+    if (received.kind == TReportKind::ExecFailed) {
+      result = ResultOfExecError(received.value);
+      execFailed = true;
+    } else if (!execFailed && received.value != 0) {
+      result = received.value == kFileNotFound ? kFileNotFound : kNoAssociation;
+    }
+  }
+  return result;
+}
+
 // Starts argv detached in directory (empty: the current one). The intermediate child starts
-// the program, waits up to waitMs for its exit (0: not at all) and ends; the program is then
-// adopted by init. Only async-signal-safe calls run after fork.
-int StartDetached(std::vector<std::string> argvStrings, const std::string& directory, int waitMs) {
+// the program, waits up to waitMs for its exit (0: not at all), reports and ends; the program is
+// then adopted by init. Only async-signal-safe calls run after fork. Without waitMs the answer is
+// read at once (the program's exec is all there is to wait for); else it is still to come.
+TShellAnswer StartDetached(std::vector<std::string> argvStrings, const std::string& directory, int waitMs) {
   std::vector<char*> argv;
   for (std::string& argument : argvStrings) argv.push_back(argument.data());
   argv.push_back(nullptr);
   int report[2];
-  if (pipe2(report, O_CLOEXEC) < 0) return kOutOfMemory;
+  if (pipe2(report, O_CLOEXEC) < 0) return TShellAnswer(kOutOfMemory);
 
   const pid_t intermediate = fork();
   if (intermediate < 0) {
     close(report[0]);
     close(report[1]);
-    return kOutOfMemory;
+    return TShellAnswer(kOutOfMemory);
   }
   if (intermediate == 0) {
     close(report[0]);
@@ -87,30 +108,9 @@ int StartDetached(std::vector<std::string> argvStrings, const std::string& direc
   }
 
   close(report[1]);
-  int status = 0;
-  while (waitpid(intermediate, &status, 0) < 0 && errno == EINTR) {
-  }
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    close(report[0]);
-    return kOutOfMemory;  // the program could not be forked
-  }
-  // Reads every report: an exec failure comes before the exit it causes.
-  int result = kShellSuccess;
-  TReport received{};
-  bool execFailed = false;
-  while (true) {
-    const ssize_t n = read(report[0], &received, sizeof received);
-    if (n < 0 && errno == EINTR) continue;
-    if (n != static_cast<ssize_t>(sizeof received)) break;
-    if (received.kind == TReportKind::ExecFailed) {
-      result = ResultOfExecError(received.value);
-      execFailed = true;
-    } else if (!execFailed && received.value != 0) {
-      result = received.value == kFileNotFound ? kFileNotFound : kNoAssociation;
-    }
-  }
-  close(report[0]);
-  return result;
+  TShellAnswer answer(report[0], intermediate);
+  if (waitMs == 0) answer = TShellAnswer(answer.Result());
+  return answer;
 }
 
 bool IsWindowsExecutable(const std::string& path) {
@@ -119,42 +119,102 @@ bool IsWindowsExecutable(const std::string& path) {
   return in.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
 }
 
-int OpenWithXdg(const std::string& target, const TProgramLookup& lookup) {
+TShellAnswer OpenWithXdg(const std::string& target, const TProgramLookup& lookup) {
   std::optional<std::vector<std::string>> command = CommandThrough(lookup, "xdg-open", {target});
-  return command ? StartDetached(std::move(*command), {}, kXdgOpenWaitMs) : kNoAssociation;
+  return command ? StartDetached(std::move(*command), {}, kXdgOpenWaitMs) : TShellAnswer(kNoAssociation);
+}
+
+// The request's directory as a Linux path; empty: the player's current folder.
+std::string DirectoryOf(const TShellRequest& request) {
+  return request.directory.empty() ? std::string() : ToLinuxPath(request.directory);
+}
+
+// Starts the Windows program (a path, or a bare name wine looks for) through wine: .exe and .com
+// directly, .bat and .msi through wine's start; 31 without wine.
+TShellAnswer StartThroughWine(const std::string& program, const TShellRequest& request, const TProgramLookup& lookup) {
+  std::vector<std::string> arguments = SplitParameters(request.parameters);
+  const std::string extension = UpperExtension(program);
+  if (extension == ".EXE" || extension == ".COM")
+    arguments.insert(arguments.begin(), program);
+  else
+    arguments.insert(arguments.begin(), {"start", "/unix", program});
+  std::optional<std::vector<std::string>> command = CommandThrough(lookup, "wine", std::move(arguments));
+  return command ? StartDetached(std::move(*command), DirectoryOf(request), 0) : TShellAnswer(kNoAssociation);
 }
 
 }  // namespace
 
+TShellAnswer::TShellAnswer(TShellAnswer&& other) noexcept
+    : m_result(other.m_result), m_descriptor(other.m_descriptor), m_intermediate(other.m_intermediate) {
+  other.m_descriptor = -1;
+}
+
+TShellAnswer& TShellAnswer::operator=(TShellAnswer&& other) noexcept {
+  if (this != &other) {
+    GiveUp();
+    m_result = other.m_result;
+    m_descriptor = other.m_descriptor;
+    m_intermediate = other.m_intermediate;
+    other.m_descriptor = -1;
+  }
+  return *this;
+}
+
+TShellAnswer::~TShellAnswer() { GiveUp(); }
+
+void TShellAnswer::GiveUp() {
+  if (Ready()) return;
+  close(m_descriptor);
+  m_descriptor = -1;
+  waitpid(m_intermediate, nullptr, WNOHANG);
+}
+
+int TShellAnswer::Result() {
+  if (Ready()) return m_result;
+  int status = 0;
+  while (waitpid(m_intermediate, &status, 0) < 0 && errno == EINTR) {
+  }
+  // An intermediate that failed could not fork the program.
+  m_result = WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ResultOfReports(m_descriptor) : kOutOfMemory;
+  close(m_descriptor);
+  m_descriptor = -1;
+  return m_result;
+}
+
 int ShellExecuteOnLinux(const TShellRequest& request, const TProgramLookup& lookup) {
-  if (request.file.empty()) return kFileNotFound;
+  return StartShellExecute(request, lookup).Result();
+}
+
+TShellAnswer StartShellExecute(const TShellRequest& request, const TProgramLookup& lookup) {
+  if (request.file.empty()) return TShellAnswer(kFileNotFound);
   if (HasUrlScheme(request.file)) return OpenWithXdg(request.file, lookup);
 
   std::error_code ec;
   // Absolute, so the program is still found after moving into its directory.
-  const std::string path = fs::absolute(ToLinuxPath(request.file), ec).string();
-  const fs::file_status status = fs::status(path, ec);
-  if (!fs::exists(status)) return kFileNotFound;
-  if (access(path.c_str(), R_OK) != 0) return kAccessDenied;
-  if (fs::is_directory(status)) return OpenWithXdg(path, lookup);
-
-  const std::string directory = request.directory.empty() ? std::string() : ToLinuxPath(request.directory);
+  std::string path = fs::absolute(ToLinuxPath(request.file), ec).string();
   const std::string extension = UpperExtension(path);
   const bool windowsProgram = extension == ".EXE" || extension == ".COM";
-  if (windowsProgram || extension == ".BAT" || extension == ".MSI") {
-    if (extension == ".EXE" && !IsWindowsExecutable(path)) return kInvalidExecutable;
-    std::vector<std::string> arguments = SplitParameters(request.parameters);
-    if (windowsProgram)
-      arguments.insert(arguments.begin(), path);
-    else
-      arguments.insert(arguments.begin(), {"start", "/unix", path});
-    std::optional<std::vector<std::string>> command = CommandThrough(lookup, "wine", std::move(arguments));
-    return command ? StartDetached(std::move(*command), directory, 0) : kNoAssociation;
+  if (IsBareName(request.file) && !fs::exists(path, ec)) {
+    // A program named without a folder is searched for along PATH, as the Windows shell searches
+    // its path; a Windows program found nowhere is left to wine, which searches the Windows path.
+    if (std::optional<std::string> found = lookup.findOnPath(request.file))
+      path = *found;
+    else if (windowsProgram)
+      return StartThroughWine(request.file, request, lookup);
+  }
+  const fs::file_status status = fs::status(path, ec);
+  if (!fs::exists(status)) return TShellAnswer(kFileNotFound);
+  if (access(path.c_str(), R_OK) != 0) return TShellAnswer(kAccessDenied);
+  if (fs::is_directory(status)) return OpenWithXdg(path, lookup);
+
+  if (IsWindowsProgramExtension(extension)) {
+    if (extension == ".EXE" && !IsWindowsExecutable(path)) return TShellAnswer(kInvalidExecutable);
+    return StartThroughWine(path, request, lookup);
   }
   if (lookup.isExecutable(path)) {
     std::vector<std::string> arguments = SplitParameters(request.parameters);
     arguments.insert(arguments.begin(), path);
-    return StartDetached(std::move(arguments), directory, 0);
+    return StartDetached(std::move(arguments), DirectoryOf(request), 0);
   }
   return OpenWithXdg(path, lookup);
 }

@@ -1,13 +1,18 @@
 #include "platform/qt_action_services.h"
 
+#include <sys/wait.h>
+
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QTimer>
+#include <cerrno>
 
 #include "actions/launch.h"
 #include "actions/shell_execute.h"
@@ -35,12 +40,48 @@ TBitmap32 MessageIcon(TKIVForm& form) {
   return BitmapFromQImage(DefaultPlayerIcon().pixmap(32, 32).toImage());
 }
 
+// How often a wait looks whether the started process has ended.
+constexpr int kProcessPollMs = 50;
+
+// Waits for the child process to end and reaps it. Meanwhile the window thread goes on painting
+// and running its timers, while pointer and key input waits until the wait is over, as it queues
+// for a program busy on Windows. An application that quits ends the wait early, and the process
+// then goes on unwaited for.
+void WaitWhileDrawing(pid_t process) {
+  QEventLoop loop;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&loop, process] {
+    const pid_t ended = waitpid(process, nullptr, WNOHANG);
+    if (ended == process || (ended < 0 && errno != EINTR)) loop.quit();
+  });
+  poll.start(kProcessPollMs);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 }  // namespace
 
-int TQtActionServices::ShellExecute(const TShellRequest& request) { return ShellExecuteOnLinux(request); }
+void TQtActionServices::ShellExecute(const TShellRequest& request, std::function<void(int)> done) {
+  auto answer = std::make_shared<TShellAnswer>(StartShellExecute(request));
+  if (answer->Ready()) {
+    done(answer->Result());
+    return;
+  }
+  // The answer is read once its pipe has something to say, so the window is drawn and used
+  // meanwhile.
+  auto* watcher = new QSocketNotifier(answer->Descriptor(), QSocketNotifier::Read, &m_pendingAnswers);
+  QObject::connect(watcher, &QSocketNotifier::activated, watcher, [watcher, answer, done = std::move(done)] {
+    watcher->setEnabled(false);
+    watcher->deleteLater();
+    done(answer->Result());
+  });
+}
 
 void TQtActionServices::RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait) {
-  ::RunAndWait(file, parameters, maximised, wait);
+  if (!wait) {
+    ::RunAndWait(file, parameters, maximised, false);
+    return;
+  }
+  if (const std::optional<pid_t> process = StartToWaitFor(file, parameters)) WaitWhileDrawing(*process);
 }
 
 void TQtActionServices::EjectMediumOf(const std::string& folder) {

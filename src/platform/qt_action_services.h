@@ -2,10 +2,13 @@
 // The action services of a menu shown in a TQtMenuWindow: processes through the actions layer,
 // the message and input windows, the system message box, hiding the window, the clipboard and
 // the printer. Sounds, music and the actions of other layers are reached through hooks the
-// session sets; an empty hook does nothing.
+// session sets; an empty hook does nothing. While RunAndWait waits, and while xdg-open has still
+// to answer, the window is drawn as usual; RunAndWait holds back pointer and key input until the
+// started process has ended.
 
 #include <functional>
 
+#include <QObject>
 #include <QPointer>
 
 #include "actions/action_services.h"
@@ -25,7 +28,7 @@ class TQtActionServices : public TActionServices {
   // Hands the eject of the medium holding a folder over; empty: nothing is ejected.
   std::function<void(const std::string& folder)> ejectMediumOf;
 
-  int ShellExecute(const TShellRequest& request) override;
+  void ShellExecute(const TShellRequest& request, std::function<void(int)> done) override;
   void RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait) override;
   void EjectMediumOf(const std::string& folder) override;
   void ShowMessageWindow(TKIVForm& window, const std::string& text) override;
@@ -48,6 +51,9 @@ class TQtActionServices : public TActionServices {
  private:
   QPointer<TQtMenuWindow> m_window;
   TKIVForm& m_form;
+  // Parent of the watchers of answers still to come: they, and the calls they would make, end
+  // with the services.
+  QObject m_pendingAnswers;
 };
 
 // Where a captured picture of width x height lands on a printed page: scaled from the screen's

@@ -1,5 +1,6 @@
 // Starting the launch program: argument vectors, never a shell; helpers found on PATH (here
-// recording stand-ins).
+// recording stand-ins); documents waited for through the default application of the tests' own
+// desktop.
 
 #include "actions/launch.h"
 
@@ -11,6 +12,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
+
+#include "actions/test_desktop.h"
 
 namespace fs = std::filesystem;
 
@@ -42,6 +46,7 @@ TProgramLookup FakeLookup(bool wine, bool xdgOpen) {
     if (name == "wine" && wine) return "/usr/bin/wine";
     if (name == "xdg-open" && xdgOpen) return "/usr/bin/xdg-open";
     if (name == "tool") return "/usr/local/bin/tool";
+    if (name == "notepad.exe") return "/opt/windows/NOTEPAD.EXE";
     return std::nullopt;
   };
   lookup.isExecutable = [](const std::string& path) { return path == "/cd/run.sh" || path == "./local.sh"; };
@@ -64,6 +69,8 @@ TEST(Launch, ArgumentVectorsByKindOfTarget) {
       {"/cd/go.bat", "x", true, true, V{"/usr/bin/wine", "start", "/wait", "/unix", "/cd/go.bat", "x"}},
       {"/cd/pkg.msi", "", true, true, V{"/usr/bin/wine", "start", "/wait", "/unix", "/cd/pkg.msi"}},
       {"/cd/setup.exe", "", false, true, std::nullopt},
+      {"notepad.exe", "a.txt", true, true, V{"/usr/bin/wine", "/opt/windows/NOTEPAD.EXE", "a.txt"}},
+      {"regedit.exe", "", true, true, V{"/usr/bin/wine", "regedit.exe"}},  // wine searches its own path
       {"/cd/readme.pdf", "ignored", true, true, V{"/usr/bin/xdg-open", "/cd/readme.pdf"}},
       {"https://example.org/a b", "", true, true, V{"/usr/bin/xdg-open", "https://example.org/a b"}},
       {"mailto:someone@example.org", "", true, true, V{"/usr/bin/xdg-open", "mailto:someone@example.org"}},
@@ -80,6 +87,7 @@ TEST(Launch, ArgumentVectorsByKindOfTarget) {
 class LaunchOnThisMachine : public testing::Test {
  protected:
   void SetUp() override {
+    telvo_test::UseTestDesktop().Reset();
     m_folder = fs::path(testing::TempDir()) / ("launch_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(m_folder);
     fs::create_directories(m_folder / "bin");
@@ -124,12 +132,77 @@ TEST_F(LaunchOnThisMachine, DocumentsAndWindowsProgramsGoToTheirHelpers) {
   EXPECT_EQ(Record(), "wine\nD:/autorun/setup.exe\n/S\n");
 }
 
+TEST_F(LaunchOnThisMachine, WaitingForADocumentWaitsForItsDefaultApplication) {
+  const telvo_test::TTestDesktop& desktop = telvo_test::UseTestDesktop();
+  const fs::path notes = m_folder / "Media" / "Notes.TXT";
+  std::ofstream(notes) << "plain words\n";
+  // Lets the viewer end once it has started, so the wait cannot end before the viewer has.
+  std::thread release([&desktop] {
+    for (int i = 0; i < 500 && desktop.RecordText().empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::ofstream{desktop.Release()};
+  });
+  const bool started = RunAndWait(m_folder.string() + "\\media\\notes.txt", "ignored", false, true);
+  release.join();
+  EXPECT_TRUE(started);
+  EXPECT_EQ(desktop.RecordText(), "viewer " + notes.string() + "\nviewer done\n");
+  EXPECT_EQ(Record(), "") << "xdg-open is not asked";
+}
+
+TEST_F(LaunchOnThisMachine, WithoutADefaultApplicationXdgOpenIsWaitedFor) {
+  const telvo_test::TTestDesktop& desktop = telvo_test::UseTestDesktop();
+  std::ofstream{desktop.Release()};
+  const fs::path data = m_folder / "Media" / "data.bin";
+  std::ofstream(data) << std::string("\x00\x01\xfe\xff", 4);
+  struct TCase {
+    std::string target, viewer, xdgOpen;
+  };
+  const TCase cases[] = {
+      {"https://example.org/guide", "viewer https://example.org/guide\nviewer done\n", ""},
+      {"mailto:someone@example.org?subject=Hi", "", "xdg-open\nmailto:someone@example.org?subject=Hi\n"},
+      {data.string(), "", "xdg-open\n" + data.string() + "\n"},
+      {(m_folder / "Media").string(), "", "xdg-open\n" + (m_folder / "Media").string() + "\n"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.target);
+    fs::remove(desktop.Record());
+    fs::remove(m_folder / "record.txt");
+    EXPECT_TRUE(RunAndWait(c.target, "", false, true));
+    EXPECT_EQ(desktop.RecordText(), c.viewer);
+    EXPECT_EQ(Record(), c.xdgOpen);
+  }
+}
+
 TEST_F(LaunchOnThisMachine, WithoutWaitingNothingIsLeftBehind) {
   ASSERT_TRUE(RunAndWait((m_folder / "Media" / "guide.pdf").string(), "", false, false));
   errno = 0;
   EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "the started program is not this process's child";
   EXPECT_EQ(errno, ECHILD);
   EXPECT_FALSE(RunAndWait("", "", false, false));
+}
+
+TEST_F(LaunchOnThisMachine, PathSearchMatchesNamesAsWindowsDoes) {
+  const fs::path bin = m_folder / "bin", later = m_folder / "later";
+  fs::create_directories(later);
+  setenv("PATH", (bin.string() + ":" + later.string()).c_str(), 1);
+  WriteScript(bin / "Gimp", "gimp");
+  WriteScript(later / "gimp", "gimp");
+  std::ofstream(bin / "Notepad.EXE") << "MZ";  // wine runs it: no execute permission needed
+  std::ofstream(bin / "readme") << "text";     // neither a program nor executable
+  struct TCase {
+    std::string name;
+    std::optional<std::string> found;
+  };
+  const TCase cases[] = {
+      {"gimp", (later / "gimp").string()},  // the name as written anywhere comes before other cases
+      {"GIMP", (bin / "Gimp").string()},
+      {"notepad.exe", (bin / "Notepad.EXE").string()},
+      {"readme", std::nullopt},
+      {"bin/Gimp", std::nullopt},
+      {"..\\gimp", std::nullopt},
+      {"", std::nullopt},
+  };
+  const TProgramLookup lookup = SystemProgramLookup();
+  for (const TCase& c : cases) EXPECT_EQ(lookup.findOnPath(c.name), c.found) << c.name;
 }
 
 TEST(LaunchPaths, StoredPathsBecomeLinuxPaths) {

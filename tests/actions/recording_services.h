@@ -15,10 +15,10 @@ class TRecordingServices : public TActionServices {
   std::vector<std::string> inputTexts;  // what the user types at each confirmed query
   std::vector<std::string> inputInitial;
 
-  int ShellExecute(const TShellRequest& r) override {
+  void ShellExecute(const TShellRequest& r, std::function<void(int)> done) override {
     log.push_back("shell " + r.verb + "|" + r.file + "|" + r.parameters + "|" + r.directory + "|" +
                   std::to_string(static_cast<int>(r.show)));
-    return shellResult;
+    done(shellResult);
   }
   void RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait) override {
     log.push_back("runAndWait " + file + "|" + parameters + "|" + (maximised ? "max" : "normal") + "|" +

@@ -4,6 +4,7 @@
 #include "actions/shell_execute.h"
 
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -82,6 +83,38 @@ TEST_F(ShellExecute, WindowsPathsReachTheirFilesAndTheirHelpers) {
   }
 }
 
+TEST_F(ShellExecute, BareProgramNamesAreSearchedAlongPath) {
+  WriteScript(m_folder / "bin" / "Gimp", "gimp");
+  std::ofstream(m_folder / "bin" / "notepad.EXE") << "MZ\x90";  // a Windows program needs no execute permission
+  struct TCase {
+    std::string file, record;
+  };
+  const TCase cases[] = {
+      {"gimp", "gimp\n--new\n"},
+      {"GIMP", "gimp\n--new\n"},
+      {"Notepad.exe", "wine\n" + (m_folder / "bin" / "notepad.EXE").string() + "\n--new\n"},
+      {"regedit.exe", "wine\nregedit.exe\n--new\n"},  // found nowhere: wine searches the Windows path
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.file);
+    fs::remove(RecordPath());
+    EXPECT_GT(ShellExecuteOnLinux({"open", c.file, "--new", "", TShowMode::Normal}), kShellSuccessAbove);
+    EXPECT_EQ(Record(std::count(c.record.begin(), c.record.end(), '\n')), c.record);
+  }
+  EXPECT_EQ(ShellExecuteOnLinux({"open", "no-such-program", "", "", TShowMode::Normal}), 2);
+  EXPECT_EQ(ShellExecuteOnLinux({"open", "no-such-script.bat", "", "", TShowMode::Normal}), 2);
+}
+
+TEST_F(ShellExecute, TheCurrentFolderComesBeforePath) {
+  WriteScript(m_folder / "bin" / "install.sh", "path-install");
+  const fs::path before = fs::current_path();
+  fs::current_path(m_folder / "Disc" / "Setup");
+  const int result = ShellExecuteOnLinux({"open", "INSTALL.SH", "", "", TShowMode::Normal});
+  fs::current_path(before);
+  EXPECT_GT(result, kShellSuccessAbove);
+  EXPECT_EQ(Record(2), "install\n" + Disc() + "/Setup\n");
+}
+
 TEST_F(ShellExecute, FailuresGiveTheirResultCodes) {
   fs::create_directories(m_folder / "Locked");
   std::ofstream(m_folder / "Locked" / "secret.txt") << "x";
@@ -103,6 +136,7 @@ TEST_F(ShellExecute, FailuresGiveTheirResultCodes) {
       {Disc() + "\\nowhere\\x.pdf", 2, system},
       {Disc() + "\\Setup\\fake.exe", 11, system},
       {Disc() + "\\Setup\\Setup.exe", 31, withoutWine},
+      {"regedit.exe", 31, withoutWine},
       {(m_folder / "Locked" / "secret.txt").string(), root ? kShellSuccess : 5, system},
       {"", 2, system},
   };
@@ -134,6 +168,22 @@ TEST_F(ShellExecute, XdgOpenExitStatusIsTheResult) {
   TProgramLookup noXdg = SystemProgramLookup();
   noXdg.findOnPath = [](const std::string&) { return std::nullopt; };
   EXPECT_EQ(ShellExecuteOnLinux({"", "https://example.org", "", "", TShowMode::Normal}, noXdg), 31);
+}
+
+TEST_F(ShellExecute, XdgOpenAnswersLaterThroughItsDescriptor) {
+  const fs::path release = m_folder / "release";
+  WriteScript(m_folder / "bin" / "xdg-open", "xdg-open",
+              "while [ ! -e '" + release.string() + "' ]; do sleep 0.02; done\nexit 2\n");
+  TShellAnswer answer = StartShellExecute({"", Disc() + "/manual.pdf", "", "", TShowMode::Normal});
+  ASSERT_FALSE(answer.Ready());
+  pollfd watched{answer.Descriptor(), POLLIN, 0};
+  EXPECT_EQ(poll(&watched, 1, 50), 0) << "nothing to read while xdg-open runs";
+  std::ofstream{release};
+  EXPECT_EQ(poll(&watched, 1, 5000), 1);
+  EXPECT_EQ(answer.Result(), 2);
+  EXPECT_TRUE(answer.Ready());
+  EXPECT_TRUE(StartShellExecute({"open", Disc() + "/Setup/install.sh", "", "", TShowMode::Normal}).Ready())
+      << "a program's answer is its exec, known at once";
 }
 
 TEST_F(ShellExecute, StartedProgramsLeaveNoChildBehind) {

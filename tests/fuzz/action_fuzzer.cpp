@@ -17,7 +17,7 @@ namespace {
 
 class TInertServices : public TActionServices {
  public:
-  int ShellExecute(const TShellRequest&) override { return 2; }
+  void ShellExecute(const TShellRequest&, std::function<void(int)> done) override { done(2); }
   void RunAndWait(const std::string&, const std::string&, bool, bool) override {}
   void EjectMediumOf(const std::string&) override {}
   void ShowMessageWindow(TKIVForm&, const std::string&) override {}

@@ -17,6 +17,7 @@
 #include "actions/action_services.h"
 #include "actions/macros.h"
 #include "actions/password.h"
+#include "actions/test_desktop.h"
 #include "controls/action_control.h"
 #include "platform/menu_window_binding.h"
 #include "platform/message_window.h"
@@ -52,7 +53,9 @@ std::string Document(const std::string& password) {
                            "    ExitAfterAction = True\n") +
          Button("Leave", 10, "    ActionType = aatExit\n    ExitAfterAction = True\n") +
          Button("Escape", 11, "    ActionType = aatPopupMessage\n    Parameter = 'bad \\400'\n") +
-         Button("Copy", 12, "    ActionType = aatCopy\n    Parameter = 'CONLY'\n") + "end\n";
+         Button("Copy", 12, "    ActionType = aatCopy\n    Parameter = 'CONLY'\n") +
+         Button("Notes", 13, "    ActionType = aatOpenDocument\n    Parameter = '%CDROM%\\notes.txt'\n"
+                             "    BGMusicControl = amcStopAndResume\n") + "end\n";
 }
 
 class ClickActions : public testing::Test {
@@ -74,6 +77,10 @@ class ClickActions : public testing::Test {
 
     TMenuWindowHandlers handlers = MenuWindowHandlers(window, *menu, dispatcher);
     handlers.closed = [this] { ++closes; };
+    handlers.paint = [this, paint = std::move(handlers.paint)](const TBitmapView& surface, const TRect& area) {
+      paint(surface, area);
+      ++paints;
+    };
     handlers.dialogChar = [this](char32_t c, TShiftState shift) { return DispatchDialogChar(*menu, c, shift); };
     window.SetHandlers(std::move(handlers));
     menu->SetHost(&window);
@@ -90,13 +97,18 @@ class ClickActions : public testing::Test {
   }
 
   std::string RecordPath() const { return (m_folder / "record.txt").string(); }
+  // What the stand-in wrote, once it has written a whole line (it runs on while the menu goes on).
   std::string Record() {
-    telvo_test::ProcessEventsUntil([&] { return fs::exists(RecordPath()); }, 3000);
-    std::ifstream in(RecordPath());
-    std::stringstream text;
-    text << in.rdbuf();
+    std::string text;
+    telvo_test::ProcessEventsUntil([&] {
+      std::ifstream in(RecordPath());
+      std::stringstream read;
+      read << in.rdbuf();
+      text = read.str();
+      return !text.empty() && text.back() == '\n';
+    }, 3000);
     fs::remove(RecordPath());
-    return text.str();
+    return text;
   }
   std::string Disc() const { return (m_folder / "Disc").string(); }
 
@@ -119,6 +131,15 @@ class ClickActions : public testing::Test {
     });
     poll->start(10);
   }
+  // Once the message window is up, writes its text to shown and closes it.
+  void WhenMessageWindow(std::string& shown) {
+    WhenModal([&shown](QWidget* modal) {
+      auto* message = dynamic_cast<TMessageWindow*>(modal);
+      ASSERT_NE(message, nullptr);
+      shown = message->Text();
+      QTest::keyClick(message, Qt::Key_Space);
+    });
+  }
 
   QApplication& app = telvo_test::TestApplication("offscreen");
   TTestMenu menu{Document(ScramblePassword("open sesame"))};
@@ -126,6 +147,7 @@ class ClickActions : public testing::Test {
   TPointerDispatcher dispatcher{*menu};
   TQtActionServices services{window, *menu};
   int closes = 0;
+  int paints = 0;
   fs::path m_folder;
   std::string m_oldPath;
   TMacroValues m_oldMacros;
@@ -151,16 +173,63 @@ TEST_F(ClickActions, ClicksOpenTheirTargetsThroughXdgOpen) {
 
 TEST_F(ClickActions, AMissingFileShowsTheMessageWindowWithTheExpandedPath) {
   std::string shown;
-  WhenModal([&](QWidget* modal) {
-    auto* message = dynamic_cast<TMessageWindow*>(modal);
-    ASSERT_NE(message, nullptr);
-    shown = message->Text();
-    QTest::keyClick(message, Qt::Key_Space);
-  });
+  WhenMessageWindow(shown);
   ClickRow(1);
   EXPECT_EQ(shown, "Can't open " + Disc() + "\\setup\\nothing.exe. The file or path doesn't exist.");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(closes, 0) << "the menu keeps running";
+}
+
+TEST_F(ClickActions, TheMenuGoesOnWhileXdgOpenIsStillToAnswerAndItsFailureShowsLater) {
+  // An xdg-open that answers "no application" only once the test lets it.
+  const fs::path release = m_folder / "release";
+  std::ofstream(m_folder / "bin" / "xdg-open")
+      << "#!/bin/sh\nwhile [ ! -e '" << release.string() << "' ]; do sleep 0.02; done\nexit 3\n";
+  const auto& manual = static_cast<TKIVActionControl&>(menu.Control("Manual"));
+  ClickRow(0);
+  const int paintsAfterClick = paints;
+  EXPECT_FALSE(manual.Pressed());
+  EXPECT_TRUE(telvo_test::ProcessEventsUntil([&] { return paints > paintsAfterClick; })) << "drawn released meanwhile";
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "no message before the answer";
+  std::string shown;
+  WhenMessageWindow(shown);
+  std::ofstream{release};
+  EXPECT_TRUE(telvo_test::ProcessEventsUntil([&] { return !shown.empty(); }));
+  EXPECT_EQ(shown, "Can't open " + Disc() +
+                       "\\DOCS\\manual.PDF. There is no application associated with the given file name extension or "
+                       "protocol.");
+}
+
+TEST_F(ClickActions, StopAndResumeWaitsForTheDocumentsViewerWhileTheWindowIsDrawn) {
+  const telvo_test::TTestDesktop& desktop = telvo_test::UseTestDesktop();
+  desktop.Reset();
+  std::ofstream(m_folder / "Disc" / "notes.txt") << "plain words\n";
+  using M = TKIVBGMusicControl;
+  std::vector<M> music;
+  services.controlBGMusic = [&music](M control) { music.push_back(control); };
+  // Once the viewer runs, the window is asked to draw; once it has, the viewer is let go. The
+  // click can only return after that if the window went on meanwhile.
+  bool drawnWhileTheViewerRan = false;
+  int paintsWhenTheViewerRan = -1;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (desktop.RecordText().empty()) return;
+    if (paintsWhenTheViewerRan < 0) {
+      paintsWhenTheViewerRan = paints;
+      window.update();
+    } else if (paints > paintsWhenTheViewerRan) {
+      drawnWhileTheViewerRan = music == std::vector<M>{M::amcStopBGMusic};
+      std::ofstream{desktop.Release()};
+      watch.stop();
+    }
+  });
+  watch.start(10);
+  ClickRow(13);
+  watch.stop();
+  std::ofstream{desktop.Release()};
+  EXPECT_TRUE(drawnWhileTheViewerRan);
+  EXPECT_EQ(desktop.RecordText(), "viewer " + Disc() + "/notes.txt\nviewer done\n");
+  EXPECT_EQ(music, (std::vector<M>{M::amcStopBGMusic, M::amcPlayBGMusic})) << "the music comes back after the viewer";
 }
 
 TEST_F(ClickActions, PageJumpsByButtonAndByAccelerator) {
