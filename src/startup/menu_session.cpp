@@ -109,7 +109,7 @@ TMenuSession::TStartResult TMenuSession::Start(TWindowHost* host) {
   TfrmMain& window = *m_window;
   window.SetHost(host);
   if (window.m_hideTaskBar) {
-    window.m_borderIcons &= ~biMinimize;
+    window.SetBorderIcons(window.BorderIcons() & ~biMinimize);
     if (host) host->HideFromTaskbar();
   }
   if (window.m_adminOnly && !(m_system.isAdministrator && m_system.isAdministrator())) {

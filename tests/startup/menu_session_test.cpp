@@ -200,7 +200,7 @@ end
     EXPECT_FALSE(window.DesignMode());
     EXPECT_EQ(window.ActivePage(), c.page);
     EXPECT_EQ(m_host.position, (TPoint{(1920 - 406) / 2, (1080 - 325) / 2})) << "outer size, single fixed frame";
-    EXPECT_EQ(window.m_borderIcons & biMinimize, 0u);
+    EXPECT_EQ(window.BorderIcons() & biMinimize, 0u);
   }
   EXPECT_EQ(m_host.hiddenFromTaskbar, 4);
 }
