@@ -7,6 +7,7 @@
 
 #include "actions/dispatcher.h"
 #include "actions/password.h"
+#include "graphics/text_escape.h"
 #include "model/message_texts.h"
 #include "window/menu_form.h"
 
@@ -79,6 +80,16 @@ void TKIVActionControl::SetCaption(std::string caption) {
 
 void TKIVActionControl::RepaintFace() {
   if (m_face == TFace::FollowsPointer) Invalidate();
+}
+
+std::string TKIVActionControl::DecodedCaption() {
+  TUnescapedText decoded = UnescapeTextLeavingOutErrors(m_caption);
+  if (decoded.failed && m_caption != m_reportedCaption) {
+    m_reportedCaption = m_caption;
+    if (TActionServices* services = ActionServicesOf(*this))
+      services->ReportPaintError(Name() + ": caption \"" + m_caption + "\": " + ETextEscapeError().what());
+  }
+  return std::move(decoded.text);
 }
 
 namespace {

@@ -117,6 +117,10 @@ class TKIVActionControl : public TGraphicControl {
   void ReleaseHandling();
   // Repaints the face when it follows the pointer.
   void RepaintFace();
+  // The caption with its escapes decoded, for drawing. An escape that does not decode is left
+  // out of the text and reported (TActionServices::ReportPaintError) once for each caption text,
+  // not at every paint.
+  std::string DecodedCaption();
   // The control's own sound when it has one, else the menu window's common sound (unless
   // IgnoreCommonSounds, or the parent is no menu window); null: silence.
   const TWaveData* ChosenSound(const TWaveData& own, TWaveData* (TKIVForm::*common)()) const;
@@ -155,6 +159,7 @@ class TKIVActionControl : public TGraphicControl {
   bool m_visited = false;
   bool m_passwordAccepted = false;
   std::string m_typedPassword;  // the last text typed into the password window
+  std::string m_reportedCaption;  // the last caption whose escape error was reported
 };
 
 // Offers a typed character to the action controls placed directly on window, in child order,

@@ -118,6 +118,8 @@ int RunPlayCommand(const TCommandLine& line) {
     };
     actions.controlBGMusic = [sound, &form](TKIVBGMusicControl control) { ControlBGMusic(*sound, &form, control); };
   }
+  if (line.verbose)
+    actions.reportPaintError = [](const std::string& text) { std::cerr << "telvo: " << text << "\n"; };
   actions.ejectMediumOf = [&session](const std::string& folder) {
     EjectMediumOf(folder, session.Lock() ? session.Lock()->Path() : std::string());
   };
