@@ -14,6 +14,7 @@
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
 #include "window/hint_settings.h"
+#include "window/thread_timer.h"
 
 namespace fs = std::filesystem;
 
@@ -121,6 +122,7 @@ TMenuSession::TStartResult TMenuSession::Start(TWindowHost* host) {
   if (window.WindowStyle() != TKIVWindowStyle::awsFullScreen)
     window.SetWindowPosition(CentredPosition(window.ScreenSize(), window.OuterSize()));
   if (m_system.sound) StartUpMusic(*m_system.sound, window);
+  AttachThreadTimers(window, m_system.tickDispatcher.get());
   return TStartResult::Run;
 }
 

@@ -19,6 +19,7 @@
 #include "platform/qt_platform_choice.h"
 #include "startup/menu_session.h"
 #include "window/pointer_dispatch.h"
+#include "window/qt_tick_dispatcher.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ int RunPlayCommand(const TCommandLine& line) {
 
   TStartupSystem system = RealStartupSystem();
   system.sound = TSoundSystem::Open();
+  system.tickDispatcher = std::make_shared<TQtTickDispatcher>();
   if (line.verbose) {
     system.explainFallback = [](const std::string& reason) {
       std::cerr << "telvo: " << reason << "; playing the built-in window\n";
