@@ -6,15 +6,10 @@
 #include <QTextDocument>
 #include <QToolTip>
 
-#include "graphics/colors.h"
+#include "graphics/canvas.h"
 #include "window/hint_settings.h"
 
 namespace {
-
-QColor ToQColor(TColor color) {
-  const TColor rgb = ResolveColor(color);
-  return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
 
 // A hint is plain text: markup an author typed shows as written.
 QString PlainTipText(const std::string& text) {
