@@ -70,6 +70,10 @@ class TActionServices {
   virtual void PlaySound(const TWaveData& sound, bool wait) = 0;
   virtual void ControlBGMusic(TKIVBGMusicControl control) = 0;
 
+  // An error no window may show because it would come back with every paint (a caption whose
+  // escape does not decode); the player writes it on stderr with --verbose. Ignored here.
+  virtual void ReportPaintError(const std::string& text) { (void)text; }
+
   // The actions another layer carries out for the clicked action control.
   virtual void ShowPicture(TControl& clicked) = 0;
   virtual void RunSlideShow(TControl& clicked) = 0;

@@ -7,6 +7,7 @@
 
 #include "actions/dispatcher.h"
 #include "actions/password.h"
+#include "graphics/text_escape.h"
 #include "model/message_texts.h"
 #include "window/menu_form.h"
 
@@ -81,6 +82,16 @@ void TKIVActionControl::RepaintFace() {
   if (m_face == TFace::FollowsPointer) Invalidate();
 }
 
+std::string TKIVActionControl::DecodedCaption() {
+  TUnescapedText decoded = UnescapeTextLeavingOutErrors(m_caption);
+  if (decoded.failed && m_caption != m_reportedCaption) {
+    m_reportedCaption = m_caption;
+    if (TActionServices* services = ActionServicesOf(*this))
+      services->ReportPaintError(Name() + ": caption \"" + m_caption + "\": " + ETextEscapeError().what());
+  }
+  return std::move(decoded.text);
+}
+
 namespace {
 
 using K = TKIVActionType;
@@ -89,16 +100,6 @@ bool IsOneOf(K kind, std::initializer_list<K> kinds) {
   for (K k : kinds)
     if (k == kind) return true;
   return false;
-}
-
-// Runs click and hands an exception to the menu window's error report, so a failed action never
-// ends the player.
-void ClickReportingErrors(TKIVActionControl& control) {
-  try {
-    control.Click();
-  } catch (const std::exception& error) {
-    if (TKIVForm* window = MenuWindowOf(control)) ReportActionError(*window, error);
-  }
 }
 
 // Decodes one UTF-8 character at text[i], moving i past it; malformed bytes stand for themselves.
@@ -163,7 +164,12 @@ void TKIVActionControl::MouseLeave() {
 
 void TKIVActionControl::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
   (void)shift, (void)x, (void)y;
-  if (button == TMouseButton::mbLeft) m_leftButtonDown = true;
+  if (button == TMouseButton::mbLeft) {
+    m_leftButtonDown = true;
+    // The second press of a double click may come first as an ordinary press: the press with
+    // ssDouble that follows it takes the click back.
+    m_doubleClickHeld = (shift & ssDouble) != 0;
+  }
   PressHandling(button);
 }
 
@@ -171,7 +177,7 @@ void TKIVActionControl::MouseUp(TMouseButton button, TShiftState shift, int32_t 
   (void)shift;
   if (button == TMouseButton::mbLeft && m_leftButtonDown) {
     m_leftButtonDown = false;
-    if (x >= 0 && y >= 0 && x < m_width && y < m_height) ClickReportingErrors(*this);
+    if (!m_doubleClickHeld && x >= 0 && y >= 0 && x < m_width && y < m_height) Click();
   }
   ReleaseHandling();
 }
@@ -198,7 +204,7 @@ void TKIVActionControl::ReleaseHandling() {
 bool TKIVActionControl::DialogChar(char32_t character, TShiftState shift) {
   if (!m_enabled || !m_visible || !m_acceleratorEnabled || (shift & ssAlt) == 0) return false;
   if (!IsAccelerator(character, m_caption)) return false;
-  ClickReportingErrors(*this);
+  Click();
   return true;
 }
 
@@ -253,6 +259,20 @@ void TKIVActionControl::Click() {
       services->HideMenuWindow();
   }
 
+  try {
+    RunClickAction(window, services, stopAndResume);
+  } catch (const std::exception& error) {
+    // The action failed (a message that does not decode); the window must not stay hidden.
+    if (window) ReportActionError(*window, error);
+  }
+
+  if (m_minimizeBeforeAction && hidesWindow && services) services->ShowMenuWindow();
+  if (m_exitAfterAction && !IsOneOf(m_actionType, {K::aatNone, K::aatExit, K::aatEject}) && window)
+    RunAction(*window, K::aatExit, "", "");
+  AfterAction();
+}
+
+void TKIVActionControl::RunClickAction(TKIVForm* window, TActionServices* services, bool stopAndResume) {
   if (m_actionType == K::aatShowPicture) {
     if (services) services->ShowPicture(*this);
   } else if (m_actionType == K::aatSlideShow) {
@@ -267,11 +287,6 @@ void TKIVActionControl::Click() {
   } else if (window) {
     RunAction(*window, m_actionType, m_parameter, m_secondParam);
   }
-
-  if (m_minimizeBeforeAction && hidesWindow && services) services->ShowMenuWindow();
-  if (m_exitAfterAction && !IsOneOf(m_actionType, {K::aatNone, K::aatExit, K::aatEject}) && window)
-    RunAction(*window, K::aatExit, "", "");
-  AfterAction();
 }
 
 const TClassInfo& TKIVStaticActionControl::StaticClass() {

@@ -61,7 +61,9 @@ class TKIVActionControl : public TGraphicControl {
   // Pointer events from the window, positions in the control's coordinates. A left press and
   // its release inside the control make a click (Click runs before the release handling).
   // While the left button is held after a press here, leaving releases the face and coming
-  // back presses it again.
+  // back presses it again. A double click is no click: a press with ssDouble (the second press
+  // of a double click, whether or not it came as an ordinary press first) presses the face,
+  // and its release only releases it.
   void MouseEnter() override;
   void MouseLeave() override;
   void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
@@ -71,7 +73,8 @@ class TKIVActionControl : public TGraphicControl {
   // music, visited, minimising or hiding the window, the action, showing the window again,
   // exit after the action, AfterAction. In design mode only the face is released. The outside
   // world is reached through the services bound to the menu window the control lies on.
-  // Throws what the action throws (see RunAction); the pointer and key handlers report it.
+  // An action that fails with an exception (see RunAction) is reported through
+  // ReportActionError and the steps after it still run, so a hidden window comes back.
   virtual void Click();
   // Called once at the end of every completed click; empty here.
   virtual void AfterAction() {}
@@ -114,11 +117,18 @@ class TKIVActionControl : public TGraphicControl {
   void ReleaseHandling();
   // Repaints the face when it follows the pointer.
   void RepaintFace();
+  // The caption with its escapes decoded, for drawing. An escape that does not decode is left
+  // out of the text and reported (TActionServices::ReportPaintError) once for each caption text,
+  // not at every paint.
+  std::string DecodedCaption();
   // The control's own sound when it has one, else the menu window's common sound (unless
   // IgnoreCommonSounds, or the parent is no menu window); null: silence.
   const TWaveData* ChosenSound(const TWaveData& own, TWaveData* (TKIVForm::*common)()) const;
   // The password loop: true once the typed text matches, false when the user cancels.
   bool AskPassword(TActionServices& services);
+  // The action step of a click: the picture viewer, the slide show, the control command, the
+  // stop-and-resume wait, or RunAction. Throws what RunAction throws.
+  void RunClickAction(TKIVForm* window, TActionServices* services, bool stopAndResume);
 
   TKIVActionType m_actionType = TKIVActionType::aatNone;
   TKIVBGMusicControl m_bgMusicControl = TKIVBGMusicControl::amcNone;
@@ -143,11 +153,13 @@ class TKIVActionControl : public TGraphicControl {
  private:
   const TFace m_face;
   bool m_leftButtonDown = false;  // a left press that began here is still held
+  bool m_doubleClickHeld = false;  // that press is the second of a double click: no click
   bool m_hovered = false;
   bool m_pressed = false;
   bool m_visited = false;
   bool m_passwordAccepted = false;
   std::string m_typedPassword;  // the last text typed into the password window
+  std::string m_reportedCaption;  // the last caption whose escape error was reported
 };
 
 // Offers a typed character to the action controls placed directly on window, in child order,

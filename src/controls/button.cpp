@@ -8,7 +8,6 @@
 #include "graphics/colors.h"
 #include "graphics/composite.h"
 #include "graphics/raster.h"
-#include "graphics/text_escape.h"
 
 const TClassInfo& TKIVButton::StaticClass() {
   using C = TKIVButton;
@@ -72,11 +71,7 @@ void TKIVButton::Paint(TCanvas& canvas) {
   TCanvas surfaceCanvas(surface.View());
   surfaceCanvas.SetFont(m_font);
   PaintFace(surfaceCanvas, state, themed);
-  try {
-    if (m_style != TKIVButtonStyle::absHotSpot) PaintCaptionAndIcon(surfaceCanvas, state, themed);
-  } catch (const ETextEscapeError&) {
-    return;  // a caption that cannot be decoded abandons the paint: nothing of it shows
-  }
+  if (m_style != TKIVButtonStyle::absHotSpot) PaintCaptionAndIcon(surfaceCanvas, state, themed);
   PaintFrame(surface.View(), state, themed);
   CompositeOpacity(*this, m_opacity, surface, canvas);
 }
@@ -111,7 +106,7 @@ void TKIVButton::PaintFace(TCanvas& surfaceCanvas, const TFaceState& state, bool
 
 void TKIVButton::PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state, bool themed) {
   const bool antialias = m_textMode == TKIVTextRenderMode::atmAntiAlias;
-  const std::string text = UnescapeText(m_caption);
+  const std::string text = DecodedCaption();
   const TDecodedPicture* icon = m_iconCache.Get(m_imgIcon);
   const int32_t iw = icon ? icon->bitmap.Width() : 0, ih = icon ? icon->bitmap.Height() : 0;
   const TCaptionLayout layout = LayOutCaption(m_width, m_height, MeasureText(surface, text, antialias, DT_CENTER),

@@ -8,7 +8,6 @@
 #include "graphics/colors.h"
 #include "graphics/composite.h"
 #include "graphics/raster.h"
-#include "graphics/text_escape.h"
 
 namespace {
 
@@ -123,11 +122,7 @@ void TKIVCoolButton::Paint(TCanvas& canvas) {
   }
   TCanvas surfaceCanvas(surface.View());
   surfaceCanvas.SetFont(m_font);
-  try {
-    PaintCaptionAndIcon(surfaceCanvas, state);
-  } catch (const ETextEscapeError&) {
-    return;  // a caption that cannot be decoded abandons the paint: nothing of it shows
-  }
+  PaintCaptionAndIcon(surfaceCanvas, state);
   CompositeOpacity(*this, m_opacity, surface, canvas);
 }
 
@@ -155,7 +150,7 @@ void TKIVCoolButton::PaintSkinFace(TBitmap32& surface, const TDecodedPicture& sk
 
 void TKIVCoolButton::PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state) {
   const bool antialias = m_textMode == TKIVTextRenderMode::atmAntiAlias;
-  const std::string text = UnescapeText(m_caption);
+  const std::string text = DecodedCaption();
   const TDecodedPicture* icon = m_iconCache.Get(m_imgIcon);
   const int32_t iw = icon ? icon->bitmap.Width() : 0, ih = icon ? icon->bitmap.Height() : 0;
   const TCaptionLayout layout = LayOutCaption(m_width, m_height, MeasureText(surface, text, antialias, DT_CENTER),

@@ -8,7 +8,6 @@
 #include "graphics/composite.h"
 #include "graphics/gradient.h"
 #include "graphics/raster.h"
-#include "graphics/text_escape.h"
 
 const TClassInfo& TKIVHotLabel::StaticClass() {
   using C = TKIVHotLabel;
@@ -70,7 +69,7 @@ void TKIVHotLabel::SetAutoSize(bool autoSize) {
 bool TKIVHotLabel::ApplyAutoSize(TCanvas& canvas) {
   if (!m_autoSize) return false;
   canvas.SetFont(m_font);
-  TTextSize size = MeasureText(canvas, UnescapeText(m_caption), m_textMode == TKIVTextRenderMode::atmAntiAlias, DT_CENTER);
+  TTextSize size = MeasureText(canvas, DecodedCaption(), m_textMode == TKIVTextRenderMode::atmAntiAlias, DT_CENTER);
   if (m_style == TKIVHotLabelStyle::aalOutLine || m_style == TKIVHotLabelStyle::aalFrame) {
     size.width += 2;
     size.height += 2;
@@ -88,23 +87,19 @@ TColor TKIVHotLabel::StateColor(const TFaceState& state) const {
 }
 
 void TKIVHotLabel::Paint(TCanvas& canvas) {
-  try {
-    if (ApplyAutoSize(canvas)) {
-      // The window clipped this paint to the old size; the new one shows at once and the window
-      // repaints what the old size covered.
-      canvas.ResetClip();
-      canvas.IntersectClip({0, 0, m_width, m_height});
-      Invalidate();
-    }
-    if (!Visible() || m_width <= 0 || m_height <= 0) return;
-    TBitmap32 surface = CaptureBackground(*this);
-    TCanvas surfaceCanvas(surface.View());
-    surfaceCanvas.SetFont(m_font);
-    PaintStyle(surfaceCanvas, FaceState(*this));
-    CompositeOpacity(*this, m_opacity, surface, canvas);
-  } catch (const ETextEscapeError&) {
-    // A caption that cannot be decoded abandons the paint: nothing of it shows.
+  if (ApplyAutoSize(canvas)) {
+    // The window clipped this paint to the old size; the new one shows at once and the window
+    // repaints what the old size covered.
+    canvas.ResetClip();
+    canvas.IntersectClip({0, 0, m_width, m_height});
+    Invalidate();
   }
+  if (!Visible() || m_width <= 0 || m_height <= 0) return;
+  TBitmap32 surface = CaptureBackground(*this);
+  TCanvas surfaceCanvas(surface.View());
+  surfaceCanvas.SetFont(m_font);
+  PaintStyle(surfaceCanvas, FaceState(*this));
+  CompositeOpacity(*this, m_opacity, surface, canvas);
 }
 
 void TKIVHotLabel::PaintStyle(TCanvas& surface, const TFaceState& state) {
@@ -136,7 +131,7 @@ void TKIVHotLabel::PaintStyle(TCanvas& surface, const TFaceState& state) {
       break;
     default: break;
   }
-  const std::string text = UnescapeText(m_caption);
+  const std::string text = DecodedCaption();
   const TTextSize size = MeasureText(surface, text, antialias, DT_CENTER);
   const TPoint at{(m_width - size.width) / 2, (m_height - size.height) / 2};
   if (m_style == TKIVHotLabelStyle::aalOutLine && state.hovered) {

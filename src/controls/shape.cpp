@@ -9,7 +9,6 @@
 #include "graphics/composite.h"
 #include "graphics/gradient.h"
 #include "graphics/raster.h"
-#include "graphics/text_escape.h"
 #include "graphics/text_render.h"
 
 const TClassInfo& TKIVShape::StaticClass() {
@@ -192,11 +191,7 @@ void TKIVShape::Paint(TCanvas& canvas) {
     PaintPass(surface, shadow, true);
   }
   PaintPass(surface, body, false);
-  try {
-    PaintCaption(surface, body);
-  } catch (const ETextEscapeError&) {
-    return;  // a caption that cannot be decoded abandons the paint: nothing of it shows
-  }
+  PaintCaption(surface, body);
   CompositeOpacity(*this, m_opacity, surface, canvas);
 }
 
@@ -257,7 +252,7 @@ void TKIVShape::PaintCaption(TBitmap32& surface, const TRect& bodyRect) {
   TCanvas canvas(surface.View());
   canvas.SetFont(m_font);
   canvas.Brush().style = TBrushStyle::bsClear;
-  const std::string text = UnescapeText(m_caption);
+  const std::string text = DecodedCaption();
   const TTextSize size = MeasureText(canvas, text, antialias, DT_CENTER);
   const int32_t left = bodyRect.left + (bodyRect.Width() - size.width) / 2;
   const int32_t top = bodyRect.top + (bodyRect.Height() - size.height) / 2;

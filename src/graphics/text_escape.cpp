@@ -37,7 +37,14 @@ char SimpleEscape(char c) {
 }  // namespace
 
 std::string UnescapeText(std::string_view text) {
-  std::string out;
+  TUnescapedText decoded = UnescapeTextLeavingOutErrors(text);
+  if (decoded.failed) throw ETextEscapeError();
+  return std::move(decoded.text);
+}
+
+TUnescapedText UnescapeTextLeavingOutErrors(std::string_view text) {
+  TUnescapedText result;
+  std::string& out = result.text;
   out.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
@@ -53,8 +60,10 @@ std::string UnescapeText(std::string_view text) {
     } else if (IsOctal(next)) {
       unsigned value = 0;
       for (int digits = 0; digits < 3 && i < text.size() && IsOctal(text[i]); ++digits) value = value * 8 + (text[i++] - '0');
-      if (value > 255) throw ETextEscapeError();
-      AppendCode(out, value);
+      if (value > 255)
+        result.failed = true;
+      else
+        AppendCode(out, value);
     } else if (next == 'x' && i + 1 < text.size() && HexValue(text[i + 1]) >= 0) {
       ++i;
       unsigned value = 0;
@@ -67,7 +76,7 @@ std::string UnescapeText(std::string_view text) {
       out += '\\';
     }
   }
-  return out;
+  return result;
 }
 
 std::string EscapeText(std::string_view text) {

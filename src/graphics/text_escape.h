@@ -21,6 +21,14 @@ class ETextEscapeError : public std::runtime_error {
 // and "\x" not followed by a hexadecimal digit are kept as written.
 std::string UnescapeText(std::string_view text);
 
+// UnescapeText for text that is drawn again and again (captions): an octal escape of 256 or
+// more is left out instead of failing, and failed tells that one was.
+struct TUnescapedText {
+  std::string text;
+  bool failed = false;
+};
+TUnescapedText UnescapeTextLeavingOutErrors(std::string_view text);
+
 // Replaces the codes 7 to 13 by \a \b \t \n \v \f \r, the double quote by \", the backslash by
 // \\, and every other code below 32 by \x and two upper-case hexadecimal digits; everything
 // else is copied unchanged.

@@ -34,6 +34,7 @@ inline constexpr TColor clBtnShadow = SystemColor(16);
 inline constexpr TColor clBtnText = SystemColor(18);
 inline constexpr TColor clBtnHighlight = SystemColor(20);
 inline constexpr TColor clHighlight = SystemColor(13);
+inline constexpr TColor clInfoText = SystemColor(23);
 inline constexpr TColor clInfoBk = SystemColor(24);
 
 using TCursor = int16_t;

@@ -1,5 +1,8 @@
 #include "platform/menu_window_binding.h"
 
+#include <memory>
+
+#include "platform/standard_hint.h"
 #include "window/window_paint.h"
 
 TMenuWindowHandlers MenuWindowHandlers(TQtMenuWindow& window, TKIVForm& form, TPointerDispatcher& dispatcher) {
@@ -11,7 +14,10 @@ TMenuWindowHandlers MenuWindowHandlers(TQtMenuWindow& window, TKIVForm& form, TP
     PaintMenuWindow(form, surface);
     form.SetPainting(false);
   };
-  handlers.mouseDown = [&form, &dispatcher, followCursor](TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+  auto hint = std::make_shared<TStandardHint>(window);
+  handlers.mouseDown = [&form, &dispatcher, followCursor, hint](TMouseButton button, TShiftState shift, int32_t x,
+                                                                int32_t y) {
+    hint->Cancel();
     if (dispatcher.MouseDown(button, shift, {x, y}) == TPointerTarget::Background) form.BackgroundMouseDown(button);
     followCursor();
   };
@@ -19,11 +25,15 @@ TMenuWindowHandlers MenuWindowHandlers(TQtMenuWindow& window, TKIVForm& form, TP
     dispatcher.MouseUp(button, shift, {x, y});
     followCursor();
   };
-  handlers.mouseMove = [&dispatcher, followCursor](TShiftState shift, int32_t x, int32_t y) {
+  handlers.mouseMove = [&dispatcher, followCursor, hint](TShiftState shift, int32_t x, int32_t y) {
     dispatcher.MouseMove(shift, {x, y});
     followCursor();
+    hint->PointerOver(dispatcher.Hovered(), QPoint(x, y));
   };
-  handlers.mouseLeave = [&dispatcher] { dispatcher.MouseLeave(); };
+  handlers.mouseLeave = [&dispatcher, hint] {
+    dispatcher.MouseLeave();
+    hint->PointerOver(nullptr, {});
+  };
   handlers.keyPress = [&form](char32_t character) { return form.KeyPress(character); };
   handlers.isBackground = [&dispatcher](int32_t x, int32_t y) { return dispatcher.ControlAt({x, y}) == nullptr; };
   handlers.minimized = [&form] { form.ApplicationMinimized(); };

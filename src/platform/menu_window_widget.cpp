@@ -78,21 +78,18 @@ TQtMenuWindow::~TQtMenuWindow() { qApp->removeEventFilter(this); }
 
 void TQtMenuWindow::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
 
+// A frame always has a title; its buttons are the ones asked for (a window manager reads them from
+// the window's hints and may offer fewer).
 Qt::WindowFlags TQtMenuWindow::WantedFlags() const {
   Qt::WindowFlags flags = Qt::Window;
-  switch (m_border) {
-    case TBorderKind::Sizeable:
-      flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
-      break;
-    case TBorderKind::SingleFixed:
-      flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-      break;
-    case TBorderKind::None:
-      flags |= Qt::FramelessWindowHint;
-      break;
+  if (m_border == TBorderKind::None) {
+    flags |= Qt::FramelessWindowHint;
+  } else {
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (m_titleButtons.close) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (m_titleButtons.minimize) flags |= Qt::WindowMinimizeButtonHint;
+    if (m_titleButtons.maximize) flags |= Qt::WindowMaximizeButtonHint;
   }
-  if (m_border != TBorderKind::None) flags |= Qt::CustomizeWindowHint;
-  if (m_hiddenFromTaskbar) flags &= ~Qt::WindowMinimizeButtonHint;
   if (m_topMost) flags |= Qt::WindowStaysOnTopHint;
   return flags;
 }
@@ -115,6 +112,11 @@ void TQtMenuWindow::SetBorder(TBorderKind border) {
   m_border = border;
   ApplyFlags();
   ApplySizeLimits();
+}
+
+void TQtMenuWindow::SetTitleButtons(TTitleButtons buttons) {
+  m_titleButtons = buttons;
+  ApplyFlags();
 }
 
 // Only the sizeable frame lets the user change the size.
@@ -169,7 +171,6 @@ void TQtMenuWindow::SetTopMost(bool topMost) {
 
 void TQtMenuWindow::HideFromTaskbar() {
   m_hiddenFromTaskbar = true;
-  ApplyFlags();
   if (windowHandle()) SetSkipTaskbar(windowHandle(), true);
 }
 
@@ -336,11 +337,18 @@ void TQtMenuWindow::StartSystemMove() {
 
 // --- minimising, tray, closing ---------------------------------------------------------------
 
+// A window kept out of the taskbar gets its taskbar button back while it is minimised without a
+// tray icon, so it can be found again.
 void TQtMenuWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
-  const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-  if (isMinimized() && !(change->oldState() & Qt::WindowMinimized) && m_handlers.minimized) m_handlers.minimized();
+  const bool wasMinimized = static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;
+  if (isMinimized() && !wasMinimized) {
+    if (m_handlers.minimized) m_handlers.minimized();
+    if (m_hiddenFromTaskbar && !m_tray) SetSkipTaskbar(windowHandle(), false);
+  } else if (!isMinimized() && wasMinimized && m_hiddenFromTaskbar) {
+    SetSkipTaskbar(windowHandle(), true);
+  }
 }
 
 void TQtMenuWindow::MinimizeApplication() {
@@ -354,12 +362,12 @@ void TQtMenuWindow::HideIntoTray() {
 
 // With a tray the icon is the way back, so the minimised window leaves the taskbar; without
 // one, minimising stays an ordinary minimise.
-void TQtMenuWindow::ShowTrayIcon(bool shown) {
+bool TQtMenuWindow::ShowTrayIcon(bool shown) {
   if (!shown) {
     RemoveTrayIcon();
-    return;
+    return false;
   }
-  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return false;
   if (!m_tray) {
     m_tray = std::make_unique<QSystemTrayIcon>();
     // Queued: the handler usually removes the icon, which must not happen inside the icon's own
@@ -377,6 +385,7 @@ void TQtMenuWindow::ShowTrayIcon(bool shown) {
   // Called while the window is being minimised, the window would be shown again right after:
   // it leaves once that is done.
   QTimer::singleShot(0, this, [this] { HideIntoTray(); });
+  return true;
 }
 
 void TQtMenuWindow::RemoveTrayIcon() {

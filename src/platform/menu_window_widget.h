@@ -75,6 +75,7 @@ class TQtMenuWindow : public QWidget, public TWindowHost {
   // TWindowHost
   void SetCaption(const std::string& caption) override;
   void SetBorder(TBorderKind border) override;
+  void SetTitleButtons(TTitleButtons buttons) override;
   void SetClientSize(int32_t width, int32_t height) override;
   void SetPosition(int32_t left, int32_t top) override;
   int32_t ScreenWidth() const override;
@@ -87,7 +88,7 @@ class TQtMenuWindow : public QWidget, public TWindowHost {
   void SetWindowCursor(int16_t cursor) override;
   void SetAboutItem(bool present) override;
   void Invalidate(const TRect& area, bool immediate) override;
-  void ShowTrayIcon(bool shown) override;
+  bool ShowTrayIcon(bool shown) override;
   void MinimizeApplication() override;
   void RestoreApplication() override;
   void Close() override;
@@ -121,6 +122,7 @@ class TQtMenuWindow : public QWidget, public TWindowHost {
   TMenuWindowHandlers m_handlers;
   TBitmap32 m_surface;
   TBorderKind m_border = TBorderKind::Sizeable;
+  TTitleButtons m_titleButtons;
   bool m_topMost = false;
   bool m_hiddenFromTaskbar = false;
   bool m_aboutItem = true;

@@ -185,6 +185,10 @@ void TQtActionServices::ControlBGMusic(TKIVBGMusicControl control) {
   if (controlBGMusic) controlBGMusic(control);
 }
 
+void TQtActionServices::ReportPaintError(const std::string& text) {
+  if (reportPaintError) reportPaintError(text);
+}
+
 void TQtActionServices::ShowPicture(TControl& clicked) {
   if (showPicture) showPicture(clicked);
 }

@@ -27,6 +27,8 @@ class TQtActionServices : public TActionServices {
   std::function<void(TControl&)> runControlCommand;
   // Hands the eject of the medium holding a folder over; empty: nothing is ejected.
   std::function<void(const std::string& folder)> ejectMediumOf;
+  // Hears the errors of painting (see ReportPaintError); empty: they go unheard.
+  std::function<void(const std::string& text)> reportPaintError;
 
   void ShellExecute(const TShellRequest& request, std::function<void(int)> done) override;
   void RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait) override;
@@ -40,6 +42,7 @@ class TQtActionServices : public TActionServices {
   void PrintWindowPicture(bool clientOnly) override;
   void PlaySound(const TWaveData& sound, bool wait) override;
   void ControlBGMusic(TKIVBGMusicControl control) override;
+  void ReportPaintError(const std::string& text) override;
   void ShowPicture(TControl& clicked) override;
   void RunSlideShow(TControl& clicked) override;
   void RunControlCommand(TControl& clicked) override;

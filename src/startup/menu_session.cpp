@@ -14,6 +14,7 @@
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
 #include "window/hint_settings.h"
+#include "window/thread_timer.h"
 
 namespace fs = std::filesystem;
 
@@ -109,7 +110,7 @@ TMenuSession::TStartResult TMenuSession::Start(TWindowHost* host) {
   TfrmMain& window = *m_window;
   window.SetHost(host);
   if (window.m_hideTaskBar) {
-    window.m_borderIcons &= ~biMinimize;
+    window.SetBorderIcons(window.BorderIcons() & ~biMinimize);
     if (host) host->HideFromTaskbar();
   }
   if (window.m_adminOnly && !(m_system.isAdministrator && m_system.isAdministrator())) {
@@ -121,6 +122,7 @@ TMenuSession::TStartResult TMenuSession::Start(TWindowHost* host) {
   if (window.WindowStyle() != TKIVWindowStyle::awsFullScreen)
     window.SetWindowPosition(CentredPosition(window.ScreenSize(), window.OuterSize()));
   if (m_system.sound) StartUpMusic(*m_system.sound, window);
+  AttachThreadTimers(window, m_system.tickDispatcher.get());
   return TStartResult::Run;
 }
 

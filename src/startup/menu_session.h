@@ -20,6 +20,7 @@
 #include "startup/instance_lock.h"
 #include "startup/startup_decisions.h"
 #include "window/menu_form.h"
+#include "window/tick_dispatcher.h"
 
 struct TStartupSystem {
   // The running program, whose appended container, sibling ".kiv" and FontData folder count.
@@ -39,6 +40,9 @@ struct TStartupSystem {
   std::function<void(TClassRegistry&)> registerClasses;
   // The run's sound output; null plays no music at all.
   std::shared_ptr<TSoundSystem> sound;
+  // Where the thread timers of the document hand their ticks (the user-interface thread's event
+  // loop); null: they never tick.
+  std::shared_ptr<TTickDispatcher> tickDispatcher;
 };
 
 // The machine as it is: /proc/self/exe, the font resolver, the process's groups, fork and exec,
@@ -80,7 +84,8 @@ class TMenuSession {
 
   // Attaches host (may be null: nothing is shown), then: HideTaskBar, the AdminOnly refusal
   // (message box through the host, then Abort), run mode, the start page (the "-p" caption,
-  // else StartupPage), centring unless full screen, the music with AutoPlayMusic.
+  // else StartupPage), centring unless full screen, the music with AutoPlayMusic, the
+  // document's thread timers ticking.
   TStartResult Start(TWindowHost* host);
   // The application became active or stopped being active (another program activated, or the
   // menu minimised): with AutoMusic the music starts again from its beginning, or stops.

@@ -19,6 +19,7 @@
 #include "platform/qt_platform_choice.h"
 #include "startup/menu_session.h"
 #include "window/pointer_dispatch.h"
+#include "window/qt_tick_dispatcher.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ int RunPlayCommand(const TCommandLine& line) {
 
   TStartupSystem system = RealStartupSystem();
   system.sound = TSoundSystem::Open();
+  system.tickDispatcher = std::make_shared<TQtTickDispatcher>();
   if (line.verbose) {
     system.explainFallback = [](const std::string& reason) {
       std::cerr << "telvo: " << reason << "; playing the built-in window\n";
@@ -118,6 +120,8 @@ int RunPlayCommand(const TCommandLine& line) {
     };
     actions.controlBGMusic = [sound, &form](TKIVBGMusicControl control) { ControlBGMusic(*sound, &form, control); };
   }
+  if (line.verbose)
+    actions.reportPaintError = [](const std::string& text) { std::cerr << "telvo: " << text << "\n"; };
   actions.ejectMediumOf = [&session](const std::string& folder) {
     EjectMediumOf(folder, session.Lock() ? session.Lock()->Path() : std::string());
   };

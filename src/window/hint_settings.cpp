@@ -4,3 +4,9 @@ THintSettings& ProcessHintSettings() {
   static THintSettings settings;
   return settings;
 }
+
+std::string ShortHintOf(const TControl& control) {
+  if (!control.ShowHint()) return {};
+  const std::string& hint = control.Hint();
+  return hint.substr(0, hint.find('|'));
+}

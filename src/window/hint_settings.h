@@ -4,7 +4,9 @@
 // setters of its Hint* properties); the hint windows read them. User-interface thread only.
 
 #include <cstdint>
+#include <string>
 
+#include "model/control.h"
 #include "model/font.h"
 #include "model/ident_tables.h"
 #include "model/menu_enums.h"
@@ -33,3 +35,7 @@ struct THintSettings {
 };
 
 THintSettings& ProcessHintSettings();
+
+// The text a control's hint shows: its Hint up to the first "|" (the rest is the long text the
+// comment showers show), when its ShowHint is set; empty: the control shows no hint.
+std::string ShortHintOf(const TControl& control);

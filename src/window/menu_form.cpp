@@ -64,7 +64,7 @@ const TClassInfo& TKIVForm::StaticClass() {
           .Bool("AlphaBlend", Field(&C::m_alphaBlend), false)
           .Integer("AlphaBlendValue", Field(&C::m_alphaBlendValue), 255)
           .Bool("AutoScroll", Field(&C::m_autoScroll))
-          .Set("BorderIcons", Field(&C::m_borderIcons), kBorderIconType, 0x7)
+          .Set("BorderIcons", Accessors(&C::BorderIcons, &C::SetBorderIcons), kBorderIconType, 0x7)
           .Enum("BorderStyle", Field(&C::m_borderStyle), TFormBorderStyle::bsSizeable)
           .Publish("BorderWidth")
           .Enum("FormStyle", Field(&C::m_formStyle), TFormStyle::fsNormal)
@@ -205,6 +205,7 @@ void TKIVForm::SetHost(TWindowHost* host) {
   m_border = BorderKind();
   host->SetCaption(Caption());
   host->SetBorder(m_border);
+  host->SetTitleButtons(TitleButtons());
   const TSize client = ClientSize();
   host->SetClientSize(client.width, client.height);
   host->SetPosition(Left(), Top());
@@ -218,6 +219,16 @@ void TKIVForm::SetHost(TWindowHost* host) {
 }
 
 TBorderKind TKIVForm::BorderKind() const { return m_liveClient ? m_border : StoredBorderKind(m_borderStyle); }
+
+void TKIVForm::SetBorderIcons(uint32_t icons) {
+  m_borderIcons = icons;
+  if (!IsLoading() && m_host) m_host->SetTitleButtons(TitleButtons());
+}
+
+TTitleButtons TKIVForm::TitleButtons() const {
+  const bool systemMenu = (m_borderIcons & biSystemMenu) != 0;
+  return {systemMenu, systemMenu && (m_borderIcons & biMinimize) != 0, systemMenu && (m_borderIcons & biMaximize) != 0};
+}
 
 void TKIVForm::SetCaption(std::string caption) {
   TWinControl::SetCaption(std::move(caption));

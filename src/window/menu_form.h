@@ -27,6 +27,7 @@ TELVO_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
 extern const TEnumType kBorderIconType;  // biSystemMenu, biMinimize, biMaximize, biHelp
 inline constexpr uint32_t biSystemMenu = 1;
 inline constexpr uint32_t biMinimize = 2;
+inline constexpr uint32_t biMaximize = 4;
 
 struct TDecodedPicture;
 
@@ -119,6 +120,11 @@ class TKIVForm : public TWinControl {
   // into the process-wide hint settings.
   void ApplyHintSettings();
   TBorderKind BorderKind() const;
+  // The title bar's buttons (a set of biSystemMenu, biMinimize, biMaximize; biHelp has no
+  // button here). Without biSystemMenu there is no button at all, as on the documents' platform.
+  uint32_t BorderIcons() const { return m_borderIcons; }
+  void SetBorderIcons(uint32_t icons);
+  TTitleButtons TitleButtons() const;
   // The client area's size; before the first ApplyFrame it is the stored ClientWidth and
   // ClientHeight, or, where they are not stored, Width and Height less the frame of the stored
   // BorderStyle (see FrameExtent).
@@ -177,7 +183,8 @@ class TKIVForm : public TWinControl {
   void Minimize();
   // The application was minimised (by any means). In run mode with MinimizeToTrayIcon or
   // HideTaskBar the menu goes into the tray: the host shows the tray icon (whose tip is
-  // TrayTipText of the caption) and keeps the window out of sight until it is restored.
+  // TrayTipText of the caption) and keeps the window out of sight until it is restored. Where
+  // the desktop has no tray, the minimise stays an ordinary one and the menu is not in the tray.
   void ApplicationMinimized();
   // A double click on the tray icon: the icon goes and the menu comes back.
   void TrayDoubleClicked();
@@ -228,7 +235,6 @@ class TKIVForm : public TWinControl {
   TControlScrollBar* VertScrollBar() { return &m_vertScrollBar; }
 
   // Inherited window properties.
-  uint32_t m_borderIcons = biSystemMenu | biMinimize;
   TFormBorderStyle m_borderStyle = TFormBorderStyle::bsSizeable;
   bool m_keyPreview = true;
   bool m_scaled = false;
@@ -299,6 +305,7 @@ class TKIVForm : public TWinControl {
   bool ShowsGradient() const;
 
   TWindowHost* m_host = nullptr;
+  uint32_t m_borderIcons = biSystemMenu | biMinimize;
   TBorderKind m_border = TBorderKind::Sizeable;  // follows the stored BorderStyle until ApplyFrame
   std::optional<TSize> m_liveClient;   // set by the first ApplyFrame
   std::optional<TSize> m_savedClient;  // client size before the full-screen layout

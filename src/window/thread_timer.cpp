@@ -188,3 +188,8 @@ void TKIVThreadTimer::RunTick(const std::shared_ptr<TShared>& shared, uint64_t t
   }
   shared->wake.notify_all();
 }
+
+void AttachThreadTimers(const TComponent& owner, TTickDispatcher* dispatcher) {
+  for (const std::unique_ptr<TComponent>& component : owner.Components())
+    if (auto* timer = dynamic_cast<TKIVThreadTimer*>(component.get())) timer->SetDispatcher(dispatcher);
+}

@@ -79,3 +79,9 @@ class TKIVThreadTimer : public TComponent {
   std::shared_ptr<TShared> m_shared;
   std::thread m_worker;
 };
+
+// Hands every thread timer that owner holds (the timers of a menu document) to dispatcher, so
+// the enabled ones tick from now on. The methods a document's OnTimer can name are the menu
+// window's start-up handlers, which have nothing to do when a tick calls them again, so such a
+// timer ticks without a handler.
+void AttachThreadTimers(const TComponent& owner, TTickDispatcher* dispatcher);

@@ -20,6 +20,15 @@ enum class TBorderKind : uint8_t {
 
 enum class TMessageBoxIcon : uint8_t { Information, Warning };
 
+// The buttons of the window's title bar (the document's BorderIcons): close (the system menu),
+// minimise and maximise. A window manager may offer fewer.
+struct TTitleButtons {
+  bool close = true;
+  bool minimize = true;
+  bool maximize = false;
+  friend bool operator==(const TTitleButtons&, const TTitleButtons&) = default;
+};
+
 // The process-wide cursor numbers the window sets up.
 inline constexpr int16_t kCursorNormal = 1999;
 inline constexpr int16_t kCursorHot = 2999;
@@ -37,6 +46,8 @@ class TWindowHost {
 
   virtual void SetCaption(const std::string& caption) = 0;
   virtual void SetBorder(TBorderKind border) = 0;
+  // The title bar's buttons of a window with a frame.
+  virtual void SetTitleButtons(TTitleButtons buttons) { (void)buttons; }
   virtual void SetClientSize(int32_t width, int32_t height) = 0;
   virtual void SetPosition(int32_t left, int32_t top) = 0;  // the outer frame's top-left on screen
   virtual int32_t ScreenWidth() const = 0;
@@ -56,14 +67,15 @@ class TWindowHost {
   virtual void SetAboutItem(bool present) = 0;
   // Repaint the area (client coordinates) soon; or at once when immediate.
   virtual void Invalidate(const TRect& area, bool immediate) = 0;
-  virtual void ShowTrayIcon(bool shown) = 0;
+  // Shows or removes the tray icon; true when it shows (false where the desktop has no tray).
+  virtual bool ShowTrayIcon(bool shown) = 0;
   virtual void MinimizeApplication() = 0;
   virtual void RestoreApplication() = 0;
   virtual void Close() = 0;
   virtual void StartSystemMove() = 0;
 
-  // No taskbar button for the application and no minimise button on the window (the
-  // document's HideTaskBar); minimising then goes to the tray.
+  // No taskbar button for the application (the document's HideTaskBar); minimising then goes to
+  // the tray, or, where there is none, keeps a taskbar button while minimised.
   virtual void HideFromTaskbar() {}
   // A modal message box owned by no window, shown before the menu is visible (start-up's
   // refusals and warnings); returns once the user has closed it.
@@ -90,7 +102,7 @@ class TNullWindowHost : public TWindowHost {
   void SetWindowCursor(int16_t) override {}
   void SetAboutItem(bool) override {}
   void Invalidate(const TRect&, bool) override {}
-  void ShowTrayIcon(bool) override {}
+  bool ShowTrayIcon(bool) override { return false; }
   void MinimizeApplication() override {}
   void RestoreApplication() override {}
   void Close() override {}

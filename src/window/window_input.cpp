@@ -36,8 +36,8 @@ void TKIVForm::Minimize() {
 
 void TKIVForm::ApplicationMinimized() {
   if (m_inTray || m_designMode || !(m_minimizeToTrayIcon || m_hideTaskBar)) return;
-  m_inTray = true;
-  if (m_host) m_host->ShowTrayIcon(true);
+  // Where the desktop has no tray the minimise stays an ordinary one.
+  m_inTray = m_host && m_host->ShowTrayIcon(true);
 }
 
 void TKIVForm::TrayDoubleClicked() {

@@ -47,6 +47,7 @@ class TRecordingServices : public TActionServices {
   void ControlBGMusic(TKIVBGMusicControl control) override {
     log.push_back("music " + std::to_string(static_cast<int>(control)));
   }
+  void ReportPaintError(const std::string& text) override { log.push_back("paint error " + text); }
   void ShowPicture(TControl& c) override { log.push_back("picture " + c.Name()); }
   void RunSlideShow(TControl& c) override { log.push_back("slideshow " + c.Name()); }
   void RunControlCommand(TControl& c) override { log.push_back("command " + c.Name()); }

@@ -101,6 +101,31 @@ TEST_F(TelvoPlay, FirstFrameEndsTheMenuThroughItsShutdownOncePainted) {
   EXPECT_TRUE(Locks().empty()) << "shutdown released the lock";
 }
 
+// A caption whose escape does not decode is told about on stderr with --verbose, once however
+// often the window paints; without --verbose the menu stays silent.
+TEST_F(TelvoPlay, ACaptionEscapeErrorIsReportedOnceWithVerbose) {
+  const fs::path text = m_folder / "caption.txt";
+  std::ofstream(text) << "object frmDesign: TfrmDesign\n  object Go: TKIVButton\n    Width = 80\n    Height = 20\n"
+                      << "    Caption = 'Go \\400on'\n  end\nend\n";
+  const fs::path document = m_folder / "caption.kiv";
+  ASSERT_EQ(std::system((std::string(TELVO_CONVERT_BINARY) + " " + text.string() + " " + document.string()).c_str()), 0);
+  const std::string line = "telvo: Go: caption \"Go \\400on\": Numeric constant too large.\n";
+  for (bool verbose : {true, false}) {
+    SCOPED_TRACE(verbose ? "verbose" : "quiet");
+    std::vector<std::string> arguments = {document.string()};
+    if (verbose) arguments.insert(arguments.begin(), "--verbose");
+    const pid_t pid = Start(arguments);
+    ASSERT_TRUE(Eventually([&] { return Locks().size() == 1; })) << Output();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the window paints meanwhile
+    kill(pid, SIGTERM);
+    EXPECT_EQ(Wait(pid), 0);
+    const std::string output = Output();
+    const size_t first = output.find(line);
+    EXPECT_EQ(first != std::string::npos, verbose) << output;
+    if (first != std::string::npos) EXPECT_EQ(output.find(line, first + 1), std::string::npos) << output;
+  }
+}
+
 TEST_F(TelvoPlay, LaunchOnlyStartsTheProgramAndEnds) {
   const fs::path script = m_folder / "setup.sh";
   const fs::path record = m_folder / "record.txt";

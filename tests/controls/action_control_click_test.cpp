@@ -202,11 +202,37 @@ TEST_F(ActionClick, RightClickLocatesOnlyOnTheFollowingFace) {
   SetMacroValues({});
 }
 
-TEST_F(ActionClick, AFailingActionIsReportedAndTheControlGoesOn) {
-  TKIVButton& button = Add(K::aatPopupMessage, "bad \\400");
-  EXPECT_EQ(ClickOn(button), (Log{"music 0", "box Menu|Numeric constant too large.|warning"}));
-  EXPECT_FALSE(button.Pressed());
-  EXPECT_EQ(ClickOn(button).size(), 2u) << "the next click works the same";
+// A button that counts the ends of its clicks.
+class TAfterActionButton : public TKIVButton {
+ public:
+  int afterActions = 0;
+  void AfterAction() override { ++afterActions; }
+};
+
+// The failing action is reported where it runs; showing the window again, exit after the action
+// and AfterAction still follow, so a hidden menu window comes back.
+TEST_F(ActionClick, AFailingActionIsReportedAndTheClickGoesOn) {
+  const std::string box = "box Menu|Numeric constant too large.|warning";
+  struct TCase {
+    const char* name;
+    bool minimize, exitAfter;
+    Log expected;
+  };
+  const TCase cases[] = {
+      {"plain", false, false, {"music 0", box}},
+      {"hidden before", true, false, {"music 0", "hide", box, "show"}},
+      {"exit after", false, true, {"music 0", box, "close"}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto& button = Add<TAfterActionButton>(K::aatPopupMessage, "bad \\400", std::string("B") + std::to_string(&c - cases));
+    SetOrdinal(button, "MinimizeBeforeAction", c.minimize);
+    SetOrdinal(button, "ExitAfterAction", c.exitAfter);
+    EXPECT_EQ(ClickOn(button), c.expected);
+    EXPECT_EQ(button.afterActions, 1);
+    EXPECT_FALSE(button.Pressed());
+    EXPECT_EQ(ClickOn(button), c.expected) << "the next click works the same";
+  }
 }
 
 }  // namespace

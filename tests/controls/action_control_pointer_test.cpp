@@ -85,6 +85,42 @@ TEST(ActionControlPointer, ReleaseOutsideOrWithAnotherButtonDoesNotClick) {
   button.SetParent(nullptr);
 }
 
+// A double click is one click, whether its second press comes only as a double-click press or
+// first as an ordinary press followed by the double-click press; the face still goes down.
+TEST(ActionControlPointer, DoubleClickClicksOnce) {
+  enum TStep : uint8_t { Down, DoubleDown, Up };
+  struct TCase {
+    const char* name;
+    std::vector<TStep> steps;
+  };
+  const TCase cases[] = {
+      {"double-click press only", {Down, Up, DoubleDown, Up}},
+      {"press, then double-click press", {Down, Up, Down, DoubleDown, Up}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TCountingParent parent;
+    TCountingButton button;
+    button.SetParent(&parent.window);
+    button.SetBounds(0, 0, 80, 30);
+    button.MouseEnter();
+    for (TStep step : c.steps) {
+      if (step == Up) {
+        button.MouseUp(TMouseButton::mbLeft, 0, 5, 5);
+        continue;
+      }
+      button.MouseDown(TMouseButton::mbLeft, ssLeft | (step == DoubleDown ? ssDouble : 0), 5, 5);
+      EXPECT_TRUE(button.Pressed());
+    }
+    EXPECT_EQ(button.clicks, 1);
+    EXPECT_FALSE(button.Pressed());
+    button.MouseDown(TMouseButton::mbLeft, ssLeft, 5, 5);
+    button.MouseUp(TMouseButton::mbLeft, 0, 5, 5);
+    EXPECT_EQ(button.clicks, 2) << "the next single click counts again";
+    button.SetParent(nullptr);
+  }
+}
+
 TEST(ActionControlPointer, DesignModeHasNoHoverAndItsSwitchClearsTheState) {
   TCountingParent parent;
   TCountingButton button;

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <cmath>
 
+#include "actions/recording_services.h"
 #include "controls/button.h"
 #include "controls/button_face.h"
 #include "controls/cool_button.h"
@@ -18,6 +19,7 @@
 #include "controls/skin_stretch.h"
 #include "graphics/colors.h"
 #include "graphics/raster.h"
+#include "window/window_paint.h"
 #include "stored_defaults.h"
 #include "test_pictures.h"
 
@@ -232,7 +234,7 @@ TEST(Controls, HostileSizesAndPicturesPaintNothingWrong) {
   TKIVShape shape;
   shape.SetBorderWidth(1000);
   TKIVHotLabel label;
-  label.SetCaption("\\777");  // an escape beyond 255 abandons the paint
+  label.SetCaption("\\777");  // an escape beyond 255 is left out
   TBitmap32 target(50, 50, ColorToPixel(clLime));
   for (TControl* control : {static_cast<TControl*>(&cool), static_cast<TControl*>(&button), static_cast<TControl*>(&image), static_cast<TControl*>(&shape), static_cast<TControl*>(&label)}) {
     for (const auto& [w, h] : {std::pair{0, 0}, std::pair{-5, 10}, std::pair{1, 1}, std::pair{200, 3}}) {
@@ -244,4 +246,45 @@ TEST(Controls, HostileSizesAndPicturesPaintNothingWrong) {
     }
   }
   EXPECT_EQ(target.At(5, 5), ColorToPixel(clLime)) << "a paint wrote outside its control";
+}
+
+// A caption escape that does not decode is left out: the control draws the rest of its caption
+// as if the escape were not there, and the error is reported once for each caption text, not at
+// every paint.
+TEST(Controls, ACaptionEscapeThatDoesNotDecodeIsLeftOutAndReportedOnce) {
+  EnsureGuiApplication();
+  struct TCase {
+    const char* name;
+    std::unique_ptr<TKIVActionControl> control;
+  };
+  TCase cases[] = {{"button", std::make_unique<TKIVButton>()},
+                   {"cool button", std::make_unique<TKIVCoolButton>()},
+                   {"hot label", std::make_unique<TKIVHotLabel>()},
+                   {"shape", std::make_unique<TKIVShape>()}};
+  for (TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TRecordingMenu menu;
+    menu.window.SetClientWidth(120);
+    menu.window.SetClientHeight(40);
+    TKIVActionControl& control = *c.control;
+    control.SetName("Go");
+    control.SetParent(&menu.window);
+    control.SetBounds(0, 0, 120, 40);
+    auto paint = [&](const std::string& caption) {
+      control.SetCaption(caption);
+      TBitmap32 target(120, 40);
+      PaintMenuWindow(menu.window, target.View());
+      return target;
+    };
+    const TBitmap32 bad = paint("Go \\400on");
+    EXPECT_TRUE(bad == paint("Go on")) << "the rest of the caption is drawn";
+    EXPECT_FALSE(bad == paint("")) << "and something was drawn at all";
+    paint("Go \\400on");
+    paint("\\777");
+    paint("\\777");
+    EXPECT_EQ(menu.services.log, (std::vector<std::string>{
+                                     "paint error Go: caption \"Go \\400on\": Numeric constant too large.",
+                                     "paint error Go: caption \"\\777\": Numeric constant too large."}));
+    control.SetParent(nullptr);
+  }
 }

@@ -61,6 +61,24 @@ TEST(UnescapeText, OctalOf256OrMoreFails) {
   EXPECT_EQ(UnescapeText("\\40"), " ");
 }
 
+TEST(UnescapeText, LeavingOutErrorsKeepsTheRestOfTheText) {
+  struct TCase {
+    const char* input;
+    const char* expected;
+    bool failed;
+  };
+  const TCase cases[] = {{"x\\777y", "xy", true},
+                         {"\\400\\n\\4000", "\n0", true},
+                         {"\\101\\x42", "AB", false},
+                         {"", "", false}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.input);
+    const TUnescapedText decoded = UnescapeTextLeavingOutErrors(c.input);
+    EXPECT_EQ(decoded.text, c.expected);
+    EXPECT_EQ(decoded.failed, c.failed);
+  }
+}
+
 TEST(EscapeText, EscapesControlsQuotesAndBackslashes) {
   EXPECT_EQ(EscapeText("a\a\b\t\n\v\f\rb"), "a\\a\\b\\t\\n\\v\\f\\rb");
   EXPECT_EQ(EscapeText("say \"hi\" \\ 'ok'?"), "say \\\"hi\\\" \\\\ 'ok'?");

@@ -7,11 +7,13 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "actions/action_services.h"
@@ -55,7 +57,10 @@ std::string Document(const std::string& password) {
          Button("Escape", 11, "    ActionType = aatPopupMessage\n    Parameter = 'bad \\400'\n") +
          Button("Copy", 12, "    ActionType = aatCopy\n    Parameter = 'CONLY'\n") +
          Button("Notes", 13, "    ActionType = aatOpenDocument\n    Parameter = '%CDROM%\\notes.txt'\n"
-                             "    BGMusicControl = amcStopAndResume\n") + "end\n";
+                             "    BGMusicControl = amcStopAndResume\n") +
+         Button("Hidden", 14, "    ActionType = aatPopupMessage\n    Parameter = 'bad \\400'\n"
+                              "    MinimizeBeforeAction = True\n") +
+         "end\n";
 }
 
 class ClickActions : public testing::Test {
@@ -117,6 +122,13 @@ class ClickActions : public testing::Test {
     const QPoint at(100, row * 20 + 10);
     QTest::mouseMove(&window, at);
     QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, at);
+  }
+  // One left-button event of the given type on the row's button.
+  void SendLeft(QEvent::Type type, int row) {
+    const QPointF at(100, row * 20 + 10);
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, window.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(&window, &event);
   }
   // Runs until a modal window is up, hands it to handle, and returns what handle said.
   template <class THandle>
@@ -294,6 +306,37 @@ TEST_F(ClickActions, AnUndecodableMessageIsReportedAndTheMenuGoesOn) {
   EXPECT_EQ(text, "Numeric constant too large.");
   ClickRow(5);
   EXPECT_EQ(menu->ActivePage(), 1);
+}
+
+// Qt delivers the second press of a double click as a press followed by a double-click press on
+// some platforms, and as the double-click press alone on others: either way NEXT turns one page.
+TEST_F(ClickActions, ADoubleClickIsOneClick) {
+  for (bool secondPlainPress : {true, false}) {
+    SCOPED_TRACE(secondPlainPress ? "press, then double-click press" : "double-click press only");
+    menu->SetActivePage(0);
+    QTest::mouseMove(&window, QPoint(100, 5 * 20 + 10));
+    SendLeft(QEvent::MouseButtonPress, 5);
+    SendLeft(QEvent::MouseButtonRelease, 5);
+    if (secondPlainPress) SendLeft(QEvent::MouseButtonPress, 5);
+    SendLeft(QEvent::MouseButtonDblClick, 5);
+    SendLeft(QEvent::MouseButtonRelease, 5);
+    EXPECT_EQ(menu->ActivePage(), 1);
+  }
+}
+
+// The message is hidden behind before the action; its escape does not decode, and the window
+// comes back after the report all the same.
+TEST_F(ClickActions, AFailedMessageBringsTheHiddenMenuBack) {
+  std::optional<bool> visibleDuringReport;
+  WhenModal([&](QWidget* modal) {
+    visibleDuringReport = window.isVisible();
+    ASSERT_NE(qobject_cast<QMessageBox*>(modal), nullptr);
+    qobject_cast<QMessageBox*>(modal)->accept();
+  });
+  ClickRow(14);
+  EXPECT_EQ(visibleDuringReport, false);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(closes, 0);
 }
 
 TEST_F(ClickActions, CopyPutsTheClientAreaOnTheClipboardAMomentLater) {

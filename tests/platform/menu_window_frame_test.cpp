@@ -41,13 +41,36 @@ TEST_F(Frame, BorderKindsGiveFrameAndSizing) {
   }
 }
 
-TEST_F(Frame, FixedFrameOffersMinimiseButNotMaximise) {
-  window.SetBorder(TBorderKind::SingleFixed);
-  EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-  EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+// The title bar offers the buttons asked for, on every frame that has a title bar; a window kept
+// out of the taskbar keeps them.
+TEST_F(Frame, TitleButtonsAreTheWindowsFlags) {
+  struct TCase {
+    const char* name;
+    TBorderKind border;
+    TTitleButtons buttons;
+  };
+  const TCase cases[] = {
+      {"close only", TBorderKind::SingleFixed, {true, false, false}},
+      {"none", TBorderKind::SingleFixed, {false, false, false}},
+      {"all", TBorderKind::Sizeable, {true, true, true}},
+      {"minimise", TBorderKind::SingleFixed, {true, true, false}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    window.SetBorder(c.border);
+    window.SetTitleButtons(c.buttons);
+    const Qt::WindowFlags flags = window.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), c.buttons.close);
+    EXPECT_EQ(flags.testFlag(Qt::WindowSystemMenuHint), c.buttons.close);
+    EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), c.buttons.minimize);
+    EXPECT_EQ(flags.testFlag(Qt::WindowMaximizeButtonHint), c.buttons.maximize);
+  }
   window.HideFromTaskbar();
-  EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-  EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  window.SetBorder(TBorderKind::None);
+  EXPECT_EQ(window.windowFlags() & (Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+            Qt::WindowFlags());
 }
 
 // A stored size is outside input: negative is empty, and a huge one is held to the bitmap

@@ -156,6 +156,57 @@ TEST_F(WindowState, ShownWindowAsksToLeaveTheTaskbar) {
   EXPECT_TRUE(observer->Viewable(Id()));
 }
 
+// The title buttons reach the window manager as the window's Motif hints: the functions it
+// offers (close, minimise, maximise) are the buttons asked for, also after a change on the shown
+// window. (With no button at all, Qt leaves only moving and resizing.)
+TEST_F(WindowState, TitleButtonsAreTheMotifHints) {
+  constexpr uint32_t kFunctions = 1, kMinimize = 8, kMaximize = 16, kClose = 32;
+  constexpr uint32_t kButtons = kClose | kMinimize | kMaximize;
+  auto offered = [&] {
+    const std::vector<uint32_t> hints = observer->Property32(Id(), "_MOTIF_WM_HINTS");
+    return hints.size() >= 2 && (hints[0] & kFunctions) ? hints[1] & kButtons : ~0u;
+  };
+  window->SetBorder(TBorderKind::SingleFixed);
+  window->SetTitleButtons({true, false, false});
+  ShowAndWaitMapped();
+  EXPECT_EQ(offered(), kClose);
+  struct TCase {
+    TTitleButtons buttons;
+    uint32_t expected;
+  };
+  const TCase cases[] = {{{false, false, false}, 0}, {{true, true, true}, kButtons}, {{true, true, false}, kClose | kMinimize}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.expected);
+    window->SetTitleButtons(c.buttons);
+    EXPECT_TRUE(telvo_test::ProcessEventsUntil([&] { return offered() == c.expected; })) << offered();
+  }
+}
+
+// Without a tray a window kept out of the taskbar asks for its taskbar button while minimised,
+// so it can be found again, and leaves the taskbar once restored.
+TEST_F(WindowState, WithoutATrayTheMinimisedWindowKeepsATaskbarButton) {
+  ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
+  window->SetBorder(TBorderKind::SingleFixed);
+  window->HideFromTaskbar();
+  TMenuWindowHandlers handlers;
+  handlers.minimized = [&] { EXPECT_FALSE(window->ShowTrayIcon(true)); };  // as the window logic does
+  window->SetHandlers(handlers);
+  ShowAndWaitMapped();
+  observer->WatchRoot();
+  const xcb_atom_t skip = observer->Atom("_NET_WM_STATE_SKIP_TASKBAR");
+  auto asked = [&](uint32_t action) {
+    for (const xcb_client_message_event_t& message : observer->ClientMessages("_NET_WM_STATE"))
+      if (message.window == Id() && message.data.data32[0] == action && message.data.data32[1] == skip) return true;
+    return false;
+  };
+  window->MinimizeApplication();
+  EXPECT_EQ(window->TrayIcon(), nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(telvo_test::ProcessEventsUntil([&] { return asked(0); })) << "_NET_WM_STATE_REMOVE";
+  window->RestoreApplication();
+  EXPECT_TRUE(telvo_test::ProcessEventsUntil([&] { return asked(1); })) << "_NET_WM_STATE_ADD";
+}
+
 // With a tray (the observer plays one) minimising puts the menu into it: the window leaves the
 // screen and the taskbar, the icon docks with the caption's first 63 characters as its tip, and
 // a double click on the icon reaches the handler, which brings the window back.

@@ -6,12 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
+#include <thread>
 
 #include "startup/container.h"
 #include "startup/text_form.h"
+#include "window/thread_timer.h"
 #include "window/window_host.h"
 
 namespace fs = std::filesystem;
@@ -200,9 +206,60 @@ end
     EXPECT_FALSE(window.DesignMode());
     EXPECT_EQ(window.ActivePage(), c.page);
     EXPECT_EQ(m_host.position, (TPoint{(1920 - 406) / 2, (1080 - 325) / 2})) << "outer size, single fixed frame";
-    EXPECT_EQ(window.m_borderIcons & biMinimize, 0u);
+    EXPECT_EQ(window.BorderIcons() & biMinimize, 0u);
   }
   EXPECT_EQ(m_host.hiddenFromTaskbar, 4);
+}
+
+// Ticks queued for the test thread, which plays the user-interface thread.
+class TQueuedTicks final : public TTickDispatcher {
+ public:
+  void PostToUiThread(std::function<void()> task) override {
+    {
+      std::lock_guard lock(m_mutex);
+      m_tasks.push_back(std::move(task));
+    }
+    m_posted.notify_all();
+  }
+  // Runs the next queued task once one comes; false when none came in time.
+  bool RunNext() {
+    std::unique_lock lock(m_mutex);
+    if (!m_posted.wait_for(lock, std::chrono::seconds(10), [&] { return !m_tasks.empty(); })) return false;
+    std::function<void()> task = std::move(m_tasks.front());
+    m_tasks.pop_front();
+    lock.unlock();
+    task();
+    return true;
+  }
+  size_t Queued() {
+    std::lock_guard lock(m_mutex);
+    return m_tasks.size();
+  }
+
+ private:
+  std::mutex m_mutex;
+  std::condition_variable m_posted;
+  std::deque<std::function<void()>> m_tasks;
+};
+
+// A thread timer stored in the document ticks once the menu runs, through the session's
+// dispatcher; before the start nothing ticks.
+TEST_F(MenuSession, TheDocumentsThreadTimerTicksOnceTheMenuRuns) {
+  auto ticks = std::make_shared<TQueuedTicks>();
+  m_system.tickDispatcher = ticks;
+  auto session = Open({Document("object frmDesign: TfrmDesign\n  DesignMode = True\n"
+                                "  object Pacer: TKIVThreadTimer\n    Enabled = True\n    Interval = 5\n"
+                                "    OnTimer = FormResize\n  end\nend\n")});
+  ASSERT_EQ(session->Load().status, TLoadStatus::Loaded);
+  auto* timer = dynamic_cast<TKIVThreadTimer*>(session->Window().FindComponent("Pacer"));
+  ASSERT_NE(timer, nullptr);
+  int ticked = 0;
+  timer->SetOnTimer([&] { ++ticked; });
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(ticks->Queued(), 0u) << "a document being read does not tick";
+  ASSERT_EQ(session->Start(&m_host), TMenuSession::TStartResult::Run);
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(ticks->RunNext()) << "tick " << i;
+  EXPECT_EQ(ticked, 3);
 }
 
 TEST_F(MenuSession, FullScreenIsNotCentred) {

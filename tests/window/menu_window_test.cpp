@@ -150,6 +150,34 @@ end
   EXPECT_FALSE(host.shape.has_value());
 }
 
+// The title bar's buttons follow BorderIcons as stored; without the system menu there is none.
+TEST(MenuWindowFrame, BorderIconsChooseTheTitleButtons) {
+  struct TCase {
+    const char* stored;  // empty: not stored
+    TTitleButtons buttons;
+  };
+  const TCase cases[] = {
+      {"", {true, true, false}},
+      {"[biSystemMenu]", {true, false, false}},
+      {"[]", {false, false, false}},
+      {"[biSystemMenu, biMinimize, biMaximize]", {true, true, true}},
+      {"[biMinimize, biMaximize]", {false, false, false}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.stored);
+    const std::string stored = *c.stored ? std::string("  BorderIcons = ") + c.stored + "\n" : "";
+    TTestMenu menu("object frmDesign: TfrmDesign\n" + stored + "end\n");
+    TRecordingHost host;
+    menu->SetHost(&host);
+    EXPECT_EQ(host.titleButtons, c.buttons);
+  }
+  TTestMenu menu("object frmDesign: TfrmDesign\nend\n");
+  TRecordingHost host;
+  menu->SetHost(&host);
+  menu->SetBorderIcons(biSystemMenu | biMaximize);
+  EXPECT_EQ(host.titleButtons, (TTitleButtons{true, false, true})) << "a change reaches the shown window";
+}
+
 // A shaped window document in design mode with the given picture; switched to run mode.
 struct TShapedMenu {
   TTestMenu menu{R"(object frmDesign: TfrmDesign
@@ -452,21 +480,22 @@ end
   EXPECT_EQ(host.systemMoves, 1);
 }
 
-TEST(MenuWindowTray, MinimiseGoesToTheTrayWithEitherSetting) {
+TEST(MenuWindowTray, MinimiseGoesToTheTrayWithEitherSettingWhereThereIsOne) {
   struct TCase {
-    bool toTray, hideTaskBar, design, inTray;
+    bool toTray, hideTaskBar, design, trayAvailable, inTray;
   };
-  const TCase cases[] = {{true, false, false, true},
-                         {false, true, false, true},
-                         {false, false, false, false},
-                         {true, true, true, false}};
+  const TCase cases[] = {{true, false, false, true, true},   {false, true, false, true, true},
+                         {false, false, false, true, false}, {true, true, true, true, false},
+                         {true, false, false, false, false}, {false, true, false, false, false}};
   for (const TCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << "tray " << c.toTray << " hide " << c.hideTaskBar << " design " << c.design);
+    SCOPED_TRACE(testing::Message() << "tray " << c.toTray << " hide " << c.hideTaskBar << " design " << c.design
+                                    << " available " << c.trayAvailable);
     TTestMenu menu("object frmDesign: TfrmDesign\nend\n");
     menu->m_minimizeToTrayIcon = c.toTray;
     menu->m_hideTaskBar = c.hideTaskBar;
     menu->SetDesignMode(c.design);
     TRecordingHost host;
+    host.trayAvailable = c.trayAvailable;
     menu->SetHost(&host);
     menu->Minimize();
     EXPECT_EQ(host.minimized, 1);

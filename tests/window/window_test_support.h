@@ -67,12 +67,15 @@ class TRecordingHost : public TWindowHost {
   int16_t windowCursor = 0;
   std::optional<bool> aboutItem;
   bool trayIcon = false;
+  bool trayAvailable = true;  // whether the desktop has a tray
+  std::optional<TTitleButtons> titleButtons;
   int minimized = 0, restored = 0, closed = 0, systemMoves = 0, invalidations = 0, hiddenFromTaskbar = 0;
   std::vector<std::string> messages;  // "title|text"
   int32_t screenWidth = 1920, screenHeight = 1080;
 
   void SetCaption(const std::string& c) override { caption = c; }
   void SetBorder(TBorderKind b) override { border = b; }
+  void SetTitleButtons(TTitleButtons buttons) override { titleButtons = buttons; }
   void SetClientSize(int32_t w, int32_t h) override { clientSize = {w, h}; }
   void SetPosition(int32_t l, int32_t t) override { position = {l, t}; }
   int32_t ScreenWidth() const override { return screenWidth; }
@@ -91,7 +94,7 @@ class TRecordingHost : public TWindowHost {
   void SetWindowCursor(int16_t c) override { windowCursor = c; }
   void SetAboutItem(bool present) override { aboutItem = present; }
   void Invalidate(const TRect&, bool) override { ++invalidations; }
-  void ShowTrayIcon(bool shown) override { trayIcon = shown; }
+  bool ShowTrayIcon(bool shown) override { return trayIcon = shown && trayAvailable; }
   void MinimizeApplication() override { ++minimized; }
   void RestoreApplication() override { ++restored; }
   void Close() override { ++closed; }
