@@ -1,13 +1,18 @@
 #include "model/picture.h"
 
-#include "model/read_error.h"
+#include <algorithm>
 
 namespace {
 
-TDefinedProp StoredDataEntry(void (*read)(TPersistent&, std::span<const uint8_t>),
+// The defined "Data" entry: read runs over the binary value, whose uncounted rest is skipped.
+TDefinedProp StoredDataEntry(void (*read)(TPersistent&, TBinaryValue&),
                              std::vector<uint8_t> (*write)(const TPersistent&), bool (*empty)(const TPersistent&)) {
   return {"Data",
-          [read](TPersistent& o, TValueReader& r) { read(o, r.ReadBinary()); },
+          [read](TPersistent& o, TValueReader& r) {
+            TBinaryValue value(r);
+            read(o, value);
+            value.SkipRest();
+          },
           [write](const TPersistent& o, TValueWriter& w) { w.WriteBinary(write(o)); },
           [empty](const TPersistent& o) { return !empty(o); }};
 }
@@ -18,7 +23,7 @@ const TClassInfo& TPicture::StaticClass() {
   static const TClassInfo* info =
       TClassBuilder<TPicture>("TPicture", &TPersistent::StaticClass())
           .Defined(StoredDataEntry(
-              [](TPersistent& o, std::span<const uint8_t> d) { static_cast<TPicture&>(o).ReadStoredData(d); },
+              [](TPersistent& o, TBinaryValue& d) { static_cast<TPicture&>(o).ReadStoredData(d); },
               [](const TPersistent& o) { return static_cast<const TPicture&>(o).StoredData(); },
               [](const TPersistent& o) { return static_cast<const TPicture&>(o).Empty(); }))
           .Build();
@@ -47,27 +52,26 @@ void TPicture::SetGraphic(std::string className, std::vector<uint8_t> file) {
     return;
   }
   m_className = std::move(className);
-  m_file = std::move(file);
+  m_file.assign(file.begin(), file.end());
 }
 
-void TPicture::ReadStoredData(std::span<const uint8_t> data) {
+void TPicture::ReadStoredData(TBinaryValue& data) {
   Clear();
-  if (data.empty()) throw EReadError(kStreamReadError);
-  size_t nameLength = data[0];
+  const size_t nameLength = data.ReadByte();
   if (nameLength == 0) return;
-  if (data.size() < 1 + nameLength) throw EReadError(kStreamReadError);
-  std::string className(reinterpret_cast<const char*>(data.data() + 1), nameLength);
+  std::string className(nameLength, '\0');
+  for (char& c : className) c = static_cast<char>(data.ReadByte());
   auto form = FindGraphicClass(className);
   // An unknown format loads as no picture, without error.
   if (!form) return;
-  m_file = ReadGraphicData(*form, data.subspan(1 + nameLength));
+  m_file = ReadGraphicData(*form, data);
   m_className = std::move(className);
 }
 
 std::vector<uint8_t> TPicture::StoredData() const {
-  std::vector<uint8_t> out;
-  out.push_back(static_cast<uint8_t>(m_className.size()));
-  out.insert(out.end(), m_className.begin(), m_className.end());
+  std::vector<uint8_t> out(1 + m_className.size());
+  out[0] = static_cast<uint8_t>(m_className.size());
+  std::copy(m_className.begin(), m_className.end(), out.begin() + 1);
   if (auto form = FindGraphicClass(m_className)) WriteGraphicData(*form, m_file, out);
   return out;
 }
@@ -76,7 +80,7 @@ const TClassInfo& TSingleFormatGraphic::StaticClass() {
   static const TClassInfo* info =
       TClassBuilder<TSingleFormatGraphic>("TGraphic", &TPersistent::StaticClass())
           .Defined(StoredDataEntry(
-              [](TPersistent& o, std::span<const uint8_t> d) {
+              [](TPersistent& o, TBinaryValue& d) {
                 auto& g = static_cast<TSingleFormatGraphic&>(o);
                 g.SetFileBytes(ReadGraphicData(g.Form(), d));
               },

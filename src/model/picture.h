@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/byte_block.h"
 #include "model/graphic_registry.h"
 #include "model/persistent.h"
 
@@ -28,13 +29,14 @@ class TPicture : public TPersistent {
   // className must be a registered format; otherwise the picture becomes empty.
   void SetGraphic(std::string className, std::vector<uint8_t> file);
 
-  // Stored "Data": the class name as a short string, then the format's data.
-  void ReadStoredData(std::span<const uint8_t> data);
+  // Stored "Data": the class name as a short string, then the format's data. Reading takes
+  // what the format counts; the caller skips the rest of the value.
+  void ReadStoredData(TBinaryValue& data);
   std::vector<uint8_t> StoredData() const;
 
  private:
   std::string m_className;
-  std::vector<uint8_t> m_file;
+  TByteBlock m_file;
 };
 
 // A property of one fixed format; stores that format's data without a class name.
@@ -46,11 +48,12 @@ class TSingleFormatGraphic : public TPersistent {
   void Assign(const TPersistent* source) override;
   bool Empty() const { return m_file.empty(); }
   std::span<const uint8_t> FileBytes() const { return m_file; }
-  void SetFileBytes(std::vector<uint8_t> file) { m_file = std::move(file); }
+  void SetFileBytes(std::span<const uint8_t> file) { m_file.assign(file.begin(), file.end()); }
+  void SetFileBytes(TByteBlock&& file) { m_file = std::move(file); }
   virtual TGraphicForm Form() const = 0;
 
  private:
-  std::vector<uint8_t> m_file;
+  TByteBlock m_file;
 };
 
 class TBitmap : public TSingleFormatGraphic {
