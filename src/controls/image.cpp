@@ -47,14 +47,13 @@ const TClassInfo& TKIVImage::StaticClass() {
   return *info;
 }
 
-TKIVImage::TKIVImage() { m_autoSize = true; }
+TKIVImage::TKIVImage() {
+  m_autoSize = true;
+  // Every change of the picture runs the picture change, a document's own included.
+  m_pic.SetOnChange([this] { PictureChanged(); });
+}
 
 TKIVImage::~TKIVImage() = default;
-
-void TKIVImage::Loaded() {
-  TKIVImageControl::Loaded();
-  PictureChanged();
-}
 
 void TKIVImage::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
   TKIVImageControl::MouseDown(button, shift, x, y);
@@ -95,10 +94,7 @@ void TKIVImage::SettingChanged() {
   Invalidate();
 }
 
-void TKIVImage::SetPic(const TPicture& picture) {
-  m_pic.Assign(&picture);
-  PictureChanged();
-}
+void TKIVImage::SetPic(const TPicture& picture) { m_pic.Assign(&picture); }
 
 bool TKIVImage::Animated() {
   const TDecodedPicture* decoded = m_picCache.Get(m_pic);
@@ -116,8 +112,6 @@ void TKIVImage::ApplyAutoSize() {
 
 void TKIVImage::PictureChanged() {
   StartTimer(0);
-  m_picCache.Get(m_pic);
-  m_changedGeneration = m_picCache.Generation();
   m_animator.Reset();
   m_currentFrame = 0;
   if (Animated()) StartTimer(GifFrameDelayMs(*m_picCache.Get(m_pic), 0));
@@ -149,12 +143,6 @@ void TKIVImage::AnimationTick() {
 }
 
 void TKIVImage::Paint(TCanvas& canvas) {
-  if (m_picCache.Get(m_pic), m_picCache.Generation() != m_changedGeneration) {
-    // The picture was replaced without SetPic (by the stream or through Pic()).
-    PictureChanged();
-    canvas.ResetClip();
-    canvas.IntersectClip({0, 0, m_width, m_height});
-  }
   if (!Visible() || m_width <= 0 || m_height <= 0) return;
   TBitmap32 surface = CaptureBackground(*this);
   DrawImage(surface.View());

@@ -37,13 +37,17 @@ void TPicture::Assign(const TPersistent* source) {
   }
   const TPicture* from = As<TPicture>(source);
   if (!from) AssignError(source);
-  m_className = from->m_className;
-  m_file = from->m_file;
+  if (from != this) {
+    m_className = from->m_className;
+    m_file = from->m_file;
+  }
+  Changed();
 }
 
 void TPicture::Clear() {
   m_className.clear();
   m_file.clear();
+  Changed();
 }
 
 void TPicture::SetGraphic(std::string className, std::vector<uint8_t> file) {
@@ -53,19 +57,25 @@ void TPicture::SetGraphic(std::string className, std::vector<uint8_t> file) {
   }
   m_className = std::move(className);
   m_file.assign(file.begin(), file.end());
+  Changed();
 }
 
 void TPicture::ReadStoredData(TBinaryValue& data) {
-  Clear();
+  m_className.clear();
+  m_file.clear();
   const size_t nameLength = data.ReadByte();
-  if (nameLength == 0) return;
   std::string className(nameLength, '\0');
   for (char& c : className) c = static_cast<char>(data.ReadByte());
-  auto form = FindGraphicClass(className);
   // An unknown format loads as no picture, without error.
-  if (!form) return;
-  m_file = ReadGraphicData(*form, data);
-  m_className = std::move(className);
+  if (const auto form = FindGraphicClass(className); form && nameLength > 0) {
+    m_file = ReadGraphicData(*form, data);
+    m_className = std::move(className);
+  }
+  Changed();
+}
+
+void TPicture::Changed() {
+  if (m_onChange) m_onChange();
 }
 
 std::vector<uint8_t> TPicture::StoredData() const {
@@ -96,13 +106,28 @@ const TClassInfo& TSingleFormatGraphic::StaticClass() {
 }
 
 void TSingleFormatGraphic::Assign(const TPersistent* source) {
-  if (!source) {
+  if (source) {
+    const auto* from = As<TSingleFormatGraphic>(source);
+    if (!from || from->Form() != Form()) AssignError(source);
+    if (from != this) m_file = from->m_file;
+  } else {
     m_file.clear();
-    return;
   }
-  const auto* from = As<TSingleFormatGraphic>(source);
-  if (!from || from->Form() != Form()) AssignError(source);
-  m_file = from->m_file;
+  Changed();
+}
+
+void TSingleFormatGraphic::SetFileBytes(std::span<const uint8_t> file) {
+  m_file.assign(file.begin(), file.end());
+  Changed();
+}
+
+void TSingleFormatGraphic::SetFileBytes(TByteBlock&& file) {
+  m_file = std::move(file);
+  Changed();
+}
+
+void TSingleFormatGraphic::Changed() {
+  if (m_onChange) m_onChange();
 }
 
 const TClassInfo& TBitmap::StaticClass() {

@@ -1,9 +1,12 @@
 #pragma once
 // Stored pictures. TPicture keeps the stored format class name and that format's file bytes;
 // TBitmap and TIcon are single-format properties (a button glyph, the window icon) whose stored
-// data has no class name. Decoding belongs to the graphics layer.
+// data has no class name. Decoding belongs to the graphics layer. Each tells its owner of every
+// change, the document's reading included, so the owner's change rules (key colours, sizes,
+// repaints) hold however a picture arrives.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,6 +22,9 @@ class TPicture : public TPersistent {
 
   // Copies another picture; a null source clears.
   void Assign(const TPersistent* source) override;
+  // Called after every change: Assign, Clear, SetGraphic, ReadStoredData. May be unset; the
+  // owner sets it once, and it may change the picture again.
+  void SetOnChange(std::function<void()> onChange) { m_onChange = std::move(onChange); }
 
   bool Empty() const { return m_className.empty(); }
   // Name of the format class ("TBitmap", "TPNGObject", ...); empty when there is no picture.
@@ -35,8 +41,11 @@ class TPicture : public TPersistent {
   std::vector<uint8_t> StoredData() const;
 
  private:
+  void Changed();
+
   std::string m_className;
   TByteBlock m_file;
+  std::function<void()> m_onChange;
 };
 
 // A property of one fixed format; stores that format's data without a class name.
@@ -48,12 +57,17 @@ class TSingleFormatGraphic : public TPersistent {
   void Assign(const TPersistent* source) override;
   bool Empty() const { return m_file.empty(); }
   std::span<const uint8_t> FileBytes() const { return m_file; }
-  void SetFileBytes(std::span<const uint8_t> file) { m_file.assign(file.begin(), file.end()); }
-  void SetFileBytes(TByteBlock&& file) { m_file = std::move(file); }
+  void SetFileBytes(std::span<const uint8_t> file);
+  void SetFileBytes(TByteBlock&& file);
   virtual TGraphicForm Form() const = 0;
+  // Called after every change (Assign, SetFileBytes, the stored data read); may be unset.
+  void SetOnChange(std::function<void()> onChange) { m_onChange = std::move(onChange); }
 
  private:
+  void Changed();
+
   TByteBlock m_file;
+  std::function<void()> m_onChange;
 };
 
 class TBitmap : public TSingleFormatGraphic {
