@@ -97,13 +97,16 @@ void TKIVImage::SettingChanged() {
 void TKIVImage::SetPic(const TPicture& picture) { m_pic.Assign(&picture); }
 
 bool TKIVImage::Animated() {
+  // Only a GIF can animate: other pictures are not decoded to tell.
+  if (m_pic.GraphicClassName() != "TGIFImage") return false;
   const TDecodedPicture* decoded = m_picCache.Get(m_pic);
   return decoded && decoded->format == "TGIFImage" && decoded->frames.size() > 1;
 }
 
 void TKIVImage::ApplyAutoSize() {
+  if (!m_autoSize) return;
   const TDecodedPicture* decoded = m_picCache.Get(m_pic);
-  if (!m_autoSize || !decoded) return;
+  if (!decoded) return;
   const bool animated = Animated();
   const int32_t width = animated ? decoded->screenWidth : decoded->bitmap.Width();
   const int32_t height = animated ? decoded->screenHeight : decoded->bitmap.Height();

@@ -98,9 +98,10 @@ std::optional<uint64_t> FindAppendedContainer(std::span<const uint8_t> file) {
 std::vector<uint8_t> WriteDocumentContainer(std::span<const uint8_t> stream, const TContainerOptions& options) {
   std::vector<uint8_t> out(kContainerMagic.begin(), kContainerMagic.end());
   if (options.blockMarker) {
-    out.push_back(static_cast<uint8_t>(kBlockMarker & 0xFF));
-    out.push_back(static_cast<uint8_t>(kBlockMarker >> 8));
-    out.insert(out.end(), 16, 0);
+    // The marker, then the builder's 16-byte block, here zeros.
+    out.resize(out.size() + 2 + 16);
+    out[kContainerMagic.size()] = static_cast<uint8_t>(kBlockMarker & 0xFF);
+    out[kContainerMagic.size() + 1] = static_cast<uint8_t>(kBlockMarker >> 8);
   }
   if (options.compress) {
     uLongf bound = compressBound(static_cast<uLong>(stream.size()));
