@@ -27,7 +27,9 @@ mkdir -p "$corpus" "$findings"
 
 # The seeds are the crafted documents and the compiled fixtures; libFuzzer adds what it finds
 # to the first folder only. A document's pictures and sounds make valid inputs large, so the
-# length limit is well above the biggest seed.
+# length limit is well above the biggest seed. No single allocation may exceed what an input of
+# that length can hold once inflated (1032 times 256 KB) or the largest picture (64 Mpixel of 4
+# bytes): a count the input does not back must fail before it is allocated.
 seed_dirs="$build/tests/fuzz/seeds/document"
 [ -d "$build/tests/fixtures" ] && seed_dirs="$seed_dirs $build/tests/fixtures"
 
@@ -35,5 +37,5 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=0}
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 # shellcheck disable=SC2086
 exec "$build/tests/fuzz/document_fuzzer" "$corpus" $seed_dirs \
-  -max_total_time="$seconds" -max_len=262144 -rss_limit_mb=2048 -timeout=10 \
+  -max_total_time="$seconds" -max_len=262144 -rss_limit_mb=2048 -malloc_limit_mb=320 -timeout=10 \
   -dict="$build/tests/fuzz/seeds/document.dict" -artifact_prefix="$findings/" -print_final_stats=1 "$@"

@@ -32,7 +32,9 @@ constexpr const char* kUsage =
     "  --verbose   say on stderr why a document was not played, and name the stored\n"
     "              properties this player does not know\n"
     "  --help      show this text\n"
-    "  --version   show the version\n";
+    "  --version   show the version\n"
+    "  --          take the arguments after it as document names, even when they\n"
+    "              begin with -\n";
 
 void PrintTree(const TfrmMain& window) { std::cout << ObjectBinaryToText(WriteRootComponent(window)); }
 

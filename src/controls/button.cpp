@@ -23,7 +23,7 @@ const TClassInfo& TKIVButton::StaticClass() {
           .Object("Glyph", [](C& c) -> TPersistent* { return &c.m_glyph; })
           .Enum("Layout", Field(&C::m_layout))
           .Enum("Style", Field(&C::m_style))
-          .Color("TransparentColor", Field(&C::m_transparentColor))
+          .Color("TransparentColor", Accessors(&C::TransparentColor, &C::SetTransparentColor))
           .Color("ShadowColor", Field(&C::m_shadowColor))
           .Enum("TextStyle", Field(&C::m_textStyle))
           .Bool("XPThemesSupport", Field(&C::m_xpThemesSupport))
@@ -41,26 +41,30 @@ TKIVButton::TKIVButton() {
   m_font.SetSize(9);
   m_font.SetStyle(fsBold);
   m_font.SetColor(clBlack);
-}
-
-void TKIVButton::Loaded() {
-  TKIVActionControl::Loaded();
-  // ImgIcon comes before Glyph in the stream, so its stored value is final here.
-  if (m_glyph.Empty()) return;
-  if (m_imgIcon.Empty()) {
-    auto bytes = m_glyph.FileBytes();
-    m_imgIcon.SetGraphic("TBitmap", std::vector<uint8_t>(bytes.begin(), bytes.end()));
-  }
-  m_glyph.Assign(nullptr);
+  // The change rules hold however a picture arrives: set, read from a document, or adopted.
+  m_imgIcon.SetOnChange([this] {
+    m_transparentColor.PickLater();
+    Invalidate();
+  });
+  m_glyph.SetOnChange([this] { AdoptLegacyBitmap(m_glyph, m_imgIcon); });
 }
 
 void TKIVButton::SetOpacity(int32_t percent) { m_opacity = std::clamp(percent, 0, 100); }
 
-void TKIVButton::SetImgIcon(const TPicture& icon) {
-  m_imgIcon.Assign(&icon);
-  if (const TDecodedPicture* decoded = m_iconCache.Get(m_imgIcon); decoded && !HasOwnTransparency(*decoded))
-    m_transparentColor = TopLeftColor(*decoded);
+namespace {
+constexpr auto kIconRule = TPictureKeyColor::TRule::UnlessOwnTransparency;
+}  // namespace
+
+TColor TKIVButton::TransparentColor() const { return m_transparentColor.Get(m_iconCache, m_imgIcon, kIconRule); }
+
+void TKIVButton::SetTransparentColor(TColor color) {
+  m_transparentColor.Set(color);
   Invalidate();
+}
+
+void TKIVButton::SetImgIcon(const TPicture& icon) {
+  TransparentColor();  // a pick still pending reads the icon that goes now
+  m_imgIcon.Assign(&icon);
 }
 
 void TKIVButton::Paint(TCanvas& canvas) {
@@ -125,7 +129,7 @@ void TKIVButton::PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state, 
   }
   if (!icon) return;
   const int32_t shift = state.pressed && !themed ? 1 : 0;
-  DrawIconPicture(surface.View(), {layout.icon.x + shift, layout.icon.y + shift}, *icon, m_transparentColor);
+  DrawIconPicture(surface.View(), {layout.icon.x + shift, layout.icon.y + shift}, *icon, TransparentColor());
 }
 
 void TKIVButton::PaintFrame(const TBitmapView& surface, const TFaceState& state, bool themed) {

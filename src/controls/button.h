@@ -14,8 +14,6 @@ class TKIVButton : public TKIVActionControl {
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
-  // Moves an icon that older documents stored in Glyph into an empty ImgIcon.
-  void Loaded() override;
   // Background, face, caption, icon and frame in the current pointer state, faded by Opacity.
   void Paint(TCanvas& canvas) override;
 
@@ -25,17 +23,20 @@ class TKIVButton : public TKIVActionControl {
   TColor DownColor() const { return m_downColor; }
   TColor OverFontColor() const { return m_overFontColor; }
   TColor DownFontColor() const { return m_downFontColor; }
+  // Every change of the icon, through SetImgIcon, this pointer or the document, makes
+  // TransparentColor its top-left pixel when the picture has no transparency of its own (a
+  // TransparentColor set afterwards, as one stored after the icon, wins).
   TPicture* ImgIcon() { return &m_imgIcon; }
   const TPicture& ImgIcon() const { return m_imgIcon; }
-  // Copies icon; a picture without transparency of its own also sets TransparentColor to its
-  // top-left pixel.
   void SetImgIcon(const TPicture& icon);
-  // Older form of ImgIcon: read from old documents, emptied after loading, never written.
+  // Older form of ImgIcon: a bitmap it receives moves into an empty ImgIcon, and it is emptied
+  // again; never written.
   TBitmap* Glyph() { return &m_glyph; }
   TKIVGlyphLayout Layout() const { return m_layout; }
   TKIVButtonStyle Style() const { return m_style; }
   // Key colour of icon pictures without transparency of their own.
-  TColor TransparentColor() const { return m_transparentColor; }
+  TColor TransparentColor() const;
+  void SetTransparentColor(TColor color);
   TColor ShadowColor() const { return m_shadowColor; }
   TKIVCoolButtonTextStyle TextStyle() const { return m_textStyle; }
   bool XPThemesSupport() const { return m_xpThemesSupport; }
@@ -54,7 +55,6 @@ class TKIVButton : public TKIVActionControl {
   TBitmap m_glyph;
   TKIVGlyphLayout m_layout = TKIVGlyphLayout::aglGlyphLeft;
   TKIVButtonStyle m_style = TKIVButtonStyle::absWindows;
-  TColor m_transparentColor = clBlack;
   TColor m_shadowColor = clWhite;
   TKIVCoolButtonTextStyle m_textStyle = TKIVCoolButtonTextStyle::abtNormal;
   bool m_xpThemesSupport = false;
@@ -66,5 +66,8 @@ class TKIVButton : public TKIVActionControl {
   void PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state, bool themed);
   void PaintFrame(const TBitmapView& surface, const TFaceState& state, bool themed);
 
-  TPictureCache m_iconCache;
+  // The key colour waits to be picked from the icon until it is first needed, so a document's
+  // icons are not decoded while it loads (mutable: reading it picks it).
+  mutable TPictureKeyColor m_transparentColor{clBlack};
+  mutable TPictureCache m_iconCache;
 };

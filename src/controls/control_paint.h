@@ -60,3 +60,33 @@ class TPictureCache {
   std::vector<uint8_t> m_bytes;
   std::optional<TDecodedPicture> m_decoded;
 };
+
+// The change rule of the bitmaps older documents stored where pictures now go: a bitmap that
+// legacy received moves into target when target is empty, and legacy is emptied again.
+void AdoptLegacyBitmap(TBitmap& legacy, TPicture& target);
+
+// A key colour that is set, or still to be picked from a picture: the top-left pixel of the
+// picture's opaque copy. The pick waits until the colour is first read, so a document's
+// pictures are not decoded while it loads, and reads the picture as it is then.
+class TPictureKeyColor {
+ public:
+  enum class TRule : uint8_t {
+    Always,                 // the picked colour, black when the picture does not decode
+    UnlessOwnTransparency,  // pictures with transparency of their own (and none) keep the colour
+  };
+
+  explicit TPictureKeyColor(TColor initial) : m_color(initial) {}
+  void Set(TColor color) {
+    m_color = color;
+    m_pending = false;
+  }
+  // The picture has changed: the colour is picked from it when next read. Under
+  // UnlessOwnTransparency the colour may stay what it was, so read it (Get) before the picture
+  // changes when a pick is still pending.
+  void PickLater() { m_pending = true; }
+  TColor Get(TPictureCache& cache, const TPicture& picture, TRule rule);
+
+ private:
+  TColor m_color;
+  bool m_pending = false;
+};

@@ -11,15 +11,8 @@
 
 namespace {
 
-// Copies a legacy bitmap into target when target is empty, then empties the bitmap.
-void AdoptLegacyBitmap(TBitmap& legacy, TPicture& target) {
-  if (legacy.Empty()) return;
-  if (target.Empty()) {
-    auto bytes = legacy.FileBytes();
-    target.SetGraphic("TBitmap", std::vector<uint8_t>(bytes.begin(), bytes.end()));
-  }
-  legacy.Assign(nullptr);
-}
+constexpr auto kSkinRule = TPictureKeyColor::TRule::Always;
+constexpr auto kIconRule = TPictureKeyColor::TRule::UnlessOwnTransparency;
 
 }  // namespace
 
@@ -39,8 +32,8 @@ const TClassInfo& TKIVCoolButton::StaticClass() {
           .Color("OverFontColor", Field(&C::m_overFontColor))
           .Color("ShadowColor", Field(&C::m_shadowColor))
           .Enum("TextStyle", Field(&C::m_textStyle))
-          .Color("TransparentColor", Field(&C::m_transparentColor))
-          .Color("ImageTransColor", Field(&C::m_imageTransColor))
+          .Color("TransparentColor", Accessors(&C::TransparentColor, &C::SetTransparentColor))
+          .Color("ImageTransColor", Accessors(&C::ImageTransColor, &C::SetImageTransColor))
           .Integer("StretchMargin", Accessors(&C::StretchMargin, &C::SetStretchMargin))
           .Integer("Opacity", Accessors(&C::Opacity, &C::SetOpacity), 100)
           .Enum("TextMode", Field(&C::m_textMode))
@@ -56,14 +49,11 @@ TKIVCoolButton::TKIVCoolButton() {
   m_font.SetSize(9);
   m_font.SetStyle(fsBold);
   m_font.SetColor(clBlack);
-}
-
-void TKIVCoolButton::Loaded() {
-  TKIVActionControl::Loaded();
-  // Picture and ImgIcon come before Glyph and Image in the stream, so their stored values are
-  // final here; GlyphNumber and the key colours stored after them keep their stored values.
-  AdoptLegacyBitmap(m_glyph, m_picture);
-  AdoptLegacyBitmap(m_image, m_imgIcon);
+  // The change rules hold however a picture arrives: set, read from a document, or adopted.
+  m_picture.SetOnChange([this] { SkinChanged(); });
+  m_imgIcon.SetOnChange([this] { IconChanged(); });
+  m_glyph.SetOnChange([this] { AdoptLegacyBitmap(m_glyph, m_picture); });
+  m_image.SetOnChange([this] { AdoptLegacyBitmap(m_image, m_imgIcon); });
 }
 
 void TKIVCoolButton::SetGlyphNumber(int32_t count) {
@@ -79,20 +69,34 @@ void TKIVCoolButton::SetStretchMargin(int32_t margin) { m_stretchMargin = std::m
 
 void TKIVCoolButton::SetOpacity(int32_t percent) { m_opacity = std::clamp(percent, 0, 100); }
 
+TColor TKIVCoolButton::TransparentColor() const { return m_transparentColor.Get(m_skinCache, m_picture, kSkinRule); }
 
-void TKIVCoolButton::SetPicture(const TPicture& skin) {
-  m_picture.Assign(&skin);
-  m_glyphNumber = 3;
-  FitToSkin(3);
-  const TDecodedPicture* decoded = m_skinCache.Get(m_picture);
-  m_transparentColor = decoded ? TopLeftColor(*decoded) : clBlack;
+void TKIVCoolButton::SetTransparentColor(TColor color) {
+  m_transparentColor.Set(color);
+  Invalidate();
+}
+
+TColor TKIVCoolButton::ImageTransColor() const { return m_imageTransColor.Get(m_iconCache, m_imgIcon, kIconRule); }
+
+void TKIVCoolButton::SetImageTransColor(TColor color) {
+  m_imageTransColor.Set(color);
   Invalidate();
 }
 
 void TKIVCoolButton::SetImgIcon(const TPicture& icon) {
+  ImageTransColor();  // a pick still pending reads the icon that goes now
   m_imgIcon.Assign(&icon);
-  if (const TDecodedPicture* decoded = m_iconCache.Get(m_imgIcon); decoded && !HasOwnTransparency(*decoded))
-    m_imageTransColor = TopLeftColor(*decoded);
+}
+
+void TKIVCoolButton::SkinChanged() {
+  m_glyphNumber = 3;
+  if (!IsLoading()) FitToSkin(3);
+  m_transparentColor.PickLater();
+  Invalidate();
+}
+
+void TKIVCoolButton::IconChanged() {
+  m_imageTransColor.PickLater();
   Invalidate();
 }
 
@@ -145,7 +149,7 @@ void TKIVCoolButton::PaintSkinFace(TBitmap32& surface, const TDecodedPicture& sk
     m_opaqueSkinGeneration = m_skinCache.Generation();
   }
   for (const TSkinPiece& piece : pieces)
-    KeyedStretchBlt(surface.View(), piece.target, m_opaqueSkin.View(), piece.source, m_transparentColor);
+    KeyedStretchBlt(surface.View(), piece.target, m_opaqueSkin.View(), piece.source, TransparentColor());
 }
 
 void TKIVCoolButton::PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state) {
@@ -169,5 +173,5 @@ void TKIVCoolButton::PaintCaptionAndIcon(TCanvas& surface, const TFaceState& sta
   }
   if (!icon) return;
   const int32_t shift = state.pressed ? 1 : 0;
-  DrawIconPicture(surface.View(), {layout.icon.x + shift, layout.icon.y + shift}, *icon, m_imageTransColor);
+  DrawIconPicture(surface.View(), {layout.icon.x + shift, layout.icon.y + shift}, *icon, ImageTransColor());
 }

@@ -15,9 +15,6 @@ class TKIVCoolButton : public TKIVActionControl {
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
-  // Moves pictures that older documents stored in Glyph and Image into an empty Picture and
-  // an empty ImgIcon.
-  void Loaded() override;
   // The skin face (or the plain face when the skin cannot serve), caption and icon in the
   // current pointer state, faded by Opacity.
   void Paint(TCanvas& canvas) override;
@@ -25,25 +22,28 @@ class TKIVCoolButton : public TKIVActionControl {
   // Stored and kept; the face does not use it.
   TAlignment Alignment() const { return m_alignment; }
   TColor DownFontColor() const { return m_downFontColor; }
-  // The skin: GlyphNumber frames of equal height, top to bottom.
+  // The skin: GlyphNumber frames of equal height, top to bottom. Every change of it, through
+  // SetPicture, this pointer or the document, sets GlyphNumber to 3, resizes the button to the
+  // skin's width and a third of its height (when the skin is larger than 3 x 9 pixels; not
+  // while loading) and makes TransparentColor the skin's top-left pixel (a TransparentColor set
+  // afterwards, as one stored after the skin, wins).
   TPicture* Picture() { return &m_picture; }
   const TPicture& Picture() const { return m_picture; }
-  // Copies skin, sets GlyphNumber to 3, resizes the button to the skin's width and a third of
-  // its height (when the skin is larger than 3 x 9 pixels) and picks TransparentColor from the
-  // skin's top-left pixel.
-  void SetPicture(const TPicture& skin);
-  // Older form of Picture: read from old documents, emptied after loading, never written.
+  void SetPicture(const TPicture& skin) { m_picture.Assign(&skin); }
+  // Older form of Picture: a bitmap it receives moves into an empty Picture, and it is emptied
+  // again; never written.
   TBitmap* Glyph() { return &m_glyph; }
   int32_t GlyphNumber() const { return m_glyphNumber; }
   // Clamped to 1-3 frames. Outside loading the button also takes the size of one frame of the
   // skin (when the skin is wider than 3 pixels and a frame higher than 3).
   void SetGlyphNumber(int32_t count);
+  // Every change of the icon makes ImageTransColor its top-left pixel when the picture has no
+  // transparency of its own (a value set afterwards wins).
   TPicture* ImgIcon() { return &m_imgIcon; }
   const TPicture& ImgIcon() const { return m_imgIcon; }
-  // Copies icon; a picture without transparency of its own also sets ImageTransColor to its
-  // top-left pixel.
   void SetImgIcon(const TPicture& icon);
-  // Older form of ImgIcon: read from old documents, emptied after loading, never written.
+  // Older form of ImgIcon: a bitmap it receives moves into an empty ImgIcon, and it is emptied
+  // again; never written.
   TBitmap* Image() { return &m_image; }
   TKIVGlyphLayout Layout() const { return m_layout; }
   // Stored and kept; the face does not use it.
@@ -54,9 +54,11 @@ class TKIVCoolButton : public TKIVActionControl {
   TColor ShadowColor() const { return m_shadowColor; }
   TKIVCoolButtonTextStyle TextStyle() const { return m_textStyle; }
   // Key colour of a skin picture without transparency of its own.
-  TColor TransparentColor() const { return m_transparentColor; }
+  TColor TransparentColor() const;
+  void SetTransparentColor(TColor color);
   // Key colour of an icon picture without transparency of its own.
-  TColor ImageTransColor() const { return m_imageTransColor; }
+  TColor ImageTransColor() const;
+  void SetImageTransColor(TColor color);
   // Corner size of the skin's stretch; 0 stretches each frame whole.
   int32_t StretchMargin() const { return m_stretchMargin; }
   // A negative margin is stored as 0.
@@ -79,20 +81,24 @@ class TKIVCoolButton : public TKIVActionControl {
   TColor m_overFontColor = clBlue;
   TColor m_shadowColor = clWhite;
   TKIVCoolButtonTextStyle m_textStyle = TKIVCoolButtonTextStyle::abtRaised;
-  TColor m_transparentColor = clBlack;
-  TColor m_imageTransColor = clBlack;
   int32_t m_stretchMargin = 8;
   int32_t m_opacity = 100;
   TKIVTextRenderMode m_textMode = TKIVTextRenderMode::atmSystemDefault;
 
  private:
+  void SkinChanged();
+  void IconChanged();
   // Resizes the button to one of frames frames of the skin when the skin is large enough.
   void FitToSkin(int32_t frames);
   void PaintSkinFace(TBitmap32& surface, const TDecodedPicture& skin, const TFaceState& state);
   void PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state);
 
-  TPictureCache m_skinCache;
-  TPictureCache m_iconCache;
+  // The key colours wait to be picked from their pictures until they are first needed, so a
+  // document's skins are not decoded while it loads (mutable: reading one picks it).
+  mutable TPictureKeyColor m_transparentColor{clBlack};
+  mutable TPictureKeyColor m_imageTransColor{clBlack};
+  mutable TPictureCache m_skinCache;
+  mutable TPictureCache m_iconCache;
   // The skin as an opaque bitmap for the key-colour path, rebuilt when the skin changes.
   TBitmap32 m_opaqueSkin;
   uint64_t m_opaqueSkinGeneration = 0;

@@ -47,14 +47,13 @@ const TClassInfo& TKIVImage::StaticClass() {
   return *info;
 }
 
-TKIVImage::TKIVImage() { m_autoSize = true; }
+TKIVImage::TKIVImage() {
+  m_autoSize = true;
+  // Every change of the picture runs the picture change, a document's own included.
+  m_pic.SetOnChange([this] { PictureChanged(); });
+}
 
 TKIVImage::~TKIVImage() = default;
-
-void TKIVImage::Loaded() {
-  TKIVImageControl::Loaded();
-  PictureChanged();
-}
 
 void TKIVImage::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
   TKIVImageControl::MouseDown(button, shift, x, y);
@@ -95,19 +94,19 @@ void TKIVImage::SettingChanged() {
   Invalidate();
 }
 
-void TKIVImage::SetPic(const TPicture& picture) {
-  m_pic.Assign(&picture);
-  PictureChanged();
-}
+void TKIVImage::SetPic(const TPicture& picture) { m_pic.Assign(&picture); }
 
 bool TKIVImage::Animated() {
+  // Only a GIF can animate: other pictures are not decoded to tell.
+  if (m_pic.GraphicClassName() != "TGIFImage") return false;
   const TDecodedPicture* decoded = m_picCache.Get(m_pic);
   return decoded && decoded->format == "TGIFImage" && decoded->frames.size() > 1;
 }
 
 void TKIVImage::ApplyAutoSize() {
+  if (!m_autoSize) return;
   const TDecodedPicture* decoded = m_picCache.Get(m_pic);
-  if (!m_autoSize || !decoded) return;
+  if (!decoded) return;
   const bool animated = Animated();
   const int32_t width = animated ? decoded->screenWidth : decoded->bitmap.Width();
   const int32_t height = animated ? decoded->screenHeight : decoded->bitmap.Height();
@@ -116,8 +115,6 @@ void TKIVImage::ApplyAutoSize() {
 
 void TKIVImage::PictureChanged() {
   StartTimer(0);
-  m_picCache.Get(m_pic);
-  m_changedGeneration = m_picCache.Generation();
   m_animator.Reset();
   m_currentFrame = 0;
   if (Animated()) StartTimer(GifFrameDelayMs(*m_picCache.Get(m_pic), 0));
@@ -149,12 +146,6 @@ void TKIVImage::AnimationTick() {
 }
 
 void TKIVImage::Paint(TCanvas& canvas) {
-  if (m_picCache.Get(m_pic), m_picCache.Generation() != m_changedGeneration) {
-    // The picture was replaced without SetPic (by the stream or through Pic()).
-    PictureChanged();
-    canvas.ResetClip();
-    canvas.IntersectClip({0, 0, m_width, m_height});
-  }
   if (!Visible() || m_width <= 0 || m_height <= 0) return;
   TBitmap32 surface = CaptureBackground(*this);
   DrawImage(surface.View());

@@ -33,15 +33,14 @@ class TKIVImage : public TKIVImageControl {
   TKIVImage();
   ~TKIVImage() override;
 
-  // Runs the picture change for the stored picture: auto-size and animation.
-  void Loaded() override;
   // Background, then the picture (or the current animation frame) placed, stretched or tiled,
   // faded by Opacity; a dotted frame in design mode.
   void Paint(TCanvas& canvas) override;
   // WMHandle drags the menu window.
   void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
 
-  // Copies picture and runs the picture change: auto-size, and an animated GIF starts playing.
+  // Copies picture. Every change of Pic (here, through Pic() or from the document) runs the
+  // picture change: auto-size, and an animated GIF starts playing.
   void SetPic(const TPicture& picture);
   // An animated picture: a GIF with more than one frame.
   bool Animated();
@@ -106,7 +105,6 @@ class TKIVImage : public TKIVImageControl {
   void StartTimer(int32_t intervalMs);
 
   TPictureCache m_picCache;
-  uint64_t m_changedGeneration = 0;  // the picture generation PictureChanged last saw
   TGifAnimator m_animator;
   int32_t m_currentFrame = 0;
   int32_t m_timerIntervalMs = 0;

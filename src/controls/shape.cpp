@@ -50,6 +50,10 @@ TKIVShape::TKIVShape() {
   m_font.SetName("Arial");
   m_font.SetSize(8);
   m_font.SetColor(clBlack);
+  // A new tile picture shows at once where it is the fill.
+  m_glyph.SetOnChange([this] {
+    if (m_fillStyle == TKIVFillStyle::afsGlyph) Invalidate();
+  });
 }
 
 void TKIVShape::SetBorderWidth(int32_t width) { m_borderWidth = std::max(width, 0); }

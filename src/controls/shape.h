@@ -37,6 +37,7 @@ class TKIVShape : public TKIVStaticActionControl {
   // A negative width is stored as 0 (no outline).
   void SetBorderWidth(int32_t width);
   TKIVFillStyle FillStyle() const { return m_fillStyle; }
+  // The tile picture of afsGlyph; a change of it repaints the shape when that is the fill.
   TPicture* Glyph() { return &m_glyph; }
   const TPicture& Glyph() const { return m_glyph; }
   TColor GradBeginColor() const { return m_gradBeginColor; }

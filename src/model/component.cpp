@@ -1,6 +1,7 @@
 #include "model/component.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "model/names.h"
 
@@ -46,21 +47,39 @@ void TComponent::SetName(const std::string& name) {
     TComponent* other = m_owner->FindComponent(name);
     if (other && other != this) throw EConvertError("A component named " + name + " already exists");
   }
+  if (m_owner) m_owner->UnindexName(*this);
   m_name = name;
+  if (m_owner) m_owner->IndexName(*this);
+}
+
+void TComponent::IndexName(TComponent& component) {
+  if (component.m_name.empty()) return;
+  [[maybe_unused]] const bool added = m_componentsByName.emplace(LowerAscii(component.m_name), &component).second;
+  assert(added && "owned component names are unique");
+}
+
+void TComponent::UnindexName(const TComponent& component) {
+  if (component.m_name.empty()) return;
+  auto it = m_componentsByName.find(LowerAscii(component.m_name));
+  if (it != m_componentsByName.end() && it->second == &component) m_componentsByName.erase(it);
 }
 
 TComponent* TComponent::InsertComponent(std::unique_ptr<TComponent> component) {
+  assert(!component->m_owner);
   component->m_owner = this;
+  IndexName(*component);
   m_components.push_back(std::move(component));
   return m_components.back().get();
 }
 
 void TComponent::DestroyComponent(TComponent* component) {
-  auto it = std::find_if(m_components.begin(), m_components.end(),
+  // Searched from the newest: a failed read destroys what it added last.
+  auto it = std::find_if(m_components.rbegin(), m_components.rend(),
                          [component](const auto& c) { return c.get() == component; });
-  if (it == m_components.end()) return;
+  if (it == m_components.rend()) return;
+  UnindexName(*component);
   std::unique_ptr<TComponent> doomed = std::move(*it);
-  m_components.erase(it);
+  m_components.erase(std::next(it).base());
 }
 
 void TComponent::SetComponentIndex(TComponent* component, int index) {
@@ -75,7 +94,6 @@ void TComponent::SetComponentIndex(TComponent* component, int index) {
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
-  for (const auto& c : m_components)
-    if (SameText(c->m_name, name)) return c.get();
-  return nullptr;
+  auto it = m_componentsByName.find(LowerAscii(name));
+  return it == m_componentsByName.end() ? nullptr : it->second;
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/persistent.h"
@@ -26,13 +27,15 @@ class TComponent : public TPersistent {
   void SetTag(int32_t tag) { m_tag = tag; }
 
   TComponent* Owner() const { return m_owner; }
-  // Takes ownership of component, which must have no owner yet.
+  // Takes ownership of component, which must have no owner yet and no name that an owned
+  // component already bears.
   TComponent* InsertComponent(std::unique_ptr<TComponent> component);
   // Destroys an owned component.
   void DestroyComponent(TComponent* component);
   // Moves an owned component to index in the ownership order (clamped to the valid range).
   void SetComponentIndex(TComponent* component, int index);
   const std::vector<std::unique_ptr<TComponent>>& Components() const { return m_components; }
+  // The owned component of that name, ignoring letter case; null for an empty name or none.
   TComponent* FindComponent(std::string_view name) const;
 
   // The loading state lasts from construction by the reader until Loaded; setters that would
@@ -46,10 +49,16 @@ class TComponent : public TPersistent {
   int32_t DesignTop() const { return m_designTop; }
 
  private:
+  void IndexName(TComponent& component);
+  void UnindexName(const TComponent& component);
+
   std::string m_name;
   int32_t m_tag = 0;
   TComponent* m_owner = nullptr;
   std::vector<std::unique_ptr<TComponent>> m_components;
+  // The named ones among m_components by lower-case name (names are ASCII identifiers), so a
+  // name check does not walk every sibling: a menu's window owns thousands.
+  std::unordered_map<std::string, TComponent*> m_componentsByName;
   bool m_loading = false;
   int32_t m_designLeft = 0;
   int32_t m_designTop = 0;

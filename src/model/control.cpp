@@ -82,8 +82,10 @@ TControl::~TControl() { SetParent(nullptr); }
 
 void TControl::SetParent(TWinControl* newParent) {
   if (m_parent) {
+    // Searched from the last: a window destroys its controls newest first.
     auto& siblings = m_parent->m_controls;
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    if (auto it = std::find(siblings.rbegin(), siblings.rend(), this); it != siblings.rend())
+      siblings.erase(std::next(it).base());
   }
   m_parent = newParent;
   if (m_parent) m_parent->m_controls.push_back(this);

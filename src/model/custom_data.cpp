@@ -4,23 +4,18 @@
 #include <filesystem>
 #include <fstream>
 
-#include "model/read_error.h"
 
 namespace {
 
-// Stored form: a binary value holding a 4-byte little-endian signed count, then the bytes.
+// Stored form: a binary value holding a 4-byte little-endian signed count, then the bytes. The
+// bytes go straight into the holder.
 void ReadStoredData(TPersistent& object, TValueReader& reader) {
   auto& holder = static_cast<TCustomData&>(object);
-  std::vector<uint8_t> payload = reader.ReadBinary();
+  TBinaryValue value(reader);
   holder.Clear();
-  if (payload.size() < 4) throw EReadError(kStreamReadError);
-  int32_t count = static_cast<int32_t>(payload[0] | (payload[1] << 8) | (payload[2] << 16) |
-                                       (static_cast<uint32_t>(payload[3]) << 24));
-  if (count <= 0) return;
-  if (static_cast<uint64_t>(count) > payload.size() - 4) throw EReadError(kStreamReadError);
-  payload.erase(payload.begin(), payload.begin() + 4);
-  payload.resize(static_cast<size_t>(count));
-  holder.SetContent(std::move(payload));
+  const auto count = static_cast<int32_t>(value.ReadUint32());
+  if (count > 0) holder.SetContent(value.ReadBytes(static_cast<uint64_t>(count)));
+  value.SkipRest();
 }
 
 void WriteStoredData(const TPersistent& object, TValueWriter& writer) {
@@ -80,7 +75,7 @@ void TCustomData::SetContent(std::span<const uint8_t> bytes) {
   Changed();
 }
 
-void TCustomData::SetContent(std::vector<uint8_t>&& bytes) {
+void TCustomData::SetContent(TByteBlock&& bytes) {
   Clear();
   if (bytes.empty()) return;
   m_bytes = std::move(bytes);
@@ -96,7 +91,7 @@ void TCustomData::LoadFromFile(const std::string& path) {
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("Cannot open file \"" + path + "\"");
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  TByteBlock bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) throw std::runtime_error("Cannot read file \"" + path + "\"");
   m_bytes = std::move(bytes);
   Changed();

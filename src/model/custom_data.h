@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "model/byte_block.h"
 #include "model/persistent.h"
 
 class TCustomData : public TPersistent {
@@ -25,8 +26,8 @@ class TCustomData : public TPersistent {
   std::span<const uint8_t> Bytes() const { return m_bytes; }
   void Clear();
   void SetContent(std::span<const uint8_t> bytes);
-  // Takes the vector's content without copying.
-  void SetContent(std::vector<uint8_t>&& bytes);
+  // Takes the block's content without copying.
+  void SetContent(TByteBlock&& bytes);
 
   // Replaces the content with the whole file; a missing file leaves the holder empty.
   // Throws std::runtime_error when an existing file cannot be read.
@@ -40,7 +41,7 @@ class TCustomData : public TPersistent {
  private:
   void Changed();
 
-  std::vector<uint8_t> m_bytes;
+  TByteBlock m_bytes;
   std::function<void(TCustomData&)> m_onChange;
 };
 

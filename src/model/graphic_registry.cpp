@@ -2,7 +2,6 @@
 
 #include <mutex>
 
-#include "model/read_error.h"
 
 namespace {
 
@@ -20,11 +19,6 @@ std::vector<TGraphicClass>& Registry() {
 std::mutex& RegistryMutex() {
   static std::mutex mutex;
   return mutex;
-}
-
-uint32_t ReadUint32(std::span<const uint8_t> data) {
-  if (data.size() < 4) throw EReadError(kStreamReadError);
-  return data[0] | (data[1] << 8) | (data[2] << 16) | (static_cast<uint32_t>(data[3]) << 24);
 }
 
 void AppendUint32(std::vector<uint8_t>& out, uint32_t value) {
@@ -46,20 +40,19 @@ std::optional<TGraphicForm> FindGraphicClass(std::string_view name) {
   return std::nullopt;
 }
 
-std::vector<uint8_t> ReadGraphicData(TGraphicForm form, std::span<const uint8_t> data) {
+TByteBlock ReadGraphicData(TGraphicForm form, TBinaryValue& data) {
   switch (form) {
-    case TGraphicForm::WholeRest: return {data.begin(), data.end()};
+    case TGraphicForm::WholeRest: return data.ReadRest();
     case TGraphicForm::CountedFile: {
-      int64_t count = static_cast<int32_t>(ReadUint32(data));
+      const auto count = static_cast<int32_t>(data.ReadUint32());
       if (count <= 0) return {};
-      if (static_cast<uint64_t>(count) > data.size() - 4) throw EReadError(kStreamReadError);
-      return {data.begin() + 4, data.begin() + 4 + count};
+      return data.ReadBytes(static_cast<uint64_t>(count));
     }
     case TGraphicForm::MetafileCount: {
-      int64_t count = static_cast<int32_t>(ReadUint32(data));
+      // The count includes its own 4 bytes.
+      const auto count = static_cast<int32_t>(data.ReadUint32());
       if (count <= 4) return {};
-      if (static_cast<uint64_t>(count) > data.size()) throw EReadError(kStreamReadError);
-      return {data.begin() + 4, data.begin() + count};
+      return data.ReadBytes(static_cast<uint64_t>(count) - 4);
     }
   }
   return {};

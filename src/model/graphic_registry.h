@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/value_io.h"
+
 enum class TGraphicForm : uint8_t {
   CountedFile,    // 4-byte count, then the file (bitmap, JPEG, GIF)
   MetafileCount,  // 4-byte count that includes itself, then the file; 4 or less is empty
@@ -24,8 +26,9 @@ struct TGraphicClass {
 void RegisterGraphicClass(std::string name, TGraphicForm form);
 std::optional<TGraphicForm> FindGraphicClass(std::string_view name);
 
-// Extracts the format's file bytes from its stored data; throws EReadError("Stream read error")
-// when a count claims more bytes than the data holds.
-std::vector<uint8_t> ReadGraphicData(TGraphicForm form, std::span<const uint8_t> data);
+// Reads the format's file bytes from the rest of a picture's stored data; throws
+// EReadError("Stream read error") when a count claims more bytes than the data holds. Bytes the
+// form does not count are left in data.
+TByteBlock ReadGraphicData(TGraphicForm form, TBinaryValue& data);
 // Appends the stored data of the file bytes in the given form.
 void WriteGraphicData(TGraphicForm form, std::span<const uint8_t> file, std::vector<uint8_t>& out);

@@ -1,13 +1,18 @@
 #include "model/picture.h"
 
-#include "model/read_error.h"
+#include <algorithm>
 
 namespace {
 
-TDefinedProp StoredDataEntry(void (*read)(TPersistent&, std::span<const uint8_t>),
+// The defined "Data" entry: read runs over the binary value, whose uncounted rest is skipped.
+TDefinedProp StoredDataEntry(void (*read)(TPersistent&, TBinaryValue&),
                              std::vector<uint8_t> (*write)(const TPersistent&), bool (*empty)(const TPersistent&)) {
   return {"Data",
-          [read](TPersistent& o, TValueReader& r) { read(o, r.ReadBinary()); },
+          [read](TPersistent& o, TValueReader& r) {
+            TBinaryValue value(r);
+            read(o, value);
+            value.SkipRest();
+          },
           [write](const TPersistent& o, TValueWriter& w) { w.WriteBinary(write(o)); },
           [empty](const TPersistent& o) { return !empty(o); }};
 }
@@ -18,7 +23,7 @@ const TClassInfo& TPicture::StaticClass() {
   static const TClassInfo* info =
       TClassBuilder<TPicture>("TPicture", &TPersistent::StaticClass())
           .Defined(StoredDataEntry(
-              [](TPersistent& o, std::span<const uint8_t> d) { static_cast<TPicture&>(o).ReadStoredData(d); },
+              [](TPersistent& o, TBinaryValue& d) { static_cast<TPicture&>(o).ReadStoredData(d); },
               [](const TPersistent& o) { return static_cast<const TPicture&>(o).StoredData(); },
               [](const TPersistent& o) { return static_cast<const TPicture&>(o).Empty(); }))
           .Build();
@@ -32,13 +37,17 @@ void TPicture::Assign(const TPersistent* source) {
   }
   const TPicture* from = As<TPicture>(source);
   if (!from) AssignError(source);
-  m_className = from->m_className;
-  m_file = from->m_file;
+  if (from != this) {
+    m_className = from->m_className;
+    m_file = from->m_file;
+  }
+  Changed();
 }
 
 void TPicture::Clear() {
   m_className.clear();
   m_file.clear();
+  Changed();
 }
 
 void TPicture::SetGraphic(std::string className, std::vector<uint8_t> file) {
@@ -47,27 +56,32 @@ void TPicture::SetGraphic(std::string className, std::vector<uint8_t> file) {
     return;
   }
   m_className = std::move(className);
-  m_file = std::move(file);
+  m_file.assign(file.begin(), file.end());
+  Changed();
 }
 
-void TPicture::ReadStoredData(std::span<const uint8_t> data) {
-  Clear();
-  if (data.empty()) throw EReadError(kStreamReadError);
-  size_t nameLength = data[0];
-  if (nameLength == 0) return;
-  if (data.size() < 1 + nameLength) throw EReadError(kStreamReadError);
-  std::string className(reinterpret_cast<const char*>(data.data() + 1), nameLength);
-  auto form = FindGraphicClass(className);
+void TPicture::ReadStoredData(TBinaryValue& data) {
+  m_className.clear();
+  m_file.clear();
+  const size_t nameLength = data.ReadByte();
+  std::string className(nameLength, '\0');
+  for (char& c : className) c = static_cast<char>(data.ReadByte());
   // An unknown format loads as no picture, without error.
-  if (!form) return;
-  m_file = ReadGraphicData(*form, data.subspan(1 + nameLength));
-  m_className = std::move(className);
+  if (const auto form = FindGraphicClass(className); form && nameLength > 0) {
+    m_file = ReadGraphicData(*form, data);
+    m_className = std::move(className);
+  }
+  Changed();
+}
+
+void TPicture::Changed() {
+  if (m_onChange) m_onChange();
 }
 
 std::vector<uint8_t> TPicture::StoredData() const {
-  std::vector<uint8_t> out;
-  out.push_back(static_cast<uint8_t>(m_className.size()));
-  out.insert(out.end(), m_className.begin(), m_className.end());
+  std::vector<uint8_t> out(1 + m_className.size());
+  out[0] = static_cast<uint8_t>(m_className.size());
+  std::copy(m_className.begin(), m_className.end(), out.begin() + 1);
   if (auto form = FindGraphicClass(m_className)) WriteGraphicData(*form, m_file, out);
   return out;
 }
@@ -76,7 +90,7 @@ const TClassInfo& TSingleFormatGraphic::StaticClass() {
   static const TClassInfo* info =
       TClassBuilder<TSingleFormatGraphic>("TGraphic", &TPersistent::StaticClass())
           .Defined(StoredDataEntry(
-              [](TPersistent& o, std::span<const uint8_t> d) {
+              [](TPersistent& o, TBinaryValue& d) {
                 auto& g = static_cast<TSingleFormatGraphic&>(o);
                 g.SetFileBytes(ReadGraphicData(g.Form(), d));
               },
@@ -92,13 +106,28 @@ const TClassInfo& TSingleFormatGraphic::StaticClass() {
 }
 
 void TSingleFormatGraphic::Assign(const TPersistent* source) {
-  if (!source) {
+  if (source) {
+    const auto* from = As<TSingleFormatGraphic>(source);
+    if (!from || from->Form() != Form()) AssignError(source);
+    if (from != this) m_file = from->m_file;
+  } else {
     m_file.clear();
-    return;
   }
-  const auto* from = As<TSingleFormatGraphic>(source);
-  if (!from || from->Form() != Form()) AssignError(source);
-  m_file = from->m_file;
+  Changed();
+}
+
+void TSingleFormatGraphic::SetFileBytes(std::span<const uint8_t> file) {
+  m_file.assign(file.begin(), file.end());
+  Changed();
+}
+
+void TSingleFormatGraphic::SetFileBytes(TByteBlock&& file) {
+  m_file = std::move(file);
+  Changed();
+}
+
+void TSingleFormatGraphic::Changed() {
+  if (m_onChange) m_onChange();
 }
 
 const TClassInfo& TBitmap::StaticClass() {

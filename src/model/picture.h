@@ -1,13 +1,17 @@
 #pragma once
 // Stored pictures. TPicture keeps the stored format class name and that format's file bytes;
 // TBitmap and TIcon are single-format properties (a button glyph, the window icon) whose stored
-// data has no class name. Decoding belongs to the graphics layer.
+// data has no class name. Decoding belongs to the graphics layer. Each tells its owner of every
+// change, the document's reading included, so the owner's change rules (key colours, sizes,
+// repaints) hold however a picture arrives.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "model/byte_block.h"
 #include "model/graphic_registry.h"
 #include "model/persistent.h"
 
@@ -18,6 +22,9 @@ class TPicture : public TPersistent {
 
   // Copies another picture; a null source clears.
   void Assign(const TPersistent* source) override;
+  // Called after every change: Assign, Clear, SetGraphic, ReadStoredData. May be unset; the
+  // owner sets it once, and it may change the picture again.
+  void SetOnChange(std::function<void()> onChange) { m_onChange = std::move(onChange); }
 
   bool Empty() const { return m_className.empty(); }
   // Name of the format class ("TBitmap", "TPNGObject", ...); empty when there is no picture.
@@ -28,13 +35,17 @@ class TPicture : public TPersistent {
   // className must be a registered format; otherwise the picture becomes empty.
   void SetGraphic(std::string className, std::vector<uint8_t> file);
 
-  // Stored "Data": the class name as a short string, then the format's data.
-  void ReadStoredData(std::span<const uint8_t> data);
+  // Stored "Data": the class name as a short string, then the format's data. Reading takes
+  // what the format counts; the caller skips the rest of the value.
+  void ReadStoredData(TBinaryValue& data);
   std::vector<uint8_t> StoredData() const;
 
  private:
+  void Changed();
+
   std::string m_className;
-  std::vector<uint8_t> m_file;
+  TByteBlock m_file;
+  std::function<void()> m_onChange;
 };
 
 // A property of one fixed format; stores that format's data without a class name.
@@ -46,11 +57,17 @@ class TSingleFormatGraphic : public TPersistent {
   void Assign(const TPersistent* source) override;
   bool Empty() const { return m_file.empty(); }
   std::span<const uint8_t> FileBytes() const { return m_file; }
-  void SetFileBytes(std::vector<uint8_t> file) { m_file = std::move(file); }
+  void SetFileBytes(std::span<const uint8_t> file);
+  void SetFileBytes(TByteBlock&& file);
   virtual TGraphicForm Form() const = 0;
+  // Called after every change (Assign, SetFileBytes, the stored data read); may be unset.
+  void SetOnChange(std::function<void()> onChange) { m_onChange = std::move(onChange); }
 
  private:
-  std::vector<uint8_t> m_file;
+  void Changed();
+
+  TByteBlock m_file;
+  std::function<void()> m_onChange;
 };
 
 class TBitmap : public TSingleFormatGraphic {

@@ -68,6 +68,13 @@ size_t TInflateSource::ReadSome(uint8_t* dst, size_t size) {
   return produced;
 }
 
+uint64_t TInflateSource::MaxRemaining() const {
+  if (m_state->ended) return 0;
+  constexpr uint64_t kMaxExpansion = 1032;
+  constexpr uint64_t kPendingMatchBytes = 258;
+  return (m_state->input.size() - m_state->inputPos) * kMaxExpansion + kPendingMatchBytes;
+}
+
 void TInflateSource::Finish() {
   uint8_t scratch[4096];
   while (ReadSome(scratch, sizeof scratch) > 0) {

@@ -15,8 +15,11 @@ class TByteSource {
   // Reads up to size bytes into dst and returns the count; 0 only at the end of the source.
   // Throws EReadError when the source's own data is corrupt.
   virtual size_t ReadSome(uint8_t* dst, size_t size) = 0;
-  // Bytes left when the source knows it; a count claiming more than this can fail at once.
+  // Bytes left when the source knows it exactly.
   virtual std::optional<uint64_t> Remaining() const = 0;
+  // The most bytes the source can still give, never less than it will: a count claiming more
+  // can fail at once, before anything is allocated for it.
+  virtual uint64_t MaxRemaining() const = 0;
   // Reads the rest of the source and checks its integrity (a zlib stream's checksum).
   virtual void Finish() {}
 };
@@ -26,6 +29,7 @@ class TMemorySource : public TByteSource {
   explicit TMemorySource(std::span<const uint8_t> data) : m_data(data) {}
   size_t ReadSome(uint8_t* dst, size_t size) override;
   std::optional<uint64_t> Remaining() const override { return m_data.size() - m_pos; }
+  uint64_t MaxRemaining() const override { return m_data.size() - m_pos; }
   size_t Position() const { return m_pos; }
 
  private:
@@ -41,6 +45,9 @@ class TInflateSource : public TByteSource {
   ~TInflateSource() override;
   size_t ReadSome(uint8_t* dst, size_t size) override;
   std::optional<uint64_t> Remaining() const override { return std::nullopt; }
+  // Deflate expands its input at most 1032-fold; a match cut off by the last read may still
+  // give up to 258 bytes.
+  uint64_t MaxRemaining() const override;
   void Finish() override;
 
  private:

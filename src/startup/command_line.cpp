@@ -2,9 +2,14 @@
 
 TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   TCommandLine line;
+  bool optionsEnded = false;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& arg = arguments[i];
-    if (arg == "-p") {
+    if (optionsEnded || arg == "-" || !arg.starts_with("-")) {
+      line.documentPath = arg;
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "-p") {
       if (i + 1 < arguments.size()) line.startPage = arguments[++i];
     } else if (arg == "--dump") {
       line.dump = true;
@@ -19,10 +24,10 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     } else if (arg == "--render") {
       if (i + 1 < arguments.size())
         line.renderPath = arguments[++i];
-      else
+      else if (line.error.empty())
         line.error = "--render needs a file name";
-    } else {
-      line.documentPath = arg;
+    } else if (line.error.empty()) {
+      line.error = "unknown option " + arg;
     }
   }
   return line;

@@ -1,7 +1,8 @@
 #pragma once
 // The player's command line: an optional document and "-p" with a page caption, in any order,
 // plus the options of this player (--dump, --render, --first-frame, --verbose, --help, --version),
-// which never change how the first two are read.
+// which never change how the first two are read. Any other argument that begins with "-" is an
+// unknown option; after "--" every argument is a document name.
 
 #include <optional>
 #include <string>
@@ -16,7 +17,7 @@ struct TCommandLine {
   bool help = false;
   bool version = false;
   std::optional<std::string> renderPath;
-  std::string error;  // set when an option of this player is malformed
+  std::string error;  // the first unknown or malformed option; the player then shows its usage
 };
 
 TCommandLine ParseCommandLine(const std::vector<std::string>& arguments);

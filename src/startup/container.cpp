@@ -75,27 +75,33 @@ TContainerResult ReadDocumentContainer(std::span<const uint8_t> data, TComponent
   return TContainerResult::Loaded;
 }
 
-std::optional<uint64_t> FindAppendedContainer(std::span<const uint8_t> file) {
-  if (file.size() < 14) return std::nullopt;
-  std::string_view tag(reinterpret_cast<const char*>(file.data() + file.size() - 10), 10);
-  uint64_t locator = Uint32At(file, file.size() - 14);
+std::optional<TTrailer> ReadTrailer(std::span<const uint8_t, kTrailerBytes> trailer, uint64_t fileSizeBytes) {
+  const std::string_view tag(reinterpret_cast<const char*>(trailer.data() + 4), 10);
+  const uint64_t locator = Uint32At(trailer, 0);
   if (tag == kTagNewSaFlag) {
-    if (locator > file.size()) return std::nullopt;
-    return file.size() - locator;
+    if (locator > fileSizeBytes) return TTrailer{};
+    return TTrailer{fileSizeBytes - locator};
   }
   if (tag == kTagStandalone) {
-    if (locator >= file.size()) return std::nullopt;
-    return locator;
+    if (locator >= fileSizeBytes) return TTrailer{};
+    return TTrailer{locator};
   }
   return std::nullopt;
+}
+
+std::optional<uint64_t> FindAppendedContainer(std::span<const uint8_t> file) {
+  if (file.size() < kTrailerBytes) return std::nullopt;
+  const std::optional<TTrailer> trailer = ReadTrailer(file.last<kTrailerBytes>(), file.size());
+  return trailer ? trailer->containerOffset : std::nullopt;
 }
 
 std::vector<uint8_t> WriteDocumentContainer(std::span<const uint8_t> stream, const TContainerOptions& options) {
   std::vector<uint8_t> out(kContainerMagic.begin(), kContainerMagic.end());
   if (options.blockMarker) {
-    out.push_back(static_cast<uint8_t>(kBlockMarker & 0xFF));
-    out.push_back(static_cast<uint8_t>(kBlockMarker >> 8));
-    out.insert(out.end(), 16, 0);
+    // The marker, then the builder's 16-byte block, here zeros.
+    out.resize(out.size() + 2 + 16);
+    out[kContainerMagic.size()] = static_cast<uint8_t>(kBlockMarker & 0xFF);
+    out[kContainerMagic.size() + 1] = static_cast<uint8_t>(kBlockMarker >> 8);
   }
   if (options.compress) {
     uLongf bound = compressBound(static_cast<uLong>(stream.size()));

@@ -35,8 +35,22 @@ TContainerResult ReadDocumentContainer(std::span<const uint8_t> data, TComponent
                                        const TClassRegistry& registry, const TReadOptions& options,
                                        TClientSize& clientSize);
 
-// Offset of the container an executable's trailer points at, or nothing when the last 10 bytes
-// are neither tag (matched exactly, in upper case) or the offset lies outside the file.
+inline constexpr size_t kTrailerBytes = 14;  // the locator, then the tag
+
+// What an executable's trailer says: the file carries a container, which starts at
+// containerOffset; a locator that points outside the file leaves containerOffset empty, and the
+// file then carries no container that can be read.
+struct TTrailer {
+  std::optional<uint64_t> containerOffset;
+  friend bool operator==(const TTrailer&, const TTrailer&) = default;
+};
+
+// Reads the last kTrailerBytes bytes of a file of fileSizeBytes bytes; nothing when its last 10
+// bytes are neither tag (matched exactly, in upper case).
+std::optional<TTrailer> ReadTrailer(std::span<const uint8_t, kTrailerBytes> trailer, uint64_t fileSizeBytes);
+
+// Offset of the container the trailer of a whole file points at; nothing when the file has no
+// trailer or its locator points outside the file.
 std::optional<uint64_t> FindAppendedContainer(std::span<const uint8_t> file);
 
 struct TContainerOptions {

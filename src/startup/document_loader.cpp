@@ -1,53 +1,56 @@
 #include "startup/document_loader.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-#include <vector>
 
 #include "model/read_error.h"
 #include "startup/container.h"
+#include "startup/file_reader.h"
 
 namespace {
 
-// Reads a regular file whole; nothing (with errno set) when it cannot be opened or read.
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    errno = EISDIR;
-    return std::nullopt;
-  }
-  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file) return std::nullopt;
-  std::vector<uint8_t> bytes;
-  uint8_t chunk[65536];
-  while (size_t got = std::fread(chunk, 1, sizeof chunk, file.get())) bytes.insert(bytes.end(), chunk, chunk + got);
-  if (std::ferror(file.get())) return std::nullopt;
-  return bytes;
-}
-
-bool StartsWithMagic(std::span<const uint8_t> bytes) {
-  return bytes.size() >= kContainerMagic.size() &&
-         std::memcmp(bytes.data(), kContainerMagic.data(), kContainerMagic.size()) == 0;
+bool StartsWithMagic(const TFileReader& file) {
+  uint8_t magic[kContainerMagic.size()];
+  return file.ReadAt(0, magic, sizeof magic) && std::memcmp(magic, kContainerMagic.data(), sizeof magic) == 0;
 }
 
 }  // namespace
 
+std::string CannotOpenMessage(const std::string& path, int error) {
+  std::string reason = std::strerror(error);
+  if (!reason.empty()) reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+  return "cannot open \"" + path + "\": " + reason;
+}
+
+std::optional<TTrailer> FileTrailer(const TFileReader& file) {
+  uint8_t trailer[kTrailerBytes];
+  if (file.SizeBytes() < kTrailerBytes || !file.ReadAt(file.SizeBytes() - kTrailerBytes, trailer, kTrailerBytes))
+    return std::nullopt;
+  return ReadTrailer(std::span<const uint8_t, kTrailerBytes>(trailer), file.SizeBytes());
+}
+
 TLoadResult LoadMenuDocument(const std::string& path, std::optional<uint64_t> containerOffset, TfrmMain& window,
                              const TClassRegistry& registry, const TReadOptions& options) {
-  std::optional<std::vector<uint8_t>> file = ReadWholeFile(path);
-  if (!file) return {TLoadStatus::FileMissing, path + ": " + std::strerror(errno)};
-  std::span<const uint8_t> bytes(*file);
-  if (!containerOffset) containerOffset = StartsWithMagic(bytes) ? std::optional<uint64_t>(0) : FindAppendedContainer(bytes);
-  if (!containerOffset || *containerOffset > bytes.size())
+  const std::optional<TFileReader> file = TFileReader::Open(path);
+  if (!file) return {TLoadStatus::FileMissing, CannotOpenMessage(path, errno)};
+  if (!containerOffset) {
+    if (StartsWithMagic(*file)) {
+      containerOffset = 0;
+    } else if (const std::optional<TTrailer> trailer = FileTrailer(*file)) {
+      if (!trailer->containerOffset) return {TLoadStatus::NoDocument, path + ": its trailer points outside the file"};
+      containerOffset = trailer->containerOffset;
+    }
+  }
+  if (!containerOffset || *containerOffset > file->SizeBytes())
     return {TLoadStatus::NoDocument, path + " holds no menu document"};
 
+  // Only the container's bytes are read: an appended one lies behind the whole executable.
+  const std::optional<TByteBlock> bytes = file->ReadFrom(*containerOffset);
+  if (!bytes) return {TLoadStatus::FileMissing, CannotOpenMessage(path, errno)};
   TClientSize clientSize;
   try {
-    if (ReadDocumentContainer(bytes.subspan(*containerOffset), window, registry, options, clientSize) ==
-        TContainerResult::NoDocument)
+    if (ReadDocumentContainer(*bytes, window, registry, options, clientSize) == TContainerResult::NoDocument)
       return {TLoadStatus::NoDocument, path + " holds no menu document"};
   } catch (const EReadError& e) {
     return {TLoadStatus::Failed, e.what()};

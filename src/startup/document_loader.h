@@ -8,7 +8,10 @@
 
 #include "model/class_registry.h"
 #include "startup/component_reader.h"
+#include "startup/container.h"
 #include "window/menu_form.h"
+
+class TFileReader;
 
 enum class TLoadStatus {
   Loaded,
@@ -19,11 +22,22 @@ enum class TLoadStatus {
 
 struct TLoadResult {
   TLoadStatus status = TLoadStatus::FileMissing;
-  std::string error;  // the reader's message when Failed, else a short description
+  // The reader's message when Failed; CannotOpenMessage when FileMissing; else a short
+  // description.
+  std::string error;
 };
 
-// Reads path into window. containerOffset is where the container starts; without it, the
-// container is at the start of the file or, when the file does not start with one, where an
-// executable's trailer says. After a Failed result the window is partly built and must go.
+// "cannot open "PATH": REASON", the reason being the text of the error number.
+std::string CannotOpenMessage(const std::string& path, int error);
+
+// The trailer at the end of file; nothing when the file is too short, cannot be read there or
+// ends with neither tag.
+std::optional<TTrailer> FileTrailer(const TFileReader& file);
+
+// Reads path into window, reading no more of the file than the container's bytes.
+// containerOffset is where the container starts; without it, the container is at the start of
+// the file or, when the file does not start with one, where an executable's trailer says (a
+// trailer that points outside the file is no document). After a Failed result the window is
+// partly built and must go.
 TLoadResult LoadMenuDocument(const std::string& path, std::optional<uint64_t> containerOffset, TfrmMain& window,
                              const TClassRegistry& registry, const TReadOptions& options = {});

@@ -1,6 +1,7 @@
 #include "startup/menu_session.h"
 
 #include <filesystem>
+#include <iostream>
 #include <random>
 #include <system_error>
 
@@ -30,6 +31,7 @@ TStartupSystem RealStartupSystem() {
   };
   system.lockFolder = LockFolder();
   system.registerClasses = RegisterMenuClasses;
+  system.reportUnopenedDocument = [](const std::string& message) { std::cerr << "telvo: " << message << "\n"; };
   return system;
 }
 
@@ -52,11 +54,6 @@ std::string AdminRefusalText(const TKIVForm& form) {
   }
 }
 
-bool IsRegularFile(const std::string& path) {
-  std::error_code ec;
-  return fs::is_regular_file(path, ec);
-}
-
 }  // namespace
 
 std::optional<TSplashRequest> SplashRequest(TKIVForm& form) {
@@ -75,8 +72,14 @@ std::optional<TSplashRequest> EndScreenRequest(TKIVForm& form) {
 TMenuSession::TMenuSession(const TCommandLine& line, TStartupSystem system)
     : m_system(std::move(system)), m_startPage(line.startPage) {
   m_window = CreateMainWindow(m_application);
-  // Fonts come first, so every control of the document finds them when it is built.
-  m_fonts = EmbeddedFontFiles(fs::path(m_system.executablePath).parent_path().string());
+  const std::optional<TTrailer> trailer =
+      line.documentPath.empty() ? ExecutableTrailer(m_system.executablePath) : std::nullopt;
+  m_document = LocateDocument(line.documentPath, m_system.executablePath, trailer);
+  // The document's folder is the medium's: %CDROM% and the FontData folder are found there.
+  std::error_code absoluteError;
+  const std::string documentFolder = fs::absolute(m_document.path, absoluteError).parent_path().string();
+  // Fonts come before any control, so every control of the document finds them when it is built.
+  m_fonts = EmbeddedFontFiles(documentFolder);
   if (m_system.addFontFile)
     for (const std::string& font : m_fonts) m_system.addFontFile(font);
   if (m_system.registerClasses)
@@ -84,22 +87,21 @@ TMenuSession::TMenuSession(const TCommandLine& line, TStartupSystem system)
   else
     RegisterMenuClasses(m_registry);
 
-  const std::optional<uint64_t> appended =
-      line.documentPath.empty() ? ExecutableContainerOffset(m_system.executablePath) : std::nullopt;
-  m_document = LocateDocument(line.documentPath, m_system.executablePath, appended);
-  // Path macros are fixed before the document is read: %CDROM% is the document's folder.
-  std::error_code absoluteError;
-  SetMacroValues(SystemMacroValues(fs::absolute(m_document.path, absoluteError).parent_path().string()));
-  if (!IsRegularFile(m_document.path)) {
-    m_load = {TLoadStatus::FileMissing, m_document.path + ": no such document"};
-  } else {
+  // Path macros are fixed before the document is read.
+  SetMacroValues(SystemMacroValues(documentFolder));
+  if (m_document.appended && !m_document.containerOffset)
+    m_load = {TLoadStatus::NoDocument, m_document.path + ": its trailer points outside the file"};
+  else
     m_load = LoadMenuDocument(m_document.path, m_document.containerOffset, *m_window, m_registry, m_system.readOptions);
-  }
   if (m_load.status != TLoadStatus::Loaded) {
     // Whatever the read left behind goes: the menu is the complete built-in window.
     m_application.DestroyComponent(m_window);
     m_window = CreateMainWindow(m_application);
-    if (m_system.explainFallback) m_system.explainFallback(m_load.error);
+    const bool named = !line.documentPath.empty();
+    if (named && m_load.status == TLoadStatus::FileMissing && m_system.reportUnopenedDocument)
+      m_system.reportUnopenedDocument(m_load.error);
+    else if (m_system.explainFallback)
+      m_system.explainFallback(m_load.error);
   }
   if (m_system.sound) PrepareMusic(*m_system.sound, *m_window);
 }

@@ -23,7 +23,7 @@
 #include "window/tick_dispatcher.h"
 
 struct TStartupSystem {
-  // The running program, whose appended container, sibling ".kiv" and FontData folder count.
+  // The running program, whose appended container and sibling ".kiv" count.
   std::string executablePath;
   // Adds the fonts of a file for the run (the text layer's AddFontFile); removes them all.
   std::function<void(const std::string& path)> addFontFile;
@@ -35,6 +35,9 @@ struct TStartupSystem {
   std::string lockFolder;
   // Told why a document was not played (--verbose); may be empty.
   std::function<void(const std::string&)> explainFallback;
+  // Told, in one line, that the document named on the command line cannot be opened (the
+  // built-in window plays instead); may be empty.
+  std::function<void(const std::string&)> reportUnopenedDocument;
   TReadOptions readOptions;
   // Registers the classes a document may hold (RegisterMenuClasses; tests add their own).
   std::function<void(TClassRegistry&)> registerClasses;
@@ -46,7 +49,7 @@ struct TStartupSystem {
 };
 
 // The machine as it is: /proc/self/exe, the font resolver, the process's groups, fork and exec,
-// the runtime folder.
+// the runtime folder, an unopened document reported on stderr.
 TStartupSystem RealStartupSystem();
 
 // A splash or end screen to show: which picture and how.
@@ -65,9 +68,9 @@ std::optional<TSplashRequest> EndScreenRequest(TKIVForm& form);
 
 class TMenuSession {
  public:
-  // Creates the built-in window, adds the FontData fonts, finds the document and reads it into
-  // the window. A document that is missing, holds no menu or fails to load leaves the complete
-  // built-in window (a failed read's window is thrown away whole).
+  // Creates the built-in window, finds the document, adds the fonts of the FontData folder
+  // beside it and reads it into the window. A document that is missing, holds no menu or fails
+  // to load leaves the complete built-in window (a failed read's window is thrown away whole).
   TMenuSession(const TCommandLine& line, TStartupSystem system);
   // Runs Shutdown if it has not run.
   ~TMenuSession();

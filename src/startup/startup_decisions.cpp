@@ -1,10 +1,5 @@
 #include "startup/startup_decisions.h"
 
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QString>
 #include <algorithm>
 #include <array>
@@ -13,14 +8,15 @@
 #include <filesystem>
 #include <system_error>
 
-#include "startup/container.h"
+#include "startup/document_loader.h"
+#include "startup/file_reader.h"
 
 namespace fs = std::filesystem;
 
 TDocumentLocation LocateDocument(const std::string& commandLineDocument, const std::string& executablePath,
-                                 std::optional<uint64_t> appendedOffset) {
+                                 std::optional<TTrailer> executableTrailer) {
   if (!commandLineDocument.empty()) return {commandLineDocument, std::nullopt, false};
-  if (appendedOffset) return {executablePath, appendedOffset, true};
+  if (executableTrailer) return {executablePath, executableTrailer->containerOffset, true};
   return {SiblingDocumentPath(executablePath), std::nullopt, false};
 }
 
@@ -28,22 +24,9 @@ std::string SiblingDocumentPath(const std::string& executablePath) {
   return fs::path(executablePath).replace_extension(".kiv").string();
 }
 
-std::optional<uint64_t> ExecutableContainerOffset(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  struct stat info {};
-  std::optional<uint64_t> offset;
-  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
-    // Mapped, not read: only the trailer's pages are touched.
-    const size_t size = static_cast<size_t>(info.st_size);
-    void* mapped = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
-    if (mapped != MAP_FAILED) {
-      offset = FindAppendedContainer(std::span<const uint8_t>(static_cast<const uint8_t*>(mapped), size));
-      munmap(mapped, size);
-    }
-  }
-  close(fd);
-  return offset;
+std::optional<TTrailer> ExecutableTrailer(const std::string& path) {
+  const std::optional<TFileReader> file = TFileReader::Open(path);
+  return file ? FileTrailer(*file) : std::nullopt;
 }
 
 bool IsEmbeddedFontName(std::string_view fileName) {
@@ -73,9 +56,9 @@ std::optional<fs::path> FindIgnoringCase(const fs::path& folder, std::string_vie
 
 }  // namespace
 
-std::vector<std::string> EmbeddedFontFiles(const std::string& executableFolder) {
+std::vector<std::string> EmbeddedFontFiles(const std::string& documentFolder) {
   std::vector<std::string> fonts;
-  const std::optional<fs::path> folder = FindIgnoringCase(executableFolder, "FontData");
+  const std::optional<fs::path> folder = FindIgnoringCase(documentFolder, "FontData");
   if (!folder) return fonts;
   std::error_code ec;
   for (fs::directory_iterator it(*folder, ec), end; !ec && it != end; it.increment(ec)) {

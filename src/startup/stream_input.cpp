@@ -8,14 +8,6 @@
 #include "model/read_error.h"
 #include "model/text_encoding.h"
 
-namespace {
-
-// Blocks are read in pieces of this size when the source cannot say how much it holds, so
-// memory grows only with data that really arrived.
-constexpr uint64_t kBlockPiece = 1 << 20;
-
-}  // namespace
-
 void TStreamInput::Fail(const std::string& message) const { throw EReadError(message, m_consumed); }
 
 bool TStreamInput::Fill() {
@@ -50,18 +42,33 @@ void TStreamInput::ReadExact(uint8_t* dst, size_t count) {
   }
 }
 
-std::vector<uint8_t> TStreamInput::ReadBlock(uint64_t count) {
-  std::optional<uint64_t> remaining = m_source.Remaining();
-  if (remaining && count > *remaining + (m_bufLen - m_bufPos)) Fail(kStreamReadError);
-  std::vector<uint8_t> block;
-  uint64_t piece = remaining ? count : kBlockPiece;
-  while (block.size() < count) {
-    size_t start = block.size();
-    size_t take = static_cast<size_t>(std::min<uint64_t>(piece, count - start));
-    block.resize(start + take);
-    ReadExact(block.data() + start, take);
+TByteBlock TStreamInput::ReadBlock(uint64_t count) {
+  const uint64_t buffered = m_bufLen - m_bufPos;
+  if (count > m_source.MaxRemaining() + buffered) Fail(kStreamReadError);
+  TByteBlock block;
+  uint64_t size = m_source.Remaining() ? count : std::min(count, kFirstPieceBytes);
+  for (;;) {
+    const size_t start = block.size();
+    block.resize(static_cast<size_t>(size));
+    ReadExact(block.data() + start, block.size() - start);
+    if (size == count) return block;
+    size = std::min(count, size * 2);
   }
-  return block;
+}
+
+void TStreamInput::SkipBytes(uint64_t count) {
+  uint8_t scratch[4096];
+  while (count > 0) {
+    const size_t take = static_cast<size_t>(std::min<uint64_t>(count, sizeof scratch));
+    ReadExact(scratch, take);
+    count -= take;
+  }
+}
+
+uint32_t TStreamInput::ReadUint32() {
+  uint8_t b[4];
+  ReadExact(b, 4);
+  return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24);
 }
 
 void TStreamInput::ReadSignature() {
@@ -145,19 +152,14 @@ float TStreamInput::ReadSinglePayload() {
 double TStreamInput::ReadDoublePayload() { return std::bit_cast<double>(ReadInt64Payload()); }
 
 std::string TStreamInput::ReadStringPayload(TValueType type) {
-  auto readCount = [this] {
-    uint8_t b[4];
-    ReadExact(b, 4);
-    return static_cast<uint64_t>(b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24));
-  };
   switch (type) {
     case TValueType::vaString: {
       std::string raw = ReadShortString();
       return Cp1252ToUtf8({reinterpret_cast<const uint8_t*>(raw.data()), raw.size()});
     }
-    case TValueType::vaLString: return Cp1252ToUtf8(ReadBlock(readCount()));
-    case TValueType::vaWString: return Utf16LeToUtf8(ReadBlock(readCount() * 2));
-    case TValueType::vaUTF8String: return SanitizeUtf8(ReadBlock(readCount()));
+    case TValueType::vaLString: return Cp1252ToUtf8(ReadBlock(ReadUint32()));
+    case TValueType::vaWString: return Utf16LeToUtf8(ReadBlock(uint64_t{ReadUint32()} * 2));
+    case TValueType::vaUTF8String: return SanitizeUtf8(ReadBlock(ReadUint32()));
     default: Fail(kInvalidPropertyValue);
   }
 }
@@ -201,11 +203,9 @@ bool TStreamInput::ReadBoolean() {
 
 std::string TStreamInput::ReadString() { return ReadStringPayload(ReadValueType()); }
 
-std::vector<uint8_t> TStreamInput::ReadBinary() {
+uint64_t TStreamInput::ReadBinaryLength() {
   if (ReadValueType() != TValueType::vaBinary) Fail(kInvalidPropertyValue);
-  uint8_t b[4];
-  ReadExact(b, 4);
-  return ReadBlock(b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24));
+  return ReadUint32();
 }
 
 void TStreamInput::ReadListBegin() {
@@ -222,19 +222,6 @@ void TStreamInput::SkipValue() { SkipValue(0); }
 
 void TStreamInput::SkipValue(int depth) {
   if (depth > kMaxValueDepth) Fail(kInvalidStreamFormat);
-  auto skipBytes = [this](uint64_t count) {
-    uint8_t scratch[4096];
-    while (count > 0) {
-      size_t take = static_cast<size_t>(std::min<uint64_t>(count, sizeof scratch));
-      ReadExact(scratch, take);
-      count -= take;
-    }
-  };
-  auto readCount = [this] {
-    uint8_t b[4];
-    ReadExact(b, 4);
-    return static_cast<uint64_t>(b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24));
-  };
   TValueType type = ReadValueType();
   switch (type) {
     case TValueType::vaNull:
@@ -245,20 +232,20 @@ void TStreamInput::SkipValue(int depth) {
       while (!EndOfList()) SkipValue(depth + 1);
       ReadListEnd();
       return;
-    case TValueType::vaInt8: return skipBytes(1);
-    case TValueType::vaInt16: return skipBytes(2);
+    case TValueType::vaInt8: return SkipBytes(1);
+    case TValueType::vaInt16: return SkipBytes(2);
     case TValueType::vaInt32:
-    case TValueType::vaSingle: return skipBytes(4);
-    case TValueType::vaExtended: return skipBytes(10);
+    case TValueType::vaSingle: return SkipBytes(4);
+    case TValueType::vaExtended: return SkipBytes(10);
     case TValueType::vaCurrency:
     case TValueType::vaDate:
-    case TValueType::vaInt64: return skipBytes(8);
+    case TValueType::vaInt64: return SkipBytes(8);
     case TValueType::vaString:
-    case TValueType::vaIdent: return skipBytes(ReadByte());
+    case TValueType::vaIdent: return SkipBytes(ReadByte());
     case TValueType::vaBinary:
     case TValueType::vaLString:
-    case TValueType::vaUTF8String: return skipBytes(readCount());
-    case TValueType::vaWString: return skipBytes(readCount() * 2);
+    case TValueType::vaUTF8String: return SkipBytes(ReadUint32());
+    case TValueType::vaWString: return SkipBytes(uint64_t{ReadUint32()} * 2);
     case TValueType::vaSet: ReadSetPayload(); return;
     case TValueType::vaCollection:
       while (!EndOfList()) {

@@ -22,10 +22,13 @@ class TStreamInput : public TValueReader {
 
   uint8_t ReadByte();
   uint8_t PeekByte();
-  void ReadExact(uint8_t* dst, size_t count);
-  // Reads count bytes into a vector; a count beyond what the source holds fails before any
-  // large allocation.
-  std::vector<uint8_t> ReadBlock(uint64_t count);
+  void ReadExact(uint8_t* dst, size_t count) override;
+  // Reads count bytes into a block, without clearing it first. A count beyond what the source
+  // can still give fails before any allocation. From a source that cannot say exactly (an
+  // inflating one) the block grows with the data that really arrives, from at most
+  // kFirstPieceBytes.
+  TByteBlock ReadBlock(uint64_t count) override;
+  void SkipBytes(uint64_t count) override;
   void ReadSignature();  // "TPF0", else "Invalid stream format"
   // A length byte and that many bytes, as they are (names, identifiers, set elements).
   std::string ReadShortString();
@@ -48,7 +51,7 @@ class TStreamInput : public TValueReader {
   int64_t ReadInteger() override;
   bool ReadBoolean() override;
   std::string ReadString() override;
-  std::vector<uint8_t> ReadBinary() override;
+  uint64_t ReadBinaryLength() override;
   void ReadListBegin() override;
   bool EndOfList() override;
   void ReadListEnd() override;
@@ -57,9 +60,11 @@ class TStreamInput : public TValueReader {
   // Limits on nesting depth, so hostile input cannot exhaust the stack.
   static constexpr int kMaxValueDepth = 256;
   static constexpr int kMaxComponentDepth = 128;
+  static constexpr uint64_t kFirstPieceBytes = 1 << 20;
 
  private:
   bool Fill();
+  uint32_t ReadUint32();  // little-endian
   void SkipValue(int depth);
 
   TByteSource& m_source;

@@ -182,7 +182,7 @@ void TTextPrinter::PrintBinary(int indent) {
   m_in.ReadExact(countBytes, 4);
   uint32_t count = countBytes[0] | (countBytes[1] << 8) | (countBytes[2] << 16) |
                    (static_cast<uint32_t>(countBytes[3]) << 24);
-  std::vector<uint8_t> bytes = m_in.ReadBlock(count);
+  const TByteBlock bytes = m_in.ReadBlock(count);
   static constexpr char kHex[] = "0123456789ABCDEF";
   m_out += '{';
   for (size_t i = 0; i < bytes.size(); ++i) {

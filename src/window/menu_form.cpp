@@ -189,6 +189,8 @@ TKIVForm::TKIVForm() {
   m_kivEditCursor.SetOnChange([this](TCustomData&) {
     if (!IsLoading()) ApplyCursor(kCursorEdit);
   });
+  m_picture.SetOnChange([this] { PictureChanged(); });
+  m_hintBGImage.SetOnChange([this] { CopyHintLook(); });
 }
 
 TKIVForm::~TKIVForm() = default;
@@ -341,9 +343,6 @@ void TKIVForm::Loaded() {
     texts.SetText(key, translated.empty() ? std::string(DefaultMessageText(key)) : translated);
   }
   for (TControl* control : Controls()) control->MessageTextsChanged();
-  // The hint background picture has no change notification; the look is complete once the
-  // whole document is read.
-  CopyHintLook();
 }
 
 const TClassInfo& TfrmMain::StaticClass() {

@@ -148,9 +148,6 @@ class TKIVForm : public TWinControl {
   void SetGradStyle(TKIVGradFillStyle style);
   bool ShowGrid() const { return m_showGrid; }
   void SetShowGrid(bool showGrid);
-  // Call after Picture was replaced at run time: refits a shaped window, repaints a picture
-  // background.
-  void PictureChanged();
   // Picture decoded (cached until its bytes change); null when it is empty or does not decode.
   const TDecodedPicture* DecodedPicture();
   TPictureKind PictureKind();
@@ -221,9 +218,12 @@ class TKIVForm : public TWinControl {
   TCursorData* KIVCursor() { return &m_kivCursor; }
   TCursorData* KIVHotCursor() { return &m_kivHotCursor; }
   TCursorData* KIVEditCursor() { return &m_kivEditCursor; }
+  // Background or shape picture. Every change of it (outside loading: the switch to run mode
+  // applies a document's) refits a shaped window and repaints a picture background.
   TPicture* Picture() { return &m_picture; }
   TPicture* Splash() { return &m_splash; }
   TPicture* EndScreen() { return &m_endScreen; }
+  // The custom hint's background picture; a change of it goes into the hint settings.
   TPicture* HintBGImage() { return &m_hintBGImage; }
   TFont* HintFont() { return &m_hintFont; }
   TAudioData* StartupSound() { return &m_startupSound; }
@@ -297,6 +297,7 @@ class TKIVForm : public TWinControl {
 
  private:
   struct TPictureCache;
+  void PictureChanged();
   void RunPageSwitch();
   void SetLiveClientSize(TSize size);
   void SetControlCursors();

@@ -1,7 +1,7 @@
 // Playing a menu, run as a user runs it (on Qt's offscreen platform): the start-up reaches the
 // message loop and holds the instance lock; a termination signal ends the menu through its
 // shutdown, and so does the first painted frame with --first-frame; LaunchOnly starts the
-// program and ends without showing the menu.
+// program and ends without showing the menu; a named document that is missing is reported.
 
 #include <gtest/gtest.h>
 
@@ -91,6 +91,17 @@ TEST_F(TelvoPlay, AFailedDocumentPlaysTheBuiltInWindowUntilTerminated) {
   EXPECT_NE(Output().find("Error reading Button1.Style: Invalid property value; playing the built-in window"),
             std::string::npos)
       << Output();
+}
+
+TEST_F(TelvoPlay, AMissingDocumentIsReportedInOneLineBeforeTheBuiltInWindowPlays) {
+  const std::string missing = (m_folder / "missing.kiv").string();
+  const pid_t pid = Start({missing});
+  ASSERT_TRUE(Eventually([&] { return Locks().size() == 1; })) << Output();
+  kill(pid, SIGTERM);
+  EXPECT_EQ(Wait(pid), 0);
+  const std::string expected = "telvo: cannot open \"" + missing + "\": no such file or directory\n";
+  EXPECT_EQ(Output().substr(0, expected.size()), expected);
+  EXPECT_EQ(Output().find("missing.kiv", expected.size()), std::string::npos) << "reported once: " << Output();
 }
 
 TEST_F(TelvoPlay, FirstFrameEndsTheMenuThroughItsShutdownOncePainted) {

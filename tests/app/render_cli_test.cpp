@@ -1,4 +1,5 @@
-// telvo --render, run as a user runs it: the image is the one the golden test expects.
+// telvo --render, run as a user runs it: the image is the one the golden test expects, and the
+// fonts of the FontData folder beside the document are used.
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,31 @@ TEST(TelvoRender, WritesTheGoldenImageOfADocument) {
   ASSERT_EQ(RunCommand(std::string(TELVO_BINARY) + " --render " + image.string() + " " + document.string()), 0);
   // Both images come from the same PNG writer over the same pixels.
   EXPECT_EQ(ReadFile(image), ReadFile(golden / "expected.png"));
+}
+
+TEST(TelvoRender, UsesTheFontsOfTheFontDataFolderBesideTheDocument) {
+  // Played as "telvo /media/cdrom/menu.kiv": the player lies elsewhere.
+  const fs::path cdrom = fs::path(testing::TempDir()) / "render_fontdata" / "cdrom";
+  fs::remove_all(cdrom);
+  fs::create_directories(cdrom);
+  const fs::path text = cdrom / "menu.txt";
+  std::ofstream(text) << "object frmDesign: TfrmDesign\n  ClientWidth = 120\n  ClientHeight = 40\n  Color = clWhite\n"
+                      << "  object Label: TKIVButton\n    Width = 120\n    Height = 40\n    Caption = 'abcr'\n"
+                      << "    Font.Height = -24\n    Font.Name = 'Marlett'\n    Style = absTransparent\n  end\nend\n";
+  const fs::path document = cdrom / "menu.kiv";
+  ASSERT_EQ(RunCommand(std::string(TELVO_CONVERT_BINARY) + " " + text.string() + " " + document.string()), 0);
+  auto render = [&](const fs::path& image) {
+    return RunCommand(std::string(TELVO_BINARY) + " --render " + image.string() + " " + document.string());
+  };
+  ASSERT_EQ(render(cdrom / "without.png"), 0);
+  fs::create_directories(cdrom / "FontData");
+  fs::copy_file(fs::path(TELVO_TESTDATA_DIR) / "fonts" / "marlett.ttf", cdrom / "FontData" / "marlett.ttf");
+  ASSERT_EQ(render(cdrom / "with.png"), 0);
+  // Marlett draws symbols where any stand-in would draw the letters.
+  EXPECT_NE(ReadFile(cdrom / "with.png"), ReadFile(cdrom / "without.png"));
+  fs::rename(cdrom / "FontData", cdrom / "fontdata");
+  ASSERT_EQ(render(cdrom / "lower.png"), 0);
+  EXPECT_EQ(ReadFile(cdrom / "lower.png"), ReadFile(cdrom / "with.png")) << "the folder's name in any letter case";
 }
 
 TEST(TelvoRender, FailsWhenTheImageCannotBeWritten) {

@@ -16,8 +16,13 @@ struct TRun {
   std::string output;  // stdout and stderr together
 };
 
-TRun RunTelvo(const std::string& arguments) {
-  std::string command = std::string(TELVO_BINARY) + " " + arguments + " 2>&1";
+enum class TCapture { Both, OutputOnly, ErrorsOnly };
+
+TRun RunTelvo(const std::string& arguments, TCapture capture = TCapture::Both) {
+  const char* redirection = capture == TCapture::Both         ? " 2>&1"
+                            : capture == TCapture::OutputOnly ? " 2>/dev/null"
+                                                              : " 2>&1 >/dev/null";
+  std::string command = std::string(TELVO_BINARY) + " " + arguments + redirection;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return {-1, {}};
   std::string output;
@@ -72,8 +77,9 @@ TEST(TelvoDump, FailsWithTheReason) {
   };
   const TCase cases[] = {
       {"--dump " + Fixture("bad_style.kiv"), "telvo: Error reading Button1.Style: Invalid property value\n"},
-      {"--dump /nonexistent/menu.kiv", "telvo: /nonexistent/menu.kiv: No such file or directory\n"},
-      {"--dump " + std::string(TELVO_FIXTURE_DIR), "telvo: " + std::string(TELVO_FIXTURE_DIR) + ": Is a directory\n"},
+      {"--dump /nonexistent/menu.kiv", "telvo: cannot open \"/nonexistent/menu.kiv\": no such file or directory\n"},
+      {"--dump " + std::string(TELVO_FIXTURE_DIR),
+       "telvo: cannot open \"" + std::string(TELVO_FIXTURE_DIR) + "\": is a directory\n"},
       {"--dump " + std::string(TELVO_BINARY), "telvo: " + std::string(TELVO_BINARY) + " holds no menu document\n"},
   };
   for (const TCase& c : cases) {
@@ -81,6 +87,17 @@ TEST(TelvoDump, FailsWithTheReason) {
     TRun run = RunTelvo(c.arguments);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.output, c.message);
+  }
+}
+
+TEST(TelvoOptions, AnUnknownOptionShowsTheUsageOnStderrAndExitsWithTwo) {
+  for (const std::string arguments : {"--bogus", "menu.kiv --bogus -p Main", "-x"}) {
+    SCOPED_TRACE(arguments);
+    const TRun errors = RunTelvo(arguments, TCapture::ErrorsOnly);
+    EXPECT_EQ(errors.exitCode, 2);
+    EXPECT_TRUE(errors.output.starts_with("telvo: unknown option -")) << errors.output;
+    EXPECT_NE(errors.output.find("\nUsage: telvo [DOCUMENT] [-p PAGE]"), std::string::npos) << errors.output;
+    EXPECT_EQ(RunTelvo(arguments, TCapture::OutputOnly).output, "") << "nothing on stdout";
   }
 }
 

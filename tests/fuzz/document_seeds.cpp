@@ -2,10 +2,12 @@
 // several menu classes with embedded pictures and sounds, in every container framing (plain,
 // compressed, block-marked, appended to an executable with each trailer tag) and as a bare
 // stream; a document whose unknown properties hold every value kind; and minimal documents,
-// small enough for the fuzzer to mutate quickly. Also writes the fuzzer's dictionary.
+// small enough for the fuzzer to mutate quickly; documents whose counts claim more than the file
+// holds. Also writes the fuzzer's dictionary.
 // Usage: document_fuzzer_seeds <folder> <dictionary file>. The pictures and sounds are small real
 // files of the tests' data folder.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <exception>
@@ -178,6 +180,18 @@ constexpr const char* kMinimalText = R"(object frmMain: TfrmMain
 end
 )";
 
+// A stream whose window holds a binary value claiming far more bytes than follow: the reader
+// must fail without allocating them, from a file or from an inflating source.
+std::vector<uint8_t> HostileBinaryStream() {
+  std::vector<uint8_t> stream = ObjectTextToBinary("object frmMain: TfrmMain\n  IconData.Data = {AB}\nend\n");
+  const uint8_t binary[] = {10, 1, 0, 0, 0, 0xAB};  // code, length 1, the byte
+  auto at = std::search(stream.begin(), stream.end(), std::begin(binary), std::end(binary));
+  if (at == stream.end()) throw std::runtime_error("no binary value in the hostile stream");
+  const uint8_t claimed[] = {0xF0, 0xFF, 0xFF, 0x7F};
+  std::copy(std::begin(claimed), std::end(claimed), at + 1);
+  return stream;
+}
+
 void WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -209,6 +223,15 @@ void WriteSeeds(const fs::path& folder) {
   WriteFile(folder / "minimal.kiv", WriteDocumentContainer(minimal, {false, false, std::nullopt}));
   WriteFile(folder / "minimal-compressed.kiv", WriteDocumentContainer(minimal, {true, false, vga}));
   WriteFile(folder / "minimal.tpf", minimal);
+
+  // Counts beyond what the file holds.
+  const std::vector<uint8_t> hostile = HostileBinaryStream();
+  WriteFile(folder / "hostile-binary.kiv", WriteDocumentContainer(hostile, {true, false, std::nullopt}));
+  WriteFile(folder / "hostile-binary-plain.kiv", WriteDocumentContainer(hostile, {false, false, std::nullopt}));
+  std::vector<uint8_t> longCompression = WriteDocumentContainer(minimal, {true, false, std::nullopt});
+  const size_t lengthAt = kContainerMagic.size() + 4;
+  for (size_t i = 0; i < 4; ++i) longCompression[lengthAt + i] = 0xFF;
+  WriteFile(folder / "hostile-compressed-length.kiv", longCompression);
 }
 
 }  // namespace

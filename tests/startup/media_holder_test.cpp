@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -29,9 +30,9 @@ void AppendCount(std::vector<uint8_t>& out, uint32_t count) {
 
 // The stored "Data" of a picture: class name, then the format's data.
 std::vector<uint8_t> PictureData(const std::string& className, const std::vector<uint8_t>& formatData) {
-  std::vector<uint8_t> data{static_cast<uint8_t>(className.size())};
-  data.insert(data.end(), className.begin(), className.end());
-  data.insert(data.end(), formatData.begin(), formatData.end());
+  std::vector<uint8_t> data(1 + className.size() + formatData.size());
+  data[0] = static_cast<uint8_t>(className.size());
+  std::copy(formatData.begin(), formatData.end(), std::copy(className.begin(), className.end(), data.begin() + 1));
   return data;
 }
 

@@ -64,6 +64,7 @@ class MenuSession : public testing::Test {
       m_log.push_back("run " + file + " " + parameters + (maximised ? " maximised" : "") + (wait ? " wait" : ""));
     };
     m_system.lockFolder = m_folder.string();
+    m_system.reportUnopenedDocument = [this](const std::string& message) { m_log.push_back("report " + message); };
   }
 
   std::unique_ptr<TMenuSession> Open(std::vector<std::string> arguments) {
@@ -101,6 +102,24 @@ TEST_F(MenuSession, FontsComeBeforeTheDocumentAndGoAtShutdown) {
   EXPECT_EQ(m_log, (std::vector<std::string>{"font menu.ttf", "fonts removed"}));
 }
 
+TEST_F(MenuSession, FontsComeFromTheFolderOfTheDocument) {
+  // Played as "telvo /media/cdrom/menu.kiv": the player lies elsewhere, the fonts beside the menu.
+  const fs::path medium = m_folder / "cdrom";
+  fs::create_directories(medium / "FontData");
+  WriteBytes(medium / "FontData" / "title.otf", {0});
+  auto session = Open({Document("object frmDesign: TfrmDesign\nend\n", "cdrom/menu.kiv")});
+  EXPECT_EQ(session->Load().status, TLoadStatus::Loaded);
+  EXPECT_EQ(session->Fonts(), (std::vector<std::string>{(medium / "FontData" / "title.otf").string()}));
+  EXPECT_EQ(m_log, (std::vector<std::string>{"font title.otf"}));
+
+  // A document named by a relative path finds the FontData folder beside it too.
+  const fs::path working = fs::current_path();
+  fs::current_path(m_folder);
+  auto relative = Open({"cdrom/menu.kiv"});
+  fs::current_path(working);
+  EXPECT_EQ(relative->Fonts().size(), 1u);
+}
+
 TEST_F(MenuSession, ContainerAppendedToTheExecutableWinsOverTheSibling) {
   Document("object frmDesign: TfrmDesign\n  Caption = 'Beside'\nend\n");
   WriteBytes(m_folder / "menu.exe", AppendContainer(std::vector<uint8_t>(64, 0x90),
@@ -126,6 +145,33 @@ TEST_F(MenuSession, NoTrailerAndNoSiblingIsTheFallbackWindow) {
   EXPECT_EQ(session->Load().status, TLoadStatus::FileMissing);
   EXPECT_EQ(session->Document().path, (m_folder / "menu.kiv").string());
   ExpectFallbackWindow(session->Window());
+  EXPECT_EQ(m_log, (std::vector<std::string>{"font menu.ttf"})) << "a missing sibling is not reported";
+}
+
+TEST_F(MenuSession, TrailerPointingOutsideTheFileIsTheFallbackWindowNotTheSibling) {
+  Document("object frmDesign: TfrmDesign\n  Caption = 'Beside'\nend\n");
+  for (std::string_view tag : {kTagNewSaFlag, kTagStandalone}) {
+    SCOPED_TRACE(tag);
+    std::vector<uint8_t> executable(64, 0x90);
+    for (uint8_t b : {0x00, 0x10, 0x00, 0x00}) executable.push_back(b);  // 4096, beyond the 78 bytes
+    executable.insert(executable.end(), tag.begin(), tag.end());
+    WriteBytes(m_folder / "menu.exe", executable);
+    auto session = Open({});
+    EXPECT_TRUE(session->Document().appended);
+    EXPECT_EQ(session->Load().status, TLoadStatus::NoDocument);
+    ExpectFallbackWindow(session->Window());
+  }
+}
+
+TEST_F(MenuSession, ADocumentNamedOnTheCommandLineThatCannotBeOpenedIsReported) {
+  auto session = Open({(m_folder / "missing.kiv").string()});
+  ExpectFallbackWindow(session->Window());
+  EXPECT_EQ(m_log, (std::vector<std::string>{
+                       "font menu.ttf", "report cannot open \"" + (m_folder / "missing.kiv").string() +
+                                            "\": no such file or directory"}));
+  m_log.clear();
+  auto folder = Open({m_folder.string()});
+  EXPECT_EQ(m_log, (std::vector<std::string>{"report cannot open \"" + m_folder.string() + "\": is a directory"}));
 }
 
 TEST_F(MenuSession, AnyFailureGivesTheCompleteFallbackWindow) {

@@ -36,23 +36,41 @@ TEST(StartupDocument, CommandLineDecidesTheDocument) {
   const std::string exe = "/media/cdrom/menu.exe";
   struct TCase {
     std::vector<std::string> arguments;
-    std::optional<uint64_t> appended;  // the executable's own container
+    std::optional<TTrailer> trailer;  // the executable's own
     TDocumentLocation location;
     std::string startPage;
   };
   const TCase cases[] = {
       {{"-p"}, std::nullopt, {"/media/cdrom/menu.kiv", std::nullopt, false}, ""},
-      {{"-p"}, 4096, {exe, 4096, true}, ""},
-      {{"other.kiv", "-p", "Main"}, 4096, {"other.kiv", std::nullopt, false}, "Main"},
+      {{"-p"}, TTrailer{4096}, {exe, 4096, true}, ""},
+      // A trailer whose locator points outside the file still makes the executable the document.
+      {{}, TTrailer{}, {exe, std::nullopt, true}, ""},
+      {{"other.kiv", "-p", "Main"}, TTrailer{4096}, {"other.kiv", std::nullopt, false}, "Main"},
       {{"-p", "Main", "other.kiv"}, std::nullopt, {"other.kiv", std::nullopt, false}, "Main"},
       {{"first.kiv", "second.kiv"}, std::nullopt, {"second.kiv", std::nullopt, false}, ""},
-      {{"-P", "x"}, std::nullopt, {"x", std::nullopt, false}, ""},
+      {{"--", "-p", "-menu.kiv"}, std::nullopt, {"-menu.kiv", std::nullopt, false}, ""},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.arguments));
     const TCommandLine line = ParseCommandLine(c.arguments);
-    EXPECT_EQ(LocateDocument(line.documentPath, exe, c.appended), c.location);
+    EXPECT_EQ(line.error, "");
+    EXPECT_EQ(LocateDocument(line.documentPath, exe, c.trailer), c.location);
     EXPECT_EQ(line.startPage, c.startPage);
+  }
+}
+
+TEST(StartupCommandLine, UnknownOptionsAreErrors) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--bogus"}, "unknown option --bogus"},
+      {{"menu.kiv", "-P", "Main"}, "unknown option -P"},
+      {{"-x", "--render"}, "unknown option -x"},
+      {{"--render"}, "--render needs a file name"},
+      {{"--", "--bogus"}, ""},
+      {{"-", "--verbose"}, ""},
+  };
+  for (const auto& [arguments, error] : cases) {
+    SCOPED_TRACE(testing::PrintToString(arguments));
+    EXPECT_EQ(ParseCommandLine(arguments).error, error);
   }
 }
 
@@ -63,25 +81,25 @@ TEST(StartupDocument, SiblingDocumentReplacesTheExtension) {
   EXPECT_EQ(SiblingDocumentPath("/opt/a.b/telvo"), "/opt/a.b/telvo.kiv");
 }
 
-TEST(StartupDocument, ExecutableContainerFromTheTrailer) {
+TEST(StartupDocument, ExecutableTrailerIsReadFromTheFile) {
   const fs::path folder = FreshFolder("exe_trailer");
   const std::vector<uint8_t> program(300, 0x90);
   const std::vector<uint8_t> container = {'K', 'I', 'V', 'D', 'a', 't', 'a', 'F', 'i', 'l', 'e', 1, 2, 3};
   for (std::string_view tag : {kTagNewSaFlag, kTagStandalone}) {
     SCOPED_TRACE(tag);
     WriteBytes(folder / "menu.exe", AppendContainer(program, container, tag));
-    EXPECT_EQ(ExecutableContainerOffset((folder / "menu.exe").string()), 300u);
+    EXPECT_EQ(ExecutableTrailer((folder / "menu.exe").string()), TTrailer{300});
   }
   WriteBytes(folder / "plain.exe", program);
-  EXPECT_EQ(ExecutableContainerOffset((folder / "plain.exe").string()), std::nullopt);
-  EXPECT_EQ(ExecutableContainerOffset((folder / "missing.exe").string()), std::nullopt);
-  EXPECT_EQ(ExecutableContainerOffset(folder.string()), std::nullopt) << "a folder";
-  // A locator pointing before the start of the file.
+  EXPECT_EQ(ExecutableTrailer((folder / "plain.exe").string()), std::nullopt);
+  EXPECT_EQ(ExecutableTrailer((folder / "missing.exe").string()), std::nullopt);
+  EXPECT_EQ(ExecutableTrailer(folder.string()), std::nullopt) << "a folder";
+  // A locator pointing before the start of the file: a trailer, but no container to read.
   std::vector<uint8_t> dangling = program;
   for (uint8_t b : {0xFF, 0xFF, 0x00, 0x00}) dangling.push_back(b);
   dangling.insert(dangling.end(), kTagNewSaFlag.begin(), kTagNewSaFlag.end());
   WriteBytes(folder / "dangling.exe", dangling);
-  EXPECT_EQ(ExecutableContainerOffset((folder / "dangling.exe").string()), std::nullopt);
+  EXPECT_EQ(ExecutableTrailer((folder / "dangling.exe").string()), TTrailer{});
 }
 
 TEST(StartupFonts, FileNameRule) {
@@ -125,7 +143,9 @@ TEST(StartupAdministrator, RootOrAnAdministeringGroup) {
   EXPECT_TRUE(IsAdministrator(1000, {"wheel"}));
   EXPECT_TRUE(IsAdministrator(1000, {"admin"}));
   EXPECT_FALSE(IsAdministrator(1000, {"users", "sudoers", "Admin"}));
-  if (geteuid() == 0) EXPECT_TRUE(IsUserAdministrator());
+  if (geteuid() == 0) {
+    EXPECT_TRUE(IsUserAdministrator());
+  }
 }
 
 TEST(StartupInstanceLock, NameIsTheLocalTimeAndARandomNumber) {

@@ -9,6 +9,9 @@
 //
 // The cases may use TGoldenMarker, a test-only windowless control that fills its bounds with its
 // Color and draws its Caption centred in its Font, so layouts show where controls end up.
+//
+// The same render checks, pixel by pixel, that pictures read from a document follow the change
+// rules of their controls (key colours picked from them, unless a colour stored after wins).
 
 #include <gtest/gtest.h>
 
@@ -19,7 +22,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "controls/test_pictures.h"
 #include "graphics/canvas.h"
+#include "graphics/colors.h"
 #include "graphics/qt_seam.h"
 #include "graphics/text_render.h"
 #include "startup/container.h"
@@ -184,6 +189,73 @@ TEST(Render, ClientAreasBeyondTheBitmapLimitsAreRefused) {
     SCOPED_TRACE(size);
     std::ofstream(input) << "object frmDesign: TfrmDesign\n  " << size << "\nend\n";
     EXPECT_TRUE(Render(input, work).Empty());
+  }
+}
+
+// A picture's stored data in the text form: {hex}.
+std::string TextData(const std::vector<uint8_t>& bytes) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string text = "{";
+  for (uint8_t b : bytes) text += {kHex[b >> 4], kHex[b & 15]};
+  return text + "}";
+}
+
+TEST(Render, PicturesReadFromADocumentPickTheirKeyColours) {
+  EnsureGuiApplication();
+  // 24 x 24 yellow, with magenta 4 x 4 corners, as a stored picture and as a legacy bitmap.
+  std::vector<TColor> pixels(24 * 24, clYellow);
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 24; ++x)
+      if ((x < 4 || x >= 20) && (y < 4 || y >= 20)) pixels[static_cast<size_t>(y * 24 + x)] = clFuchsia;
+  TPicture picture;
+  SetBitmap(picture, 24, 24, pixels);
+  const std::string stored = TextData(picture.StoredData());
+  std::vector<uint8_t> legacy;
+  WriteGraphicData(TGraphicForm::CountedFile, picture.FileBytes(), legacy);
+
+  const std::string at = "    Left = 10\n    Top = 10\n    Width = 24\n    Height = 24\n";
+  struct TCase {
+    std::string name;
+    std::string control;  // the object's text
+    bool magentaShows;    // else the yellow body shows and no magenta does
+  };
+  const TCase cases[] = {
+      {"skin", "TKIVCoolButton\n" + at + "    Picture.Data = " + stored + "\n    GlyphNumber = 1\n    StretchMargin = 0\n",
+       false},
+      {"skin, key stored after it",
+       "TKIVCoolButton\n" + at + "    Picture.Data = " + stored +
+           "\n    GlyphNumber = 1\n    TransparentColor = clYellow\n    StretchMargin = 0\n",
+       true},
+      {"cool button icon", "TKIVCoolButton\n" + at + "    ImgIcon.Data = " + stored + "\n", false},
+      {"button icon", "TKIVButton\n" + at + "    ImgIcon.Data = " + stored + "\n    Style = absTransparent\n", false},
+      {"button icon, key stored after it",
+       "TKIVButton\n" + at + "    ImgIcon.Data = " + stored +
+           "\n    Style = absTransparent\n    TransparentColor = clYellow\n",
+       true},
+      {"button glyph of an older document",
+       "TKIVButton\n" + at + "    Glyph.Data = " + TextData(legacy) + "\n    Style = absTransparent\n", false},
+  };
+  const fs::path work = fs::path(testing::TempDir()) / "loaded_pictures";
+  fs::create_directories(work);
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::ofstream(work / "input.txt") << "object frmDesign: TfrmDesign\n  ClientWidth = 44\n  ClientHeight = 44\n"
+                                      << "  Color = clGreen\n  object B: " << c.control << "  end\nend\n";
+    const TBitmap32 rendered = Render(work / "input.txt", work);
+    ASSERT_EQ(rendered.Width(), 44);
+    int magenta = 0, yellow = 0;
+    for (int32_t y = 10; y < 34; ++y)
+      for (int32_t x = 10; x < 34; ++x) {
+        magenta += rendered.At(x, y) == ColorToPixel(clFuchsia);
+        yellow += rendered.At(x, y) == ColorToPixel(clYellow);
+      }
+    if (c.magentaShows) {
+      EXPECT_EQ(magenta, 4 * 4 * 4);
+      EXPECT_EQ(yellow, 0);
+    } else {
+      EXPECT_EQ(magenta, 0);
+      EXPECT_GT(yellow, 0);
+    }
   }
 }
 
