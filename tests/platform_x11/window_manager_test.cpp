@@ -1,5 +1,4 @@
 #include <QMouseEvent>
-#include <QScreen>
 #include <QSystemTrayIcon>
 
 #include "graphics/region.h"
