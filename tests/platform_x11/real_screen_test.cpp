@@ -3,9 +3,13 @@
 // code renders off-screen.
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 #include "graphics/qt_seam.h"
+#include "platform/about_box.h"
 #include "platform/menu_window_binding.h"
 #include "platform/message_window.h"
 #include "platform/qt_action_services.h"
@@ -113,21 +117,22 @@ class RealScreen : public X11WindowTest {
     return Copy(picture);
   }
 
-  // Runs show (which opens a modal window and returns when it closes); once the modal window is
-  // up, hands it to look, then closes it.
-  void WithModal(const std::function<void()>& show, const std::function<void(QDialog&)>& look) {
+  // Runs open (which opens a window over the menu and returns once it is closed); once the window
+  // is up, hands it to look, then closes it.
+  void WhileOpen(const std::function<void()>& open, const std::function<void(QWidget&)>& look) {
     bool looked = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-      auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (!modal || looked) return;
+      QWidget* opened = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                          : QApplication::activeModalWidget();
+      if (!opened || looked) return;
       looked = true;
-      look(*modal);
-      modal->reject();
+      look(*opened);
+      opened->close();
     });
     poll.start(5);
-    show();
-    ASSERT_TRUE(looked) << "no modal window came up";
+    open();
+    ASSERT_TRUE(looked) << "no window came up";
   }
 
   TfrmMain& Form() { return **menu; }
@@ -147,42 +152,57 @@ TEST_F(RealScreen, MenuWindowShowsItsOffscreenRender) {
   }
 }
 
-// The message window over the menu, opened as a click opens it, with texts of several sizes.
-TEST_F(RealScreen, MessageWindowShowsItsPicture) {
+// The windows the menu opens over itself, each shown again and again: the message window (as a
+// click opens it, with texts of several sizes), the password window with its masked text, the
+// system message box, the About box and the background menu that offers it. The message window's
+// picture is its own off-screen paint; the others' is Qt's rendering of the widget off-screen.
+TEST_F(RealScreen, WindowsOpenedOverTheMenuShowTheirPictures) {
   window->show();
   std::string wrapped;
   for (int i = 0; i < 40; ++i) wrapped += "words\tthat wrap ";
   const std::string texts[] = {"", "Hello from the menu.\nPress OK to close.", wrapped, std::string(200, 'x')};
-  for (int show = 0; show < kShows; ++show) {
-    TPaintWatch watch;
-    WithModal([&] { services->ShowMessageWindow(Form(), texts[show % std::size(texts)]); },
-              [&](QDialog& modal) {
-                auto* message = dynamic_cast<TMessageWindow*>(&modal);
-                ASSERT_NE(message, nullptr);
-                EXPECT_FALSE(message->mask().isEmpty()) << "cut to its frame";
-                EXPECT_TRUE(ShowsItsPicture(*message, watch, *observer, [&] { return Copy(message->Picture()); },
-                                            "message"))
-                    << "show " << show;
-              });
-    if (HasFailure()) return;
-  }
-}
-
-// The password window with its masked text; its picture is the dialog rendered off-screen.
-TEST_F(RealScreen, InputWindowShowsItsPicture) {
-  window->show();
+  const QPoint background(300, 220);
+  struct TCase {
+    std::string name;
+    std::function<void(int show)> open;
+  };
+  const TCase cases[] = {
+      {"message", [&](int show) { services->ShowMessageWindow(Form(), texts[show % std::size(texts)]); }},
+      {"input",
+       [&](int) {
+         std::string typed = "wrong guess";
+         services->InputQuery("Menu", "&Password:", typed, true);
+       }},
+      {"message-box",
+       [&](int) { services->ShowMessageBox("Menu", "The file cannot be opened.", TMessageBoxIcon::Warning); }},
+      {"about",
+       [&](int) {
+         const QPointer<QMessageBox> box = OpenAboutBox(window.get());
+         telvo_test::ProcessEventsUntil([&] { return box.isNull(); });
+       }},
+      {"about-menu",
+       [&](int) {
+         QContextMenuEvent event(QContextMenuEvent::Mouse, background, window->mapToGlobal(background));
+         QCoreApplication::sendEvent(window.get(), &event);
+         telvo_test::ProcessEventsUntil([&] { return !window->OpenMenu(); });
+       }},
+  };
+  auto picture = [](QWidget& opened) {
+    if (auto* message = dynamic_cast<TMessageWindow*>(&opened)) return Copy(message->Picture());
+    return opened.grab().toImage();
+  };
   // A blinking text cursor would make two looks differ; it stays on.
   const int flashTimeMs = QApplication::cursorFlashTime();
   QApplication::setCursorFlashTime(0);
-  for (int show = 0; show < kShows; ++show) {
-    TPaintWatch watch;
-    std::string typed = "wrong guess";
-    WithModal([&] { services->InputQuery("Menu", "&Password:", typed, true); },
-              [&](QDialog& input) {
-                EXPECT_TRUE(ShowsItsPicture(input, watch, *observer, [&] { return input.grab().toImage(); }, "input"))
-                    << "show " << show;
-              });
-    if (HasFailure()) break;
+  for (const TCase& c : cases) {
+    for (int show = 0; show < kShows && !HasFailure(); ++show) {
+      TPaintWatch watch;
+      WhileOpen([&] { c.open(show); },
+                [&](QWidget& opened) {
+                  EXPECT_TRUE(ShowsItsPicture(opened, watch, *observer, [&] { return picture(opened); }, c.name))
+                      << "show " << show;
+                });
+    }
   }
   QApplication::setCursorFlashTime(flashTimeMs);
 }
