@@ -17,7 +17,9 @@
 #include "x11_observer.h"
 
 // The X server's image of a screen area, read through Qt's own connection, so the server has
-// carried out every drawing request Qt sent before.
+// carried out every drawing request Qt sent before. (xwd's dump of the root is no stand-in: it
+// shows a window black where it overlaps another window when both use a colormap of their own,
+// as Qt's windows do, though the server shows them right.)
 QImage GrabScreen(const QRect& area);
 
 // Counts the paint events of each window (of the window itself or of any widget in it) while the
