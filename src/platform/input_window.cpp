@@ -4,10 +4,27 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 
+namespace {
+
+// The application's style, with "*" standing for each character of a masked text (styles
+// choose a dot of their own).
+class TStarMaskStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_LineEdit_PasswordCharacter) return '*';
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+}  // namespace
+
 bool InputQuery(const std::string& title, const std::string& prompt, std::string& text, bool masked) {
+  TStarMaskStyle maskStyle;  // outlives the dialog, whose edit box uses it
   QDialog dialog(QApplication::activeWindow(), Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
   dialog.setWindowTitle(QString::fromStdString(title));
   QFont font("Tahoma");
@@ -18,7 +35,10 @@ bool InputQuery(const std::string& title, const std::string& prompt, std::string
   auto* edit = new QLineEdit(QString::fromStdString(text), &dialog);
   edit->setObjectName("edtStr");
   edit->setGeometry(6, 24, 275, 21);
-  if (masked) edit->setEchoMode(QLineEdit::Password);
+  if (masked) {
+    edit->setStyle(&maskStyle);
+    edit->setEchoMode(QLineEdit::Password);
+  }
   // "&" marks the accelerator in the documents' prompts as in Qt's labels.
   auto* label = new QLabel(QString::fromStdString(prompt), &dialog);
   label->setObjectName("Prompt");

@@ -14,9 +14,9 @@
 #include <QWindow>
 
 #include "graphics/colors.h"
-#include "graphics/qt_seam.h"
 #include "graphics/region.h"
 #include "platform/about_box.h"
+#include "platform/opaque_picture.h"
 #include "platform/player_icon.h"
 #include "platform/x11_window_state.h"
 #include "window/tray.h"
@@ -277,8 +277,7 @@ void TQtMenuWindow::paintEvent(QPaintEvent* event) {
     m_painting = false;
   }
   QPainter painter(this);
-  painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.drawImage(rect.topLeft(), WrapAsQImage(m_surface.View()), rect);
+  DrawOpaque(painter, m_surface.View(), rect);
 }
 
 // --- input -----------------------------------------------------------------------------------

@@ -3,12 +3,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
-#include "graphics/qt_seam.h"
 #include "graphics/region.h"
+#include "platform/opaque_picture.h"
 
 TMessageWindow::TMessageWindow(QWidget* owner, const std::string& text, const TBitmap32& icon, int32_t screenWidth)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), m_text(text), m_icon(icon) {
@@ -55,9 +56,9 @@ bool TMessageWindow::OverButton(const QPoint& at) const {
   return m_layout.button.Contains({at.x(), at.y()});
 }
 
-void TMessageWindow::paintEvent(QPaintEvent*) {
+void TMessageWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(0, 0, WrapAsQImage(m_picture.View()));
+  DrawOpaque(painter, m_picture.View(), event->rect());
 }
 
 void TMessageWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,21 +1,14 @@
 #include <QMouseEvent>
-#include <QScreen>
 #include <QSystemTrayIcon>
 
 #include "graphics/region.h"
+#include "real_screen.h"
 #include "window/tray.h"
 #include "x11_fixture.h"
 
 namespace {
 
 constexpr QRgb kRed = qRgb(255, 0, 0);
-
-QImage GrabScreen(const QRect& area) {
-  return QGuiApplication::primaryScreen()
-      ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-      .toImage()
-      .convertToFormat(QImage::Format_RGB32);
-}
 
 class Shape : public X11WindowTest {
  protected:
