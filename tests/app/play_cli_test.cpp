@@ -133,7 +133,9 @@ TEST_F(TelvoPlay, ACaptionEscapeErrorIsReportedOnceWithVerbose) {
     const std::string output = Output();
     const size_t first = output.find(line);
     EXPECT_EQ(first != std::string::npos, verbose) << output;
-    if (first != std::string::npos) EXPECT_EQ(output.find(line, first + 1), std::string::npos) << output;
+    if (first != std::string::npos) {
+      EXPECT_EQ(output.find(line, first + 1), std::string::npos) << output;
+    }
   }
 }
 
