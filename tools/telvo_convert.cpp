@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "model/read_error.h"
-#include "startup/container.h"
-#include "startup/text_form.h"
+#include "document/container.h"
+#include "document/text_form.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "startup/command_line.h"
-#include "startup/component_writer.h"
+#include "document/component_writer.h"
 #include "startup/document_loader.h"
 #include "startup/main_window.h"
 #include "startup/play.h"
 #include "startup/register_menu_classes.h"
 #include "startup/render.h"
-#include "startup/text_form.h"
+#include "document/text_form.h"
 
 namespace {
 

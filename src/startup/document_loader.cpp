@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "model/read_error.h"
-#include "startup/container.h"
+#include "document/container.h"
 #include "startup/file_reader.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "model/class_registry.h"
-#include "startup/component_reader.h"
-#include "startup/container.h"
+#include "document/component_reader.h"
+#include "document/container.h"
 #include "window/menu_form.h"
 
 class TFileReader;

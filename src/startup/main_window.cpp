@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "startup/byte_source.h"
-#include "startup/component_reader.h"
-#include "startup/text_form.h"
+#include "document/byte_source.h"
+#include "document/component_reader.h"
+#include "document/text_form.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "graphics/geometry.h"
-#include "startup/container.h"
+#include "document/container.h"
 #include "window/menu_form.h"
 
 // Where the document is read from.

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "startup/container.h"
-#include "startup/stream_output.h"
+#include "document/container.h"
+#include "document/stream_output.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "bench/bench_document.h"
 #include "model/read_error.h"
-#include "startup/container.h"
+#include "document/container.h"
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
 

@@ -12,14 +12,14 @@
 #include <span>
 
 #include "model/read_error.h"
-#include "startup/byte_source.h"
-#include "startup/component_reader.h"
-#include "startup/component_writer.h"
-#include "startup/container.h"
+#include "document/byte_source.h"
+#include "document/component_reader.h"
+#include "document/component_writer.h"
+#include "document/container.h"
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
-#include "startup/stream_input.h"
-#include "startup/text_form.h"
+#include "document/stream_input.h"
+#include "document/text_form.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "seed_dictionary.h"
-#include "startup/container.h"
-#include "startup/text_form.h"
+#include "document/container.h"
+#include "document/text_form.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include <random>
 
 #include "startup/allocation_watch.h"
-#include "startup/container.h"
+#include "document/container.h"
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
-#include "startup/stream_builder.h"
+#include "document/stream_builder.h"
 
 namespace fs = std::filesystem;
 

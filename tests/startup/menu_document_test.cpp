@@ -9,13 +9,13 @@
 #include "model/picture.h"
 #include "model/read_error.h"
 #include "model/strings.h"
-#include "startup/byte_source.h"
-#include "startup/component_reader.h"
-#include "startup/component_writer.h"
+#include "document/byte_source.h"
+#include "document/component_reader.h"
+#include "document/component_writer.h"
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
-#include "startup/stream_output.h"
-#include "startup/text_form.h"
+#include "document/stream_output.h"
+#include "document/text_form.h"
 
 namespace {
 

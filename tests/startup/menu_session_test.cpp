@@ -15,8 +15,8 @@
 #include <mutex>
 #include <thread>
 
-#include "startup/container.h"
-#include "startup/text_form.h"
+#include "document/container.h"
+#include "document/text_form.h"
 #include "window/thread_timer.h"
 #include "window/window_host.h"
 

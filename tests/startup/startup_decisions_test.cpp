@@ -13,7 +13,7 @@
 
 #include "startup/administrator.h"
 #include "startup/command_line.h"
-#include "startup/container.h"
+#include "document/container.h"
 #include "startup/instance_lock.h"
 
 namespace fs = std::filesystem;

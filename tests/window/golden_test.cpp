@@ -27,10 +27,10 @@
 #include "graphics/colors.h"
 #include "graphics/qt_seam.h"
 #include "graphics/text_render.h"
-#include "startup/container.h"
+#include "document/container.h"
 #include "startup/register_menu_classes.h"
 #include "startup/render.h"
-#include "startup/text_form.h"
+#include "document/text_form.h"
 #include "window/pointer_dispatch.h"
 
 namespace fs = std::filesystem;

@@ -12,11 +12,11 @@
 
 #include "model/class_registry.h"
 #include "model/component.h"
-#include "startup/byte_source.h"
-#include "startup/component_reader.h"
+#include "document/byte_source.h"
+#include "document/component_reader.h"
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
-#include "startup/text_form.h"
+#include "document/text_form.h"
 #include "window/menu_form.h"
 #include "window/window_host.h"
 

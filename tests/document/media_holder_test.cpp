@@ -10,11 +10,11 @@
 #include "model/custom_data.h"
 #include "model/font.h"
 #include "model/read_error.h"
-#include "startup/byte_source.h"
-#include "startup/component_reader.h"
-#include "startup/component_writer.h"
-#include "startup/stream_builder.h"
-#include "startup/test_classes.h"
+#include "document/byte_source.h"
+#include "document/component_reader.h"
+#include "document/component_writer.h"
+#include "document/stream_builder.h"
+#include "document/test_classes.h"
 
 namespace {
 

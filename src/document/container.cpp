@@ -1,4 +1,4 @@
-#include "startup/container.h"
+#include "document/container.h"
 
 #include <zlib.h>
 
@@ -7,7 +7,7 @@
 
 #include "model/control.h"
 #include "model/read_error.h"
-#include "startup/byte_source.h"
+#include "document/byte_source.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "startup/stream_output.h"
+#include "document/stream_output.h"
 
 class TStreamBuilder {
  public:

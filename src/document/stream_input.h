@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/value_io.h"
-#include "startup/byte_source.h"
+#include "document/byte_source.h"
 
 class TStreamInput : public TValueReader {
  public:

@@ -9,7 +9,7 @@
 
 #include "model/class_registry.h"
 #include "model/component.h"
-#include "startup/stream_input.h"
+#include "document/stream_input.h"
 
 struct TReadOptions {
   // Unknown property names are skipped (their values by type code) so that documents from

@@ -1,11 +1,11 @@
-#include "startup/component_writer.h"
+#include "document/component_writer.h"
 
 #include <cmath>
 #include <string>
 
 #include "model/collection.h"
 #include "model/control.h"
-#include "startup/stream_output.h"
+#include "document/stream_output.h"
 
 namespace {
 

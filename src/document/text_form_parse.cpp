@@ -1,4 +1,4 @@
-#include "startup/text_form.h"
+#include "document/text_form.h"
 
 #include <charconv>
 #include <cmath>
@@ -8,9 +8,9 @@
 #include "model/names.h"
 #include "model/read_error.h"
 #include "model/text_encoding.h"
-#include "startup/stream_input.h"
-#include "startup/stream_output.h"
-#include "startup/text_form_lexis.h"
+#include "document/stream_input.h"
+#include "document/stream_output.h"
+#include "document/text_form_lexis.h"
 
 ETextFormError::ETextFormError(int line, int column, const std::string& message)
     : std::runtime_error("line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + message),

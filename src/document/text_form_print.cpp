@@ -1,4 +1,4 @@
-#include "startup/text_form.h"
+#include "document/text_form.h"
 
 #include <charconv>
 #include <cmath>
@@ -8,9 +8,9 @@
 #include "model/names.h"
 #include "model/read_error.h"
 #include "model/text_encoding.h"
-#include "startup/byte_source.h"
-#include "startup/stream_input.h"
-#include "startup/text_form_lexis.h"
+#include "document/byte_source.h"
+#include "document/stream_input.h"
+#include "document/text_form_lexis.h"
 
 using namespace text_form;
 

@@ -11,7 +11,7 @@
 
 #include "model/class_registry.h"
 #include "model/component.h"
-#include "startup/component_reader.h"
+#include "document/component_reader.h"
 
 inline constexpr std::string_view kContainerMagic = "KIVDataFile";
 inline constexpr uint16_t kBlockMarker = 0x07BC;

@@ -1,4 +1,4 @@
-#include "startup/component_reader.h"
+#include "document/component_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "model/read_error.h"
-#include "startup/byte_source.h"
-#include "startup/stream_builder.h"
-#include "startup/test_classes.h"
+#include "document/byte_source.h"
+#include "document/stream_builder.h"
+#include "document/test_classes.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "startup/stream_output.h"
+#include "document/stream_output.h"
 
 #include <bit>
 #include <stdexcept>
 
 #include "model/names.h"
 #include "model/text_encoding.h"
-#include "startup/stream_input.h"
+#include "document/stream_input.h"
 
 void TStreamOutput::WriteSignature() {
   for (char c : std::string_view("TPF0")) m_out.push_back(static_cast<uint8_t>(c));

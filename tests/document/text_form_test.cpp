@@ -1,4 +1,4 @@
-#include "startup/text_form.h"
+#include "document/text_form.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <random>
 
 #include "model/read_error.h"
-#include "startup/container.h"
-#include "startup/stream_builder.h"
+#include "document/container.h"
+#include "document/stream_builder.h"
 
 namespace {
 

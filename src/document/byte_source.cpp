@@ -1,4 +1,4 @@
-#include "startup/byte_source.h"
+#include "document/byte_source.h"
 
 #include <zlib.h>
 

@@ -1,4 +1,4 @@
-#include "startup/stream_input.h"
+#include "document/stream_input.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,10 +1,10 @@
-#include "startup/container.h"
+#include "document/container.h"
 
 #include <gtest/gtest.h>
 
 #include "model/read_error.h"
-#include "startup/stream_builder.h"
-#include "startup/test_classes.h"
+#include "document/stream_builder.h"
+#include "document/test_classes.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "startup/test_classes.h"
+#include "document/test_classes.h"
 
 const TClassInfo& TTestItem::StaticClass() {
   using C = TTestItem;

@@ -1,4 +1,4 @@
-#include "startup/component_reader.h"
+#include "document/component_reader.h"
 
 #include <vector>
 
