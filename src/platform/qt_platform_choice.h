@@ -19,3 +19,16 @@ std::optional<std::string> QtPlatformFor(const TPlatformEnvironment& environment
 // Reads the environment and sets QT_QPA_PLATFORM as QtPlatformFor decides. Call before the
 // QApplication is created.
 void ChooseQtPlatform();
+
+// The environment as the process has it now.
+TPlatformEnvironment CurrentPlatformEnvironment();
+
+// The X server Qt will connect to when it shows windows through its X11 plug-in with this
+// environment (QT_QPA_PLATFORM names "xcb" first, or is unset while DISPLAY is set and
+// WAYLAND_DISPLAY is not); nothing when Qt uses another plug-in or chooses one itself.
+std::optional<std::string> X11DisplayFor(const TPlatformEnvironment& environment);
+
+// Opens a connection to the X server named display and closes it again; false when the server
+// cannot be reached or refuses the connection. Qt aborts the process when its X11 plug-in
+// cannot connect, so the player asks first and says what is wrong.
+bool X11DisplayAnswers(const std::string& display);

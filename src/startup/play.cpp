@@ -8,6 +8,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
+#include <string>
 
 #include "actions/action_services.h"
 #include "actions/eject.h"
@@ -73,6 +75,12 @@ int RunPlayCommand(const TCommandLine& line) {
   };
   if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
     std::cerr << "telvo: no display to show the menu on (DISPLAY is not set); "
+                 "--render OUT.png paints the start page without one\n";
+    return 1;
+  }
+  if (std::optional<std::string> display = X11DisplayFor(CurrentPlatformEnvironment());
+      display && !X11DisplayAnswers(*display)) {
+    std::cerr << "telvo: cannot open the display " << *display << "; "
                  "--render OUT.png paints the start page without one\n";
     return 1;
   }
