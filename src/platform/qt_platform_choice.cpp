@@ -45,9 +45,8 @@ std::optional<std::string> X11DisplayFor(const TPlatformEnvironment& environment
   return environment.display;
 }
 
-bool X11DisplayAnswers(const std::string& display) {
-  xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
-  const bool answers = xcb_connection_has_error(connection) == 0;
-  xcb_disconnect(connection);
-  return answers;
-}
+TX11Connection::TX11Connection(const std::string& display) : m_connection(xcb_connect(display.c_str(), nullptr)) {}
+
+TX11Connection::~TX11Connection() { xcb_disconnect(m_connection); }
+
+bool TX11Connection::Answers() const { return xcb_connection_has_error(m_connection) == 0; }

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+struct xcb_connection_t;
+
 struct TPlatformEnvironment {
   std::optional<std::string> waylandDisplay;  // WAYLAND_DISPLAY
   std::optional<std::string> display;         // DISPLAY
@@ -28,7 +30,20 @@ TPlatformEnvironment CurrentPlatformEnvironment();
 // WAYLAND_DISPLAY is not); nothing when Qt uses another plug-in or chooses one itself.
 std::optional<std::string> X11DisplayFor(const TPlatformEnvironment& environment);
 
-// Opens a connection to the X server named display and closes it again; false when the server
-// cannot be reached or refuses the connection. Qt aborts the process when its X11 plug-in
-// cannot connect, so the player asks first and says what is wrong.
-bool X11DisplayAnswers(const std::string& display);
+// A connection to the X server named display, open for as long as the object lives. Qt aborts
+// the process when its X11 plug-in cannot connect, so the player connects first and says what
+// is wrong; holding this connection until Qt has its own keeps a server that resets when its
+// last client leaves (Xvfb does) from dropping Qt's connection in the middle of a reset.
+class TX11Connection {
+ public:
+  explicit TX11Connection(const std::string& display);
+  ~TX11Connection();
+  TX11Connection(const TX11Connection&) = delete;
+  TX11Connection& operator=(const TX11Connection&) = delete;
+
+  // Whether the server accepted the connection.
+  bool Answers() const;
+
+ private:
+  xcb_connection_t* m_connection;
+};

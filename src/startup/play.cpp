@@ -78,16 +78,20 @@ int RunPlayCommand(const TCommandLine& line) {
                  "--render OUT.png paints the start page without one\n";
     return 1;
   }
-  if (std::optional<std::string> display = X11DisplayFor(CurrentPlatformEnvironment());
-      display && !X11DisplayAnswers(*display)) {
-    std::cerr << "telvo: cannot open the display " << *display << "; "
-                 "--render OUT.png paints the start page without one\n";
-    return 1;
+  std::optional<TX11Connection> x11;
+  if (std::optional<std::string> display = X11DisplayFor(CurrentPlatformEnvironment())) {
+    x11.emplace(*display);
+    if (!x11->Answers()) {
+      std::cerr << "telvo: cannot open the display " << *display << "; "
+                   "--render OUT.png paints the start page without one\n";
+      return 1;
+    }
   }
   int argc = 1;
   char name[] = "telvo";
   char* argv[] = {name, nullptr};
   QApplication application(argc, argv);
+  x11.reset();  // Qt has its own connection now
   QApplication::setApplicationName("Telvo");
   TTerminationSignals terminationSignals(application);
 

@@ -57,7 +57,7 @@ TEST(QtPlatformChoice, TheXServerIsProbedOnlyWhenQtWillUseItsX11PlugIn) {
   }
 }
 
-TEST(QtPlatformChoice, ADisplayWithoutAServerDoesNotAnswer) { EXPECT_FALSE(X11DisplayAnswers(":65001")); }
+TEST(QtPlatformChoice, ADisplayWithoutAServerDoesNotAnswer) { EXPECT_FALSE(TX11Connection(":65001").Answers()); }
 
 // Sets or unsets a variable for the test's lifetime and restores it afterwards.
 class ScopedVariable {
