@@ -8,6 +8,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "actions/action_services.h"
 #include "actions/eject.h"
@@ -46,13 +49,20 @@ class TTerminationSignals {
     struct sigaction action {};
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
-    for (int signal : {SIGTERM, SIGHUP, SIGINT}) sigaction(signal, &action, nullptr);
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+      // A signal ignored when the player started stays ignored: nohup ignores SIGHUP, and a
+      // shell ignores SIGINT for the jobs a script starts in the background.
+      struct sigaction inherited {};
+      if (sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN) continue;
+      sigaction(signal, &action, nullptr);
+      m_caught.push_back(signal);
+    }
   }
   ~TTerminationSignals() {
     if (!m_notifier) return;
     struct sigaction action {};
     action.sa_handler = SIG_DFL;
-    for (int signal : {SIGTERM, SIGHUP, SIGINT}) sigaction(signal, &action, nullptr);
+    for (int signal : m_caught) sigaction(signal, &action, nullptr);
     m_notifier.reset();
     close(g_signalPipe[0]);
     close(g_signalPipe[1]);
@@ -60,6 +70,7 @@ class TTerminationSignals {
 
  private:
   std::unique_ptr<QSocketNotifier> m_notifier;
+  std::vector<int> m_caught;
 };
 
 }  // namespace
@@ -76,10 +87,20 @@ int RunPlayCommand(const TCommandLine& line) {
                  "--render OUT.png paints the start page without one\n";
     return 1;
   }
+  std::optional<TX11Connection> x11;
+  if (std::optional<std::string> display = X11DisplayFor(CurrentPlatformEnvironment())) {
+    x11.emplace(*display);
+    if (!x11->Answers()) {
+      std::cerr << "telvo: cannot open the display " << *display << "; "
+                   "--render OUT.png paints the start page without one\n";
+      return 1;
+    }
+  }
   int argc = 1;
   char name[] = "telvo";
   char* argv[] = {name, nullptr};
   QApplication application(argc, argv);
+  x11.reset();  // Qt has its own connection now
   QApplication::setApplicationName("Telvo");
   TTerminationSignals terminationSignals(application);
 

@@ -18,11 +18,13 @@ struct TRun {
 
 enum class TCapture { Both, OutputOnly, ErrorsOnly };
 
-TRun RunTelvo(const std::string& arguments, TCapture capture = TCapture::Both) {
+// Runs telvo with arguments; environment, when given, is an env(1) prefix such as "-u NAME A=b".
+TRun RunTelvo(const std::string& arguments, TCapture capture = TCapture::Both, const std::string& environment = {}) {
   const char* redirection = capture == TCapture::Both         ? " 2>&1"
                             : capture == TCapture::OutputOnly ? " 2>/dev/null"
                                                               : " 2>&1 >/dev/null";
-  std::string command = std::string(TELVO_BINARY) + " " + arguments + redirection;
+  const std::string prefix = environment.empty() ? std::string() : "env " + environment + " ";
+  std::string command = prefix + std::string(TELVO_BINARY) + " " + arguments + redirection;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return {-1, {}};
   std::string output;
@@ -98,6 +100,24 @@ TEST(TelvoOptions, AnUnknownOptionShowsTheUsageOnStderrAndExitsWithTwo) {
     EXPECT_TRUE(errors.output.starts_with("telvo: unknown option -")) << errors.output;
     EXPECT_NE(errors.output.find("\nUsage: telvo [DOCUMENT] [-p PAGE]"), std::string::npos) << errors.output;
     EXPECT_EQ(RunTelvo(arguments, TCapture::OutputOnly).output, "") << "nothing on stdout";
+  }
+}
+
+// Qt ends the process with abort() when its X11 plug-in cannot reach the server; the player
+// says which display it could not open instead, as it does when there is no display at all.
+TEST(TelvoPlayCommand, ADisplayThatCannotBeOpenedIsReportedInOneLine) {
+  const std::string document = Fixture("two_pages.kiv");
+  const std::string unreachable = "DISPLAY=:65001";
+  const std::string cases[] = {
+      "-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + unreachable,
+      "-u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-65001 " + unreachable,  // XWayland is asked for
+      "-u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb " + unreachable,
+  };
+  for (const std::string& environment : cases) {
+    SCOPED_TRACE(environment);
+    const TRun run = RunTelvo(document, TCapture::Both, environment);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, "telvo: cannot open the display :65001; --render OUT.png paints the start page without one\n");
   }
 }
 

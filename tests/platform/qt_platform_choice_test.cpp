@@ -33,6 +33,32 @@ TEST(QtPlatformChoice, XcbOnlyInAWaylandSessionWithAnXServerAndNoChoiceOfTheUser
   }
 }
 
+TEST(QtPlatformChoice, TheXServerIsProbedOnlyWhenQtWillUseItsX11PlugIn) {
+  struct Case {
+    const char* name;
+    TPlatformEnvironment environment;
+    std::optional<std::string> expected;
+  };
+  const Case cases[] = {
+      {"X11 session", {std::nullopt, ":3", std::nullopt}, ":3"},
+      {"xcb chosen", {"wayland-0", ":3", "xcb"}, ":3"},
+      {"xcb with options", {std::nullopt, ":3", "xcb:nograb"}, ":3"},
+      {"xcb first in a fallback list", {std::nullopt, ":3", "xcb;offscreen"}, ":3"},
+      {"xcb only as the fallback", {std::nullopt, ":3", "offscreen;xcb"}, std::nullopt},
+      {"offscreen", {std::nullopt, ":3", "offscreen"}, std::nullopt},
+      {"a name that only begins with xcb", {std::nullopt, ":3", "xcbx"}, std::nullopt},
+      {"Qt chooses in a Wayland session", {"wayland-0", ":3", std::nullopt}, std::nullopt},
+      {"xcb without DISPLAY", {std::nullopt, std::nullopt, "xcb"}, std::nullopt},
+      {"empty DISPLAY", {std::nullopt, "", std::nullopt}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(X11DisplayFor(c.environment), c.expected);
+  }
+}
+
+TEST(QtPlatformChoice, ADisplayWithoutAServerDoesNotAnswer) { EXPECT_FALSE(TX11Connection(":65001").Answers()); }
+
 // Sets or unsets a variable for the test's lifetime and restores it afterwards.
 class ScopedVariable {
  public:
