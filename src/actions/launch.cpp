@@ -2,12 +2,12 @@
 
 #include "actions/child_process.h"
 #include "actions/default_application.h"
+#include "actions/folder_entry.h"
 #include "actions/macros.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QString>
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -60,15 +60,6 @@ std::vector<std::string> SplitParameters(std::string_view parameters) {
 
 namespace {
 
-// The entry of folder whose name equals name ignoring letter case (the first one listed).
-std::optional<fs::path> EntryIgnoringCase(const fs::path& folder, const std::string& name) {
-  const QString wanted = QString::fromStdString(name).toCaseFolded();
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-    if (QString::fromStdString(it->path().filename().string()).toCaseFolded() == wanted) return it->path().filename();
-  return std::nullopt;
-}
-
 // The folders of PATH in order; an empty entry is the current folder.
 std::vector<std::string> PathFolders() {
   const char* path = std::getenv("PATH");
@@ -105,7 +96,7 @@ TProgramLookup SystemProgramLookup() {
     for (const std::string& folder : folders)
       if (runnable(folder + "/" + name)) return folder + "/" + name;
     for (const std::string& folder : folders)
-      if (std::optional<fs::path> entry = EntryIgnoringCase(folder, name); entry && runnable(folder + "/" + entry->string()))
+      if (std::optional<fs::path> entry = EntryNameIgnoringCase(folder, name); entry && runnable(folder + "/" + entry->string()))
         return folder + "/" + entry->string();
     return std::nullopt;
   };
@@ -126,7 +117,7 @@ std::string ToLinuxPath(std::string_view storedPath) {
       found /= *part;
       continue;
     }
-    const std::optional<fs::path> match = EntryIgnoringCase(folder, part->string());
+    const std::optional<fs::path> match = EntryNameIgnoringCase(folder, part->string());
     if (!match) return path;
     found /= *match;
   }
