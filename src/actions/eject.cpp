@@ -2,16 +2,14 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <vector>
 
+#include "actions/child_process.h"
 #include "actions/launch.h"
 
 namespace fs = std::filesystem;
@@ -42,12 +40,6 @@ bool Contains(const std::string& mountPoint, const std::string& folder) {
                                   folder[mountPoint.size()] == '/');
 }
 
-void SleepMs(long ms) {
-  timespec pause{ms / 1000, (ms % 1000) * 1000000};
-  while (nanosleep(&pause, &pause) < 0 && errno == EINTR) {
-  }
-}
-
 }  // namespace
 
 std::optional<std::string> OpticalDriveOf(const std::string& folder, std::string_view mounts) {
@@ -72,19 +64,14 @@ std::optional<std::string> OpticalDriveOf(const std::string& folder, std::string
 bool StartEjectHelper(const std::string& device, const std::string& lockPath) {
   const std::optional<std::string> eject = SystemProgramLookup().findOnPath("eject");
   if (!eject) return false;
-  std::string program = *eject, target = device, lock = lockPath;
-  char* argv[] = {program.data(), target.data(), nullptr};
-  const pid_t helper = fork();
-  if (helper < 0) return false;
-  if (helper == 0) {
-    // Detach at once so the player never waits for the helper; the grandchild does the work
-    // with async-signal-safe calls only.
-    if (fork() != 0) _exit(0);
+  const TExecArguments command({*eject, device});
+  // The helper is detached so the player never waits for it; it waits for the lock itself.
+  const pid_t intermediate = StartDetached([&command, &lockPath] {
     setsid();
-    bool free = lock.empty();
+    bool free = lockPath.empty();
     for (int attempt = 0; !free && attempt <= kLockTries; ++attempt) {
       if (attempt > 0) SleepMs(kLockRetryMs);
-      const int fd = open(lock.c_str(), O_RDONLY | O_CLOEXEC);
+      const int fd = open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
       if (fd < 0) {
         free = errno == ENOENT;  // the player removed its lock file
         continue;
@@ -94,13 +81,9 @@ bool StartEjectHelper(const std::string& device, const std::string& lockPath) {
     }
     if (!free) _exit(1);
     SleepMs(kAfterLockMs);
-    execv(argv[0], argv);
-    _exit(127);
-  }
-  int status = 0;
-  while (waitpid(helper, &status, 0) < 0 && errno == EINTR) {
-  }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    ExecOrExit(command);
+  });
+  return intermediate > 0 && ExitedCleanly(WaitForExit(intermediate));
 }
 
 void EjectMediumOf(const std::string& folder, const std::string& lockPath) {

@@ -1,16 +1,15 @@
 #include "actions/launch.h"
 
+#include "actions/child_process.h"
 #include "actions/default_application.h"
+#include "actions/folder_entry.h"
 #include "actions/macros.h"
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <QString>
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -61,15 +60,6 @@ std::vector<std::string> SplitParameters(std::string_view parameters) {
 
 namespace {
 
-// The entry of folder whose name equals name ignoring letter case (the first one listed).
-std::optional<fs::path> EntryIgnoringCase(const fs::path& folder, const std::string& name) {
-  const QString wanted = QString::fromStdString(name).toCaseFolded();
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-    if (QString::fromStdString(it->path().filename().string()).toCaseFolded() == wanted) return it->path().filename();
-  return std::nullopt;
-}
-
 // The folders of PATH in order; an empty entry is the current folder.
 std::vector<std::string> PathFolders() {
   const char* path = std::getenv("PATH");
@@ -106,7 +96,7 @@ TProgramLookup SystemProgramLookup() {
     for (const std::string& folder : folders)
       if (runnable(folder + "/" + name)) return folder + "/" + name;
     for (const std::string& folder : folders)
-      if (std::optional<fs::path> entry = EntryIgnoringCase(folder, name); entry && runnable(folder + "/" + entry->string()))
+      if (std::optional<fs::path> entry = EntryNameIgnoringCase(folder, name); entry && runnable(folder + "/" + entry->string()))
         return folder + "/" + entry->string();
     return std::nullopt;
   };
@@ -127,7 +117,7 @@ std::string ToLinuxPath(std::string_view storedPath) {
       found /= *part;
       continue;
     }
-    const std::optional<fs::path> match = EntryIgnoringCase(folder, part->string());
+    const std::optional<fs::path> match = EntryNameIgnoringCase(folder, part->string());
     if (!match) return path;
     found /= *match;
   }
@@ -182,41 +172,11 @@ std::optional<std::string> ExecutableOf(const std::string& file, const TProgramL
   return bare ? lookup.findOnPath(file) : std::nullopt;
 }
 
-// Everything a child needs is prepared before fork: after it, only exec and _exit.
-std::vector<char*> ArgumentPointers(std::vector<std::string>& command) {
-  std::vector<char*> argv;
-  for (std::string& argument : command) argv.push_back(argument.data());
-  argv.push_back(nullptr);
-  return argv;
-}
-
-// Runs command in a child process of ours, for the caller to reap; -1 when fork fails.
-pid_t StartChild(std::vector<std::string> command) {
-  std::vector<char*> argv = ArgumentPointers(command);
-  const pid_t child = fork();
-  if (child == 0) {
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  return child;
-}
-
 // Runs command detached, so it leaves nothing to reap; whether its process was forked.
 bool StartDetachedChild(std::vector<std::string> command) {
-  std::vector<char*> argv = ArgumentPointers(command);
-  const pid_t child = fork();
-  if (child < 0) return false;
-  if (child == 0) {
-    // The grandchild runs the program and is adopted by init when this child ends.
-    const pid_t grandchild = fork();
-    if (grandchild != 0) _exit(grandchild < 0 ? 127 : 0);
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  const TExecArguments arguments(std::move(command));
+  const pid_t intermediate = StartDetached([&arguments] { ExecOrExit(arguments); });
+  return intermediate > 0 && ExitedCleanly(WaitForExit(intermediate));
 }
 
 // The stored file with its macros expanded: an address as it is, else its Linux path.
@@ -261,13 +221,8 @@ std::optional<pid_t> StartToWaitFor(const std::string& file, const std::string& 
   }
   std::optional<std::vector<std::string>> command = LaunchCommand(target, ExpandMacros(parameters), lookup);
   if (!command) return std::nullopt;
-  const pid_t child = StartChild(std::move(*command));
+  const pid_t child = StartChild(TExecArguments(std::move(*command)));
   return child < 0 ? std::nullopt : std::optional<pid_t>(child);
-}
-
-void WaitForProcess(pid_t process) {
-  while (waitpid(process, nullptr, 0) < 0 && errno == EINTR) {
-  }
 }
 
 bool RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait,
@@ -275,7 +230,7 @@ bool RunAndWait(const std::string& file, const std::string& parameters, bool max
   (void)maximised;
   if (wait) {
     const std::optional<pid_t> process = StartToWaitFor(file, parameters, lookup);
-    if (process) WaitForProcess(*process);
+    if (process) WaitForExit(*process);
     return process.has_value();
   }
   if (file.empty()) return false;

@@ -80,14 +80,12 @@ std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, c
 // for a caller that waits, and returns the process to wait for: a program itself (see
 // LaunchCommand); for a document, folder or address, the desktop's default application for its
 // type, started here (StartDefaultApplication), or xdg-open where no default application is
-// known. The process is a child of this one, which the caller must reap (WaitForProcess).
+// known. The process is a child of this one, which the caller must reap (WaitForExit in
+// actions/child_process.h).
 // Nothing when nothing could be started, or when the desktop session started the application and
 // there is no process here to wait for.
 std::optional<pid_t> StartToWaitFor(const std::string& file, const std::string& parameters,
                                     const TProgramLookup& lookup = SystemProgramLookup());
-
-// Blocks until the child process has ended, and reaps it.
-void WaitForProcess(pid_t process);
 
 // Starts file with parameters, both macro-expanded, and, when wait is set, blocks until the
 // started process ends (see StartToWaitFor). Without wait the file starts as LaunchCommand says,

@@ -1,5 +1,7 @@
 #include "actions/shell_execute.h"
 
+#include "actions/child_process.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -7,7 +9,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 
@@ -37,12 +38,6 @@ int ResultOfExecError(int error) {
   }
 }
 
-void SleepMs(long ms) {
-  timespec pause{ms / 1000, (ms % 1000) * 1000000};
-  while (nanosleep(&pause, &pause) < 0 && errno == EINTR) {
-  }
-}
-
 // Reads the reports of an intermediate child that has ended: an exec failure comes before the
 // exit it causes.
 int ResultOfReports(int descriptor) {
@@ -63,51 +58,43 @@ int ResultOfReports(int descriptor) {
   return result;
 }
 
-// Starts argv detached in directory (empty: the current one). The intermediate child starts
-// the program, waits up to waitMs for its exit (0: not at all), reports and ends; the program is
-// then adopted by init. Only async-signal-safe calls run after fork. Without waitMs the answer is
-// read at once (the program's exec is all there is to wait for); else it is still to come.
-TShellAnswer StartDetached(std::vector<std::string> argvStrings, const std::string& directory, int waitMs) {
-  std::vector<char*> argv;
-  for (std::string& argument : argvStrings) argv.push_back(argument.data());
-  argv.push_back(nullptr);
+// Starts command detached in directory (empty: the current one). The intermediate child waits
+// up to waitMs for the program's exit (0: not at all), reports and ends; the program is then
+// adopted by init. Without waitMs the answer is read at once (the program's exec is all there is
+// to wait for); else it is still to come.
+TShellAnswer StartReporting(std::vector<std::string> command, const std::string& directory, int waitMs) {
+  const TExecArguments arguments(std::move(command));
   int report[2];
   if (pipe2(report, O_CLOEXEC) < 0) return TShellAnswer(kOutOfMemory);
 
-  const pid_t intermediate = fork();
+  const auto program = [&] {
+    if (!directory.empty() && chdir(directory.c_str()) < 0) {
+      // A folder that cannot be entered leaves the program in the player's folder.
+    }
+    execv(arguments.Argv()[0], arguments.Argv());
+    const TReport failed{TReportKind::ExecFailed, errno};
+    (void)!write(report[1], &failed, sizeof failed);
+  };
+  const auto watchProgram = [&](pid_t started) {
+    if (started < 0) return 1;
+    for (int waited = 0; waited <= waitMs; waited += 10) {
+      int status = 0;
+      if (waitpid(started, &status, WNOHANG) == started) {
+        const TReport exited{TReportKind::Exited, WIFEXITED(status) ? WEXITSTATUS(status) : 128};
+        (void)!write(report[1], &exited, sizeof exited);
+        break;
+      }
+      if (waitMs == 0) break;
+      SleepMs(10);
+    }
+    return 0;
+  };
+  const pid_t intermediate = StartDetached(program, watchProgram);
+  close(report[1]);
   if (intermediate < 0) {
     close(report[0]);
-    close(report[1]);
     return TShellAnswer(kOutOfMemory);
   }
-  if (intermediate == 0) {
-    close(report[0]);
-    const pid_t program = fork();
-    if (program == 0) {
-      if (!directory.empty() && chdir(directory.c_str()) < 0) {
-        // A folder that cannot be entered leaves the program in the player's folder.
-      }
-      execv(argv[0], argv.data());
-      const TReport failed{TReportKind::ExecFailed, errno};
-      (void)!write(report[1], &failed, sizeof failed);
-      _exit(127);
-    }
-    if (program > 0) {
-      for (int waited = 0; waited <= waitMs; waited += 10) {
-        int status = 0;
-        if (waitpid(program, &status, WNOHANG) == program) {
-          const TReport exited{TReportKind::Exited, WIFEXITED(status) ? WEXITSTATUS(status) : 128};
-          (void)!write(report[1], &exited, sizeof exited);
-          break;
-        }
-        if (waitMs == 0) break;
-        SleepMs(10);
-      }
-    }
-    _exit(program < 0 ? 1 : 0);
-  }
-
-  close(report[1]);
   TShellAnswer answer(report[0], intermediate);
   if (waitMs == 0) answer = TShellAnswer(answer.Result());
   return answer;
@@ -121,7 +108,7 @@ bool IsWindowsExecutable(const std::string& path) {
 
 TShellAnswer OpenWithXdg(const std::string& target, const TProgramLookup& lookup) {
   std::optional<std::vector<std::string>> command = CommandThrough(lookup, "xdg-open", {target});
-  return command ? StartDetached(std::move(*command), {}, kXdgOpenWaitMs) : TShellAnswer(kNoAssociation);
+  return command ? StartReporting(std::move(*command), {}, kXdgOpenWaitMs) : TShellAnswer(kNoAssociation);
 }
 
 // The request's directory as a Linux path; empty: the player's current folder.
@@ -139,7 +126,7 @@ TShellAnswer StartThroughWine(const std::string& program, const TShellRequest& r
   else
     arguments.insert(arguments.begin(), {"start", "/unix", program});
   std::optional<std::vector<std::string>> command = CommandThrough(lookup, "wine", std::move(arguments));
-  return command ? StartDetached(std::move(*command), DirectoryOf(request), 0) : TShellAnswer(kNoAssociation);
+  return command ? StartReporting(std::move(*command), DirectoryOf(request), 0) : TShellAnswer(kNoAssociation);
 }
 
 }  // namespace
@@ -171,11 +158,8 @@ void TShellAnswer::GiveUp() {
 
 int TShellAnswer::Result() {
   if (Ready()) return m_result;
-  int status = 0;
-  while (waitpid(m_intermediate, &status, 0) < 0 && errno == EINTR) {
-  }
   // An intermediate that failed could not fork the program.
-  m_result = WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ResultOfReports(m_descriptor) : kOutOfMemory;
+  m_result = ExitedCleanly(WaitForExit(m_intermediate)) ? ResultOfReports(m_descriptor) : kOutOfMemory;
   close(m_descriptor);
   m_descriptor = -1;
   return m_result;
@@ -214,7 +198,7 @@ TShellAnswer StartShellExecute(const TShellRequest& request, const TProgramLooku
   if (lookup.isExecutable(path)) {
     std::vector<std::string> arguments = SplitParameters(request.parameters);
     arguments.insert(arguments.begin(), path);
-    return StartDetached(std::move(arguments), DirectoryOf(request), 0);
+    return StartReporting(std::move(arguments), DirectoryOf(request), 0);
   }
   return OpenWithXdg(path, lookup);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/button_face.h"
+#include "controls/legacy_bitmap.h"
 #include "controls/themed_button.h"
 #include "graphics/colors.h"
 #include "graphics/composite.h"
@@ -19,7 +20,7 @@ const TClassInfo& TKIVButton::StaticClass() {
           .Color("DownColor", Field(&C::m_downColor))
           .Color("OverFontColor", Field(&C::m_overFontColor))
           .Color("DownFontColor", Field(&C::m_downFontColor))
-          .Object("ImgIcon", [](C& c) -> TPersistent* { return &c.m_imgIcon; })
+          .Object("ImgIcon", [](C& c) -> TPersistent* { return c.m_imgIcon.Picture(); })
           .Object("Glyph", [](C& c) -> TPersistent* { return &c.m_glyph; })
           .Enum("Layout", Field(&C::m_layout))
           .Enum("Style", Field(&C::m_style))
@@ -34,37 +35,18 @@ const TClassInfo& TKIVButton::StaticClass() {
 }
 
 TKIVButton::TKIVButton() {
-  m_width = 121;
-  m_height = 33;
-  // Setting the font clears ParentFont, as any change of a control's own font does.
-  m_font.SetName("Arial");
-  m_font.SetSize(9);
-  m_font.SetStyle(fsBold);
-  m_font.SetColor(clBlack);
+  m_width = kPushButtonWidth;
+  m_height = kPushButtonHeight;
+  SetPushButtonFont(m_font);
   // The change rules hold however a picture arrives: set, read from a document, or adopted.
-  m_imgIcon.SetOnChange([this] {
-    m_transparentColor.PickLater();
-    Invalidate();
-  });
-  m_glyph.SetOnChange([this] { AdoptLegacyBitmap(m_glyph, m_imgIcon); });
+  m_glyph.SetOnChange([this] { AdoptLegacyBitmap(m_glyph, *m_imgIcon.Picture()); });
 }
 
 void TKIVButton::SetOpacity(int32_t percent) { m_opacity = std::clamp(percent, 0, 100); }
 
-namespace {
-constexpr auto kIconRule = TPictureKeyColor::TRule::UnlessOwnTransparency;
-}  // namespace
-
-TColor TKIVButton::TransparentColor() const { return m_transparentColor.Get(m_iconCache, m_imgIcon, kIconRule); }
-
 void TKIVButton::SetTransparentColor(TColor color) {
-  m_transparentColor.Set(color);
+  m_imgIcon.SetKeyColor(color);
   Invalidate();
-}
-
-void TKIVButton::SetImgIcon(const TPicture& icon) {
-  TransparentColor();  // a pick still pending reads the icon that goes now
-  m_imgIcon.Assign(&icon);
 }
 
 void TKIVButton::Paint(TCanvas& canvas) {
@@ -109,27 +91,15 @@ void TKIVButton::PaintFace(TCanvas& surfaceCanvas, const TFaceState& state, bool
 }
 
 void TKIVButton::PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state, bool themed) {
-  const bool antialias = m_textMode == TKIVTextRenderMode::atmAntiAlias;
-  const std::string text = DecodedCaption();
-  const TDecodedPicture* icon = m_iconCache.Get(m_imgIcon);
-  const int32_t iw = icon ? icon->bitmap.Width() : 0, ih = icon ? icon->bitmap.Height() : 0;
-  const TCaptionLayout layout = LayOutCaption(m_width, m_height, MeasureText(surface, text, antialias, DT_CENTER),
-                                              icon != nullptr, iw, ih, m_layout, m_caption.empty());
-  const TPoint at = layout.caption;
+  TCaptionLook look{};
   if (state.pressed) {
-    const TPoint pressedAt = themed ? at : TPoint{at.x + 1, at.y + 1};
-    DrawCaptionLayer(surface, text, pressedAt, layout.text, m_downFontColor, antialias);
+    look = {m_downFontColor, themed ? 0 : 1};
   } else {
-    if (m_textStyle == TKIVCoolButtonTextStyle::abtLowered)
-      DrawCaptionLayer(surface, text, {at.x + 1, at.y + 1}, layout.text, m_shadowColor, antialias);
-    if (m_textStyle == TKIVCoolButtonTextStyle::abtRaised)
-      DrawCaptionLayer(surface, text, {at.x - 1, at.y - 1}, layout.text, m_shadowColor, antialias);
     const TColor colour = state.hovered ? m_overFontColor : m_enabled ? m_font.Color() : TColor{0x808080};
-    DrawCaptionLayer(surface, text, at, layout.text, colour, antialias);
+    look = {colour, 0, m_textStyle, m_shadowColor, 1};
   }
-  if (!icon) return;
-  const int32_t shift = state.pressed && !themed ? 1 : 0;
-  DrawIconPicture(surface.View(), {layout.icon.x + shift, layout.icon.y + shift}, *icon, TransparentColor());
+  DrawCaptionAndIcon(surface, DecodedCaption(), m_caption.empty(), m_imgIcon, m_layout,
+                     m_textMode == TKIVTextRenderMode::atmAntiAlias, look);
 }
 
 void TKIVButton::PaintFrame(const TBitmapView& surface, const TFaceState& state, bool themed) {

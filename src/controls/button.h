@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "controls/action_control.h"
+#include "controls/button_icon.h"
 #include "controls/control_paint.h"
 
 class TKIVButton : public TKIVActionControl {
@@ -26,16 +27,16 @@ class TKIVButton : public TKIVActionControl {
   // Every change of the icon, through SetImgIcon, this pointer or the document, makes
   // TransparentColor its top-left pixel when the picture has no transparency of its own (a
   // TransparentColor set afterwards, as one stored after the icon, wins).
-  TPicture* ImgIcon() { return &m_imgIcon; }
-  const TPicture& ImgIcon() const { return m_imgIcon; }
-  void SetImgIcon(const TPicture& icon);
+  TPicture* ImgIcon() { return m_imgIcon.Picture(); }
+  const TPicture& ImgIcon() const { return m_imgIcon.Picture(); }
+  void SetImgIcon(const TPicture& icon) { m_imgIcon.Set(icon); }
   // Older form of ImgIcon: a bitmap it receives moves into an empty ImgIcon, and it is emptied
   // again; never written.
   TBitmap* Glyph() { return &m_glyph; }
   TKIVGlyphLayout Layout() const { return m_layout; }
   TKIVButtonStyle Style() const { return m_style; }
   // Key colour of icon pictures without transparency of their own.
-  TColor TransparentColor() const;
+  TColor TransparentColor() const { return m_imgIcon.KeyColor(); }
   void SetTransparentColor(TColor color);
   TColor ShadowColor() const { return m_shadowColor; }
   TKIVCoolButtonTextStyle TextStyle() const { return m_textStyle; }
@@ -51,7 +52,7 @@ class TKIVButton : public TKIVActionControl {
   TColor m_downColor = 0xC5D6D9;
   TColor m_overFontColor = clBlue;
   TColor m_downFontColor = clRed;
-  TPicture m_imgIcon;
+  TButtonIcon m_imgIcon{[this] { Invalidate(); }};
   TBitmap m_glyph;
   TKIVGlyphLayout m_layout = TKIVGlyphLayout::aglGlyphLeft;
   TKIVButtonStyle m_style = TKIVButtonStyle::absWindows;
@@ -65,9 +66,4 @@ class TKIVButton : public TKIVActionControl {
   void PaintFace(TCanvas& surface, const TFaceState& state, bool themed);
   void PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state, bool themed);
   void PaintFrame(const TBitmapView& surface, const TFaceState& state, bool themed);
-
-  // The key colour waits to be picked from the icon until it is first needed, so a document's
-  // icons are not decoded while it loads (mutable: reading it picks it).
-  mutable TPictureKeyColor m_transparentColor{clBlack};
-  mutable TPictureCache m_iconCache;
 };

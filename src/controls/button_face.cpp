@@ -1,5 +1,14 @@
 #include "controls/button_face.h"
 
+#include "model/ident_tables.h"
+
+void SetPushButtonFont(TFont& font) {
+  font.SetName("Arial");
+  font.SetSize(9);
+  font.SetStyle(fsBold);
+  font.SetColor(clBlack);
+}
+
 TCaptionLayout LayOutCaption(int32_t width, int32_t height, TTextSize text, bool hasIcon, int32_t iconWidth,
                              int32_t iconHeight, TKIVGlyphLayout layout, bool captionEmpty) {
   const int32_t w = width, h = height, tw = text.width, th = text.height, iw = iconWidth, ih = iconHeight;
@@ -33,4 +42,22 @@ void DrawCaptionLayer(TCanvas& canvas, const std::string& text, TPoint at, TText
   canvas.Font().color = colour;
   canvas.Brush().style = TBrushStyle::bsClear;
   DrawTextBox(canvas, text, at.x, at.y, size.width, size.height, antialias, DT_CENTER | DT_NOCLIP);
+}
+
+void DrawCaptionAndIcon(TCanvas& surface, const std::string& text, bool captionEmpty, const TButtonIcon& icon,
+                        TKIVGlyphLayout layout, bool antialias, const TCaptionLook& look) {
+  const TBitmapView face = surface.View();
+  const TDecodedPicture* picture = icon.Decoded();
+  const int32_t iw = picture ? picture->bitmap.Width() : 0, ih = picture ? picture->bitmap.Height() : 0;
+  const TCaptionLayout laidOut = LayOutCaption(face.Width(), face.Height(), MeasureText(surface, text, antialias, DT_CENTER),
+                                               picture != nullptr, iw, ih, layout, captionEmpty);
+  const TPoint at = laidOut.caption;
+  const int32_t d = look.shadowDistance;
+  if (look.textStyle == TKIVCoolButtonTextStyle::abtLowered)
+    DrawCaptionLayer(surface, text, {at.x + d, at.y + d}, laidOut.text, look.shadowColour, antialias);
+  if (look.textStyle == TKIVCoolButtonTextStyle::abtRaised)
+    DrawCaptionLayer(surface, text, {at.x - d, at.y - d}, laidOut.text, look.shadowColour, antialias);
+  DrawCaptionLayer(surface, text, {at.x + look.shift, at.y + look.shift}, laidOut.text, look.colour, antialias);
+  if (!picture) return;
+  DrawIconPicture(face, {laidOut.icon.x + look.shift, laidOut.icon.y + look.shift}, *picture, icon.KeyColor());
 }

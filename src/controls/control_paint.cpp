@@ -96,15 +96,6 @@ const TDecodedPicture* TPictureCache::Get(const TPicture& picture) {
   return m_decoded ? &*m_decoded : nullptr;
 }
 
-void AdoptLegacyBitmap(TBitmap& legacy, TPicture& target) {
-  if (legacy.Empty()) return;
-  if (target.Empty()) {
-    auto bytes = legacy.FileBytes();
-    target.SetGraphic("TBitmap", std::vector<uint8_t>(bytes.begin(), bytes.end()));
-  }
-  legacy.Assign(nullptr);
-}
-
 TColor TPictureKeyColor::Get(TPictureCache& cache, const TPicture& picture, TRule rule) {
   if (!m_pending) return m_color;
   m_pending = false;

@@ -61,10 +61,6 @@ class TPictureCache {
   std::optional<TDecodedPicture> m_decoded;
 };
 
-// The change rule of the bitmaps older documents stored where pictures now go: a bitmap that
-// legacy received moves into target when target is empty, and legacy is emptied again.
-void AdoptLegacyBitmap(TBitmap& legacy, TPicture& target);
-
 // A key colour that is set, or still to be picked from a picture: the top-left pixel of the
 // picture's opaque copy. The pick waits until the colour is first read, so a document's
 // pictures are not decoded while it loads, and reads the picture as it is then.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/button_face.h"
+#include "controls/legacy_bitmap.h"
 #include "controls/skin_stretch.h"
 #include "graphics/colors.h"
 #include "graphics/composite.h"
@@ -12,7 +13,6 @@
 namespace {
 
 constexpr auto kSkinRule = TPictureKeyColor::TRule::Always;
-constexpr auto kIconRule = TPictureKeyColor::TRule::UnlessOwnTransparency;
 
 }  // namespace
 
@@ -25,7 +25,7 @@ const TClassInfo& TKIVCoolButton::StaticClass() {
           .Object("Picture", [](C& c) -> TPersistent* { return &c.m_picture; })
           .Object("Glyph", [](C& c) -> TPersistent* { return &c.m_glyph; })
           .Integer("GlyphNumber", Accessors(&C::GlyphNumber, &C::SetGlyphNumber))
-          .Object("ImgIcon", [](C& c) -> TPersistent* { return &c.m_imgIcon; })
+          .Object("ImgIcon", [](C& c) -> TPersistent* { return c.m_imgIcon.Picture(); })
           .Object("Image", [](C& c) -> TPersistent* { return &c.m_image; })
           .Enum("Layout", Field(&C::m_layout))
           .Integer("Margin", Accessors(&C::Margin, &C::SetMargin))
@@ -42,18 +42,13 @@ const TClassInfo& TKIVCoolButton::StaticClass() {
 }
 
 TKIVCoolButton::TKIVCoolButton() {
-  m_width = 121;
-  m_height = 33;
-  // Setting the font clears ParentFont, as any change of a control's own font does.
-  m_font.SetName("Arial");
-  m_font.SetSize(9);
-  m_font.SetStyle(fsBold);
-  m_font.SetColor(clBlack);
+  m_width = kPushButtonWidth;
+  m_height = kPushButtonHeight;
+  SetPushButtonFont(m_font);
   // The change rules hold however a picture arrives: set, read from a document, or adopted.
   m_picture.SetOnChange([this] { SkinChanged(); });
-  m_imgIcon.SetOnChange([this] { IconChanged(); });
   m_glyph.SetOnChange([this] { AdoptLegacyBitmap(m_glyph, m_picture); });
-  m_image.SetOnChange([this] { AdoptLegacyBitmap(m_image, m_imgIcon); });
+  m_image.SetOnChange([this] { AdoptLegacyBitmap(m_image, *m_imgIcon.Picture()); });
 }
 
 void TKIVCoolButton::SetGlyphNumber(int32_t count) {
@@ -76,27 +71,15 @@ void TKIVCoolButton::SetTransparentColor(TColor color) {
   Invalidate();
 }
 
-TColor TKIVCoolButton::ImageTransColor() const { return m_imageTransColor.Get(m_iconCache, m_imgIcon, kIconRule); }
-
 void TKIVCoolButton::SetImageTransColor(TColor color) {
-  m_imageTransColor.Set(color);
+  m_imgIcon.SetKeyColor(color);
   Invalidate();
-}
-
-void TKIVCoolButton::SetImgIcon(const TPicture& icon) {
-  ImageTransColor();  // a pick still pending reads the icon that goes now
-  m_imgIcon.Assign(&icon);
 }
 
 void TKIVCoolButton::SkinChanged() {
   m_glyphNumber = 3;
   if (!IsLoading()) FitToSkin(3);
   m_transparentColor.PickLater();
-  Invalidate();
-}
-
-void TKIVCoolButton::IconChanged() {
-  m_imageTransColor.PickLater();
   Invalidate();
 }
 
@@ -154,24 +137,12 @@ void TKIVCoolButton::PaintSkinFace(TBitmap32& surface, const TDecodedPicture& sk
 
 void TKIVCoolButton::PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state) {
   const bool antialias = m_textMode == TKIVTextRenderMode::atmAntiAlias;
-  const std::string text = DecodedCaption();
-  const TDecodedPicture* icon = m_iconCache.Get(m_imgIcon);
-  const int32_t iw = icon ? icon->bitmap.Width() : 0, ih = icon ? icon->bitmap.Height() : 0;
-  const TCaptionLayout layout = LayOutCaption(m_width, m_height, MeasureText(surface, text, antialias, DT_CENTER),
-                                              icon != nullptr, iw, ih, m_layout, m_caption.empty());
-  const TPoint at = layout.caption;
+  TCaptionLook look{};
   if (state.pressed) {
-    DrawCaptionLayer(surface, text, {at.x + 1, at.y + 1}, layout.text, m_downFontColor, antialias);
+    look = {m_downFontColor, 1};
   } else {
     // The antialiased shadow stands farther off so it shows beside the smooth edges.
-    const int32_t d = antialias ? 2 : 1;
-    if (m_textStyle == TKIVCoolButtonTextStyle::abtLowered)
-      DrawCaptionLayer(surface, text, {at.x + d, at.y + d}, layout.text, m_shadowColor, antialias);
-    if (m_textStyle == TKIVCoolButtonTextStyle::abtRaised)
-      DrawCaptionLayer(surface, text, {at.x - d, at.y - d}, layout.text, m_shadowColor, antialias);
-    DrawCaptionLayer(surface, text, at, layout.text, state.hovered ? m_overFontColor : m_font.Color(), antialias);
+    look = {state.hovered ? m_overFontColor : m_font.Color(), 0, m_textStyle, m_shadowColor, antialias ? 2 : 1};
   }
-  if (!icon) return;
-  const int32_t shift = state.pressed ? 1 : 0;
-  DrawIconPicture(surface.View(), {layout.icon.x + shift, layout.icon.y + shift}, *icon, ImageTransColor());
+  DrawCaptionAndIcon(surface, DecodedCaption(), m_caption.empty(), m_imgIcon, m_layout, antialias, look);
 }

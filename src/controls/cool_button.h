@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "controls/action_control.h"
+#include "controls/button_icon.h"
 #include "controls/control_paint.h"
 
 class TKIVCoolButton : public TKIVActionControl {
@@ -39,9 +40,9 @@ class TKIVCoolButton : public TKIVActionControl {
   void SetGlyphNumber(int32_t count);
   // Every change of the icon makes ImageTransColor its top-left pixel when the picture has no
   // transparency of its own (a value set afterwards wins).
-  TPicture* ImgIcon() { return &m_imgIcon; }
-  const TPicture& ImgIcon() const { return m_imgIcon; }
-  void SetImgIcon(const TPicture& icon);
+  TPicture* ImgIcon() { return m_imgIcon.Picture(); }
+  const TPicture& ImgIcon() const { return m_imgIcon.Picture(); }
+  void SetImgIcon(const TPicture& icon) { m_imgIcon.Set(icon); }
   // Older form of ImgIcon: a bitmap it receives moves into an empty ImgIcon, and it is emptied
   // again; never written.
   TBitmap* Image() { return &m_image; }
@@ -57,7 +58,7 @@ class TKIVCoolButton : public TKIVActionControl {
   TColor TransparentColor() const;
   void SetTransparentColor(TColor color);
   // Key colour of an icon picture without transparency of its own.
-  TColor ImageTransColor() const;
+  TColor ImageTransColor() const { return m_imgIcon.KeyColor(); }
   void SetImageTransColor(TColor color);
   // Corner size of the skin's stretch; 0 stretches each frame whole.
   int32_t StretchMargin() const { return m_stretchMargin; }
@@ -74,7 +75,7 @@ class TKIVCoolButton : public TKIVActionControl {
   TPicture m_picture;
   TBitmap m_glyph;
   int32_t m_glyphNumber = 3;
-  TPicture m_imgIcon;
+  TButtonIcon m_imgIcon{[this] { Invalidate(); }};
   TBitmap m_image;
   TKIVGlyphLayout m_layout = TKIVGlyphLayout::aglGlyphLeft;
   int32_t m_margin = 5;
@@ -87,18 +88,15 @@ class TKIVCoolButton : public TKIVActionControl {
 
  private:
   void SkinChanged();
-  void IconChanged();
   // Resizes the button to one of frames frames of the skin when the skin is large enough.
   void FitToSkin(int32_t frames);
   void PaintSkinFace(TBitmap32& surface, const TDecodedPicture& skin, const TFaceState& state);
   void PaintCaptionAndIcon(TCanvas& surface, const TFaceState& state);
 
-  // The key colours wait to be picked from their pictures until they are first needed, so a
-  // document's skins are not decoded while it loads (mutable: reading one picks it).
+  // The key colour waits to be picked from the skin until it is first needed, so a document's
+  // skins are not decoded while it loads (mutable: reading it picks it).
   mutable TPictureKeyColor m_transparentColor{clBlack};
-  mutable TPictureKeyColor m_imageTransColor{clBlack};
   mutable TPictureCache m_skinCache;
-  mutable TPictureCache m_iconCache;
   // The skin as an opaque bitmap for the key-colour path, rebuilt when the skin changes.
   TBitmap32 m_opaqueSkin;
   uint64_t m_opaqueSkinGeneration = 0;

@@ -1,7 +1,8 @@
 #include "controls/scroll_text.h"
 
+#include "controls/legacy_bitmap.h"
+
 #include <algorithm>
-#include <vector>
 
 const TClassInfo& TCustomPanel::StaticClass() {
   using C = TCustomPanel;
@@ -74,12 +75,7 @@ TKIVScrollText::TKIVScrollText() {
 
 void TKIVScrollText::Loaded() {
   TCustomPanel::Loaded();
-  if (m_glyph.Empty()) return;
-  if (m_picture.Empty()) {
-    auto bytes = m_glyph.FileBytes();
-    m_picture.SetGraphic("TBitmap", std::vector<uint8_t>(bytes.begin(), bytes.end()));
-  }
-  m_glyph.Assign(nullptr);
+  AdoptLegacyBitmap(m_glyph, m_picture);
 }
 
 void TKIVScrollText::SetSpeed(int32_t speed) { m_speed = std::clamp(speed, 1, 100); }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "actions/folder_entry.h"
 #include "startup/document_loader.h"
 #include "startup/file_reader.h"
 
@@ -47,11 +48,8 @@ namespace {
 std::optional<fs::path> FindIgnoringCase(const fs::path& folder, std::string_view name) {
   std::error_code ec;
   if (fs::exists(folder / name, ec)) return folder / name;
-  const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toCaseFolded();
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    if (QString::fromStdString(it->path().filename().string()).toCaseFolded() == wanted) return it->path();
-  }
-  return std::nullopt;
+  const std::optional<fs::path> entry = EntryNameIgnoringCase(folder, name);
+  return entry ? std::optional<fs::path>(folder / *entry) : std::nullopt;
 }
 
 }  // namespace

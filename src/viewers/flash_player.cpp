@@ -4,27 +4,25 @@
 
 const TClassInfo& TKIVFlash::StaticClass() {
   using C = TKIVFlash;
-  static const TClassInfo* info =
-      TClassBuilder<C>("TKIVFlash", &TCustomControl::StaticClass())
-          .String("Movie", Accessors(&C::StoredMovie, &C::SetMovie))
-          .Color("BackgroundColor", Field(&C::m_backgroundColor))
-          .Enum("Quality", Field(&C::m_quality))
-          .Enum("Scale", Field(&C::m_scale))
-          .Bool("Play", Field(&C::m_play))
-          .Bool("Loop", Field(&C::m_loop))
-          .Bool("ShowMenu", Field(&C::m_showMenu))
-          .Bool("AutoPause", Field(&C::m_autoPause))
-          .Integer("BorderWidth", Accessors(&C::BorderWidth, &C::SetBorderWidth))
-          .Color("BorderColor", Field(&C::m_borderColor))
-          .Bool("DesignMode", Accessors(&C::DesignMode, &C::SetDesignMode))
-          .Bool("Locked", Field(&C::m_locked))
-          .Integer("GroupIndex", Field(&C::m_groupIndex))
-          .String("IAName", Field(&C::m_iaName))
-          .Build();
+  static const TClassInfo* info = [] {
+    TClassBuilder<C> builder("TKIVFlash", &TCustomControl::StaticClass());
+    builder.String("Movie", Accessors(&C::StoredMovie, &C::SetMovie))
+        .Color("BackgroundColor", Field(&C::m_backgroundColor))
+        .Enum("Quality", Field(&C::m_quality))
+        .Enum("Scale", Field(&C::m_scale))
+        .Bool("Play", Field(&C::m_play))
+        .Bool("Loop", Field(&C::m_loop))
+        .Bool("ShowMenu", Field(&C::m_showMenu))
+        .Bool("AutoPause", Field(&C::m_autoPause))
+        .Integer("BorderWidth", Accessors(&C::BorderWidth, &C::SetBorderWidth))
+        .Color("BorderColor", Field(&C::m_borderColor));
+    AddHostProperties(builder);
+    return builder.Build();
+  }();
   return *info;
 }
 
-TKIVFlash::TKIVFlash() {
+TKIVFlash::TKIVFlash() : TViewerHost(TMessageKey::NoFlashMessage) {
   m_width = 201;
   m_height = 121;
 }

@@ -6,18 +6,14 @@
 #include <cstdint>
 #include <string>
 
-#include "model/control.h"
 #include "model/menu_enums.h"
-#include "viewers/web_browser.h"
+#include "viewers/viewer_host.h"
 
-class TKIVFlash : public TCustomControl {
+class TKIVFlash : public TViewerHost {
  public:
   TKIVFlash();
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
-
-  void MessageTextsChanged() override { m_notInstalled.Reread(); }
-  const std::string& NotInstalledText() const { return m_notInstalled.Text(); }
 
   // Movie file (path macros not expanded); empty when there is none. The stream carries "no
   // movie" as a single space, so setting " " clears the movie and StoredMovie gives " " back.
@@ -36,12 +32,8 @@ class TKIVFlash : public TCustomControl {
   int32_t BorderWidth() const { return m_borderWidthPx; }
   void SetBorderWidth(int32_t widthPx);
   TColor BorderColor() const { return m_borderColor; }
-  bool DesignMode() const { return m_designMode; }
-  void SetDesignMode(bool designMode) { m_designMode = designMode; }
-  const std::string& IAName() const { return m_iaName; }
 
  private:
-  TNotInstalledMessage m_notInstalled{TMessageKey::NoFlashMessage};
   std::string m_movie;
   TColor m_backgroundColor = clWhite;
   TKIVFlashQuality m_quality = TKIVFlashQuality::afqHigh;
@@ -52,8 +44,4 @@ class TKIVFlash : public TCustomControl {
   bool m_autoPause = false;
   int32_t m_borderWidthPx = 1;
   TColor m_borderColor = 0xFFCF90;
-  bool m_designMode = false;
-  bool m_locked = false;
-  uint32_t m_groupIndex = 0;
-  std::string m_iaName;
 };

@@ -2,25 +2,23 @@
 
 const TClassInfo& TKIVMediaPlayer::StaticClass() {
   using C = TKIVMediaPlayer;
-  static const TClassInfo* info =
-      TClassBuilder<C>("TKIVMediaPlayer", &TCustomControl::StaticClass())
-          .String("URL", Field(&C::m_url))
-          .Bool("AutoStart", Field(&C::m_autoStart))
-          .Bool("AutoStartWhenShowing", Field(&C::m_autoStartWhenShowing))
-          .Bool("AutoPause", Field(&C::m_autoPause))
-          .Bool("AutoRewind", Field(&C::m_autoRewind))
-          .Enum("ControlBarStyle", Field(&C::m_controlBarStyle))
-          .Bool("ShowMenu", Field(&C::m_showMenu))
-          .Bool("StretchToFit", Field(&C::m_stretchToFit))
-          .Bool("DesignMode", Accessors(&C::DesignMode, &C::SetDesignMode))
-          .Bool("Locked", Field(&C::m_locked))
-          .Integer("GroupIndex", Field(&C::m_groupIndex))
-          .String("IAName", Field(&C::m_iaName))
-          .Build();
+  static const TClassInfo* info = [] {
+    TClassBuilder<C> builder("TKIVMediaPlayer", &TCustomControl::StaticClass());
+    builder.String("URL", Field(&C::m_url))
+        .Bool("AutoStart", Field(&C::m_autoStart))
+        .Bool("AutoStartWhenShowing", Field(&C::m_autoStartWhenShowing))
+        .Bool("AutoPause", Field(&C::m_autoPause))
+        .Bool("AutoRewind", Field(&C::m_autoRewind))
+        .Enum("ControlBarStyle", Field(&C::m_controlBarStyle))
+        .Bool("ShowMenu", Field(&C::m_showMenu))
+        .Bool("StretchToFit", Field(&C::m_stretchToFit));
+    AddHostProperties(builder);
+    return builder.Build();
+  }();
   return *info;
 }
 
-TKIVMediaPlayer::TKIVMediaPlayer() {
+TKIVMediaPlayer::TKIVMediaPlayer() : TViewerHost(TMessageKey::NoWMPMessage) {
   m_width = 301;
   m_height = 241;
 }

@@ -5,18 +5,14 @@
 #include <cstdint>
 #include <string>
 
-#include "model/control.h"
 #include "model/menu_enums.h"
-#include "viewers/web_browser.h"
+#include "viewers/viewer_host.h"
 
-class TKIVMediaPlayer : public TCustomControl {
+class TKIVMediaPlayer : public TViewerHost {
  public:
   TKIVMediaPlayer();
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
-
-  void MessageTextsChanged() override { m_notInstalled.Reread(); }
-  const std::string& NotInstalledText() const { return m_notInstalled.Text(); }
 
   // Media file or address as stored (path macros not expanded), or "[AUDIO CD]" in any case.
   const std::string& URL() const { return m_url; }
@@ -27,12 +23,8 @@ class TKIVMediaPlayer : public TCustomControl {
   TKIVMediaPlayerControlBarStyle ControlBarStyle() const { return m_controlBarStyle; }
   bool ShowMenu() const { return m_showMenu; }
   bool StretchToFit() const { return m_stretchToFit; }
-  bool DesignMode() const { return m_designMode; }
-  void SetDesignMode(bool designMode) { m_designMode = designMode; }
-  const std::string& IAName() const { return m_iaName; }
 
  private:
-  TNotInstalledMessage m_notInstalled{TMessageKey::NoWMPMessage};
   std::string m_url;
   bool m_autoStart = false;
   bool m_autoStartWhenShowing = true;
@@ -41,8 +33,4 @@ class TKIVMediaPlayer : public TCustomControl {
   TKIVMediaPlayerControlBarStyle m_controlBarStyle = TKIVMediaPlayerControlBarStyle::ambFull;
   bool m_showMenu = true;
   bool m_stretchToFit = false;
-  bool m_designMode = false;
-  bool m_locked = false;
-  uint32_t m_groupIndex = 0;
-  std::string m_iaName;
 };

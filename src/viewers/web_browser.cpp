@@ -1,22 +1,23 @@
 #include "viewers/web_browser.h"
 
-// No property of the viewer hosts has a stream default: the document always carries them.
+// No property of the viewer hosts has a stream default: the document always carries them. The
+// web browser stores the shared properties around its own, so it adds them one by one.
 const TClassInfo& TKIVWebBrowser::StaticClass() {
   using C = TKIVWebBrowser;
   static const TClassInfo* info =
       TClassBuilder<C>("TKIVWebBrowser", &TCustomControl::StaticClass())
           .String("URL", Field(&C::m_url))
           .Bool("ShowMenu", Field(&C::m_showMenu))
-          .Bool("Locked", Field(&C::m_locked))
-          .Integer("GroupIndex", Field(&C::m_groupIndex))
-          .Bool("DesignMode", Accessors(&C::DesignMode, &C::SetDesignMode))
+          .Bool("Locked", LockedAccess<C>())
+          .Integer("GroupIndex", GroupIndexAccess<C>())
+          .Bool("DesignMode", DesignModeAccess<C>())
           .Enum("ControlBarStyle", Field(&C::m_controlBarStyle))
-          .String("IAName", Field(&C::m_iaName))
+          .String("IAName", IANameAccess<C>())
           .Build();
   return *info;
 }
 
-TKIVWebBrowser::TKIVWebBrowser() {
+TKIVWebBrowser::TKIVWebBrowser() : TViewerHost(TMessageKey::NoIE4Message) {
   m_width = 305;
   m_height = 185;
 }
