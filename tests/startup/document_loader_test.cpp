@@ -16,21 +16,12 @@
 #include "startup/allocation_watch.h"
 #include "document/container.h"
 #include "startup/main_window.h"
-#include "startup/register_menu_classes.h"
 #include "document/stream_builder.h"
+#include "support/menu_registry.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const TClassRegistry& MenuRegistry() {
-  static const TClassRegistry registry = [] {
-    TClassRegistry r;
-    RegisterMenuClasses(r);
-    return r;
-  }();
-  return registry;
-}
 
 void WriteBytes(const fs::path& path, std::span<const uint8_t> bytes) {
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
