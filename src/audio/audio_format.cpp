@@ -1,8 +1,6 @@
 #include "audio/audio_format.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 
 #include <libopenmpt/libopenmpt.h>
@@ -96,12 +94,4 @@ std::unique_ptr<TSampleSource> OpenSampleSource(TSharedBytes bytes, TAudioFormat
   // Content nobody claims may still be something libsndfile recognises on its own.
   if (detected == TAudioFormat::Unknown && tried != kSndfile) return OpenSndfileSource(bytes);
   return nullptr;
-}
-
-std::unique_ptr<TSampleSource> OpenSampleSourceFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return nullptr;
-  auto bytes = std::make_shared<std::vector<uint8_t>>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  if (file.bad()) return nullptr;
-  return OpenSampleSource(std::move(bytes));
 }

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "audio/sample_source.h"
@@ -26,8 +25,6 @@ class TMidiSynths;
 // MIDI borrows its synthesizer from synths when given (see OpenMidiSource).
 std::unique_ptr<TSampleSource> OpenSampleSource(TSharedBytes bytes, TAudioFormat hint = TAudioFormat::Unknown,
                                                 std::shared_ptr<TMidiSynths> synths = nullptr);
-// As above for a whole file; null also when it cannot be read.
-std::unique_ptr<TSampleSource> OpenSampleSourceFile(const std::string& path);
 
 // Each decoder on its own; null when it cannot read the bytes.
 std::unique_ptr<TSampleSource> OpenSndfileSource(TSharedBytes bytes);

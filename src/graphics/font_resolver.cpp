@@ -188,11 +188,6 @@ TCanvasFont TCanvasFont::From(const TFont& font) {
   return {font.Name(), font.Height(), font.Style(), font.Charset(), font.Color()};
 }
 
-std::string ResolveFamily(std::string_view faceName, TTextMode mode, int32_t charHeightPx) {
-  if (UsesBitmapSans(faceName, mode, charHeightPx, 0)) return kBitmapSansFamily;
-  return ScalableFamily(faceName);
-}
-
 QFont ResolveFont(const TCanvasFont& font, TTextMode mode) {
   const std::string scalable = ScalableFamily(font.name);
   const int32_t charPx = CharHeightPx(font.name, scalable, font.height);

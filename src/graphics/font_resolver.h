@@ -46,10 +46,6 @@ inline constexpr int32_t kMaxFontPixels = 2048;
 // The Qt font for font in the given mode (colour is not part of it).
 QFont ResolveFont(const TCanvasFont& font, TTextMode mode);
 
-// The family a face name stands for in the given mode at a character height in pixels (the
-// bitmap MS Sans Serif exists at one height only).
-std::string ResolveFamily(std::string_view faceName, TTextMode mode, int32_t charHeightPx = 11);
-
 // A resolved font's metrics as the platform computes them, in pixels, unrounded: the cell's
 // ascent and descent from the font's Windows ascent and descent, the gap the antialiasing
 // engine adds between lines (the font's line gap beyond its Windows cell), and the average

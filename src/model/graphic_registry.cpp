@@ -1,25 +1,16 @@
 #include "model/graphic_registry.h"
 
-#include <mutex>
-
+#include <array>
 
 namespace {
 
-std::vector<TGraphicClass>& Registry() {
-  static std::vector<TGraphicClass> registry = {
-      {"TBitmap", TGraphicForm::CountedFile},  {"TIcon", TGraphicForm::WholeRest},
-      {"TMetafile", TGraphicForm::MetafileCount}, {"TJPEGImage", TGraphicForm::CountedFile},
-      {"TPNGObject", TGraphicForm::WholeRest}, {"TGIFImage", TGraphicForm::CountedFile},
-      {"TJvAni", TGraphicForm::WholeRest},     {"TJvPcx", TGraphicForm::CountedFile},
-      {"TOleGraphic", TGraphicForm::WholeRest},
-  };
-  return registry;
-}
-
-std::mutex& RegistryMutex() {
-  static std::mutex mutex;
-  return mutex;
-}
+constexpr std::array<TGraphicClass, 9> kGraphicClasses = {{
+    {"TBitmap", TGraphicForm::CountedFile},  {"TIcon", TGraphicForm::WholeRest},
+    {"TMetafile", TGraphicForm::MetafileCount}, {"TJPEGImage", TGraphicForm::CountedFile},
+    {"TPNGObject", TGraphicForm::WholeRest}, {"TGIFImage", TGraphicForm::CountedFile},
+    {"TJvAni", TGraphicForm::WholeRest},     {"TJvPcx", TGraphicForm::CountedFile},
+    {"TOleGraphic", TGraphicForm::WholeRest},
+}};
 
 void AppendUint32(std::vector<uint8_t>& out, uint32_t value) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
@@ -27,16 +18,9 @@ void AppendUint32(std::vector<uint8_t>& out, uint32_t value) {
 
 }  // namespace
 
-void RegisterGraphicClass(std::string name, TGraphicForm form) {
-  std::lock_guard lock(RegistryMutex());
-  Registry().push_back({std::move(name), form});
-}
-
 std::optional<TGraphicForm> FindGraphicClass(std::string_view name) {
-  std::lock_guard lock(RegistryMutex());
-  const auto& registry = Registry();
-  for (auto it = registry.rbegin(); it != registry.rend(); ++it)
-    if (it->name == name) return it->form;
+  for (const TGraphicClass& graphicClass : kGraphicClasses)
+    if (graphicClass.name == name) return graphicClass.form;
   return std::nullopt;
 }
 

@@ -1,11 +1,10 @@
 #pragma once
-// The registry of picture formats that a stored picture may name, with the stored form of each
-// format's data. Looked up by exact name, the most recently registered first.
+// The picture formats that a stored picture may name, with the stored form of each format's
+// data (the platform's and the menu's formats). Looked up by exact name.
 
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,12 +17,11 @@ enum class TGraphicForm : uint8_t {
 };
 
 struct TGraphicClass {
-  std::string name;
+  std::string_view name;
   TGraphicForm form;
 };
 
-// Registers name (the platform's and the menu's formats are present from the start).
-void RegisterGraphicClass(std::string name, TGraphicForm form);
+// The stored form of the format called name; none for a name that is not a picture format.
 std::optional<TGraphicForm> FindGraphicClass(std::string_view name);
 
 // Reads the format's file bytes from the rest of a picture's stored data; throws

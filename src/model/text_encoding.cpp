@@ -114,12 +114,6 @@ char32_t NextCodePoint(std::string_view s, size_t& pos) {
   return cp;
 }
 
-bool FitsCp1252(std::string_view utf8) {
-  for (size_t pos = 0; pos < utf8.size();)
-    if (Cp1252ByteOf(NextCodePoint(utf8, pos)) < 0) return false;
-  return true;
-}
-
 std::string Utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());

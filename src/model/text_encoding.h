@@ -15,8 +15,7 @@ std::string Utf16LeToUtf8(std::span<const uint8_t> bytes);
 // Returns the input with every malformed UTF-8 sequence replaced by U+FFFD.
 std::string SanitizeUtf8(std::span<const uint8_t> bytes);
 
-// True when every character of text has a Windows-1252 byte; then Utf8ToCp1252 is lossless.
-bool FitsCp1252(std::string_view utf8);
+// UTF-8 to Windows-1252; a character without a Windows-1252 byte becomes '?'.
 std::string Utf8ToCp1252(std::string_view utf8);
 std::u16string Utf8ToUtf16(std::string_view utf8);
 

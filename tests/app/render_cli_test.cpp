@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/test_data.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -51,7 +53,7 @@ TEST(TelvoRender, UsesTheFontsOfTheFontDataFolderBesideTheDocument) {
   };
   ASSERT_EQ(render(cdrom / "without.png"), 0);
   fs::create_directories(cdrom / "FontData");
-  fs::copy_file(fs::path(TELVO_TESTDATA_DIR) / "fonts" / "marlett.ttf", cdrom / "FontData" / "marlett.ttf");
+  fs::copy_file(TestDataPath("fonts/marlett.ttf"), cdrom / "FontData" / "marlett.ttf");
   ASSERT_EQ(render(cdrom / "with.png"), 0);
   // Marlett draws symbols where any stand-in would draw the letters.
   EXPECT_NE(ReadFile(cdrom / "with.png"), ReadFile(cdrom / "without.png"));

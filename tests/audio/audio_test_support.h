@@ -3,14 +3,13 @@
 
 #include <cmath>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "audio/audio_format.h"
 #include "audio/sample_source.h"
+#include "support/test_data.h"
 
 // frames frames of a constant level on every channel; seeks anywhere inside.
 class TConstantSource final : public TSampleSource {
@@ -40,13 +39,6 @@ class TConstantSource final : public TSampleSource {
   int64_t m_position = 0;
   TAudioTags m_tags;
 };
-
-inline std::string TestDataPath(const std::string& relative) { return std::string(TELVO_TESTDATA_DIR) + "/" + relative; }
-
-inline std::vector<uint8_t> ReadTestFile(const std::string& relative) {
-  std::ifstream file(TestDataPath(relative), std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 inline TSharedBytes Shared(std::vector<uint8_t> bytes) {
   return std::make_shared<const std::vector<uint8_t>>(std::move(bytes));

@@ -11,24 +11,18 @@
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 
 #include "audio/sound_system.h"
 #include "model/custom_data.h"
+#include "support/test_data.h"
 
 namespace {
 
 // Each starts audibly at its first frame, so the latency is the engine's own.
 const char* const kMusic[] = {"audio/xm/intro.xm", "audio/ogg/title-artist.ogg", "audio/mp3/beep-id3v1.mp3",
                               "audio/midi/coconut_run2.mid", "audio/wav/tinkalink2-16bit-stereo.wav"};
-
-std::vector<uint8_t> ReadTestFile(const std::string& relative) {
-  std::ifstream file(std::string(TELVO_TESTDATA_DIR) + "/" + relative, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 TSharedBytes Shared(std::vector<uint8_t> bytes) { return std::make_shared<const std::vector<uint8_t>>(std::move(bytes)); }
 

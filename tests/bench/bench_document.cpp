@@ -11,6 +11,7 @@
 
 #include "document/container.h"
 #include "document/stream_output.h"
+#include "support/test_data.h"
 
 namespace {
 
@@ -268,7 +269,7 @@ std::span<const uint8_t> TBenchDocument::CompressedData() const {
 }
 
 TBenchDocument MakeBenchDocument(size_t controlCount, uint64_t mediaBytes) {
-  const fs::path testData(TELVO_TESTDATA_DIR);
+  const fs::path testData(TestDataPath(""));
   TCycle<TPictureFile> pictures(LoadPictures(testData));
   TCycle<std::vector<uint8_t>> sounds(LoadSounds(testData));
 

@@ -15,8 +15,8 @@
 #include "controls/hot_label.h"
 #include "controls/shape.h"
 #include "graphics/composite.h"
-#include "graphics/qt_gui_app.h"
 #include "graphics/raster.h"
+#include "support/gui_application.h"
 #include "window/menu_form.h"
 #include "window/window_paint.h"
 
@@ -52,7 +52,7 @@ std::unique_ptr<TKIVForm> MakeForm(int32_t width, int32_t height) {
 }
 
 void BM_HoveredCoolButtonRepaint(benchmark::State& state) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   auto form = MakeForm(400, 200);
   auto* button = new TKIVCoolButton;
   button->SetParent(form.get());
@@ -73,7 +73,7 @@ void BM_HoveredCoolButtonRepaint(benchmark::State& state) {
 BENCHMARK(BM_HoveredCoolButtonRepaint)->Unit(benchmark::kMicrosecond);
 
 void BM_PageOfFiftyControls(benchmark::State& state) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   auto form = MakeForm(1024, 768);
   TPicture skin;
   SetAlphaSkin(skin);

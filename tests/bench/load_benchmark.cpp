@@ -15,21 +15,12 @@
 #include "model/read_error.h"
 #include "document/container.h"
 #include "startup/main_window.h"
-#include "startup/register_menu_classes.h"
+#include "support/menu_registry.h"
 
 namespace {
 
 constexpr size_t kControls = 2000;
 constexpr uint64_t kMediaBytes = 40ull << 20;
-
-const TClassRegistry& MenuRegistry() {
-  static const TClassRegistry registry = [] {
-    TClassRegistry r;
-    RegisterMenuClasses(r);
-    return r;
-  }();
-  return registry;
-}
 
 // Reads container into a new window of application; returns the window.
 TfrmMain* Load(TComponent& application, std::span<const uint8_t> container) {

@@ -6,7 +6,7 @@
 #include "controls/cool_label.h"
 #include "controls/text_layers.h"
 #include "graphics/composite.h"
-#include "graphics/qt_gui_app.h"
+#include "support/gui_application.h"
 #include "window/menu_form.h"
 #include "window/window_paint.h"
 
@@ -16,7 +16,7 @@ namespace {
 // an outline of the benchmark's width, auto-sized, on a gradient window. Widths above the
 // setter's bound paint as the bound.
 void BM_CoolLabelOutlineRepaint(benchmark::State& state) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   auto form = std::make_unique<TKIVForm>();
   form->SetClientWidth(800);
   form->SetClientHeight(800);
@@ -44,7 +44,7 @@ BENCHMARK(BM_CoolLabelOutlineRepaint)->Arg(1)->Arg(10)->Arg(100)->Arg(300)->Unit
 // The outline layer alone, past the setter's bound: the same text grown by the benchmark's width
 // and painted onto a surface of the outlined size.
 void BM_TextMaskOutline(benchmark::State& state) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   const auto width = static_cast<int32_t>(state.range(0));
   TFont font;
   font.SetName("Times New Roman");

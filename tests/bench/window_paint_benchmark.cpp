@@ -6,14 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "graphics/qt_gui_app.h"
-#include "model/class_registry.h"
 #include "model/component.h"
 #include "document/byte_source.h"
 #include "document/component_reader.h"
 #include "startup/main_window.h"
-#include "startup/register_menu_classes.h"
 #include "document/text_form.h"
+#include "support/gui_application.h"
+#include "support/menu_registry.h"
 #include "window/window_paint.h"
 
 namespace {
@@ -35,16 +34,14 @@ std::string PageText(int width, int height) {
 }
 
 void BM_PaintGradientPage(benchmark::State& state) {
-  EnsureGuiApp();
-  TClassRegistry registry;
-  RegisterMenuClasses(registry);
+  EnsureGuiApplication();
   TComponent application;
   TfrmMain* window = CreateMainWindow(application);
   const int width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
   const std::vector<uint8_t> stream = ObjectTextToBinary(PageText(width, height));
   TMemorySource source(stream);
   TStreamInput input(source);
-  ReadRootComponent(input, *window, registry);
+  ReadRootComponent(input, *window, MenuRegistry());
   window->SetDesignMode(false);
   TBitmap32 target(width, height);
   for (auto _ : state) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <cmath>
 
 #include "actions/recording_services.h"
@@ -19,24 +18,10 @@
 #include "controls/skin_stretch.h"
 #include "graphics/colors.h"
 #include "graphics/raster.h"
+#include "support/gui_application.h"
 #include "window/window_paint.h"
 #include "stored_defaults.h"
 #include "test_pictures.h"
-
-namespace {
-
-void EnsureGuiApplication() {
-  static QGuiApplication* application = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "control_drawing_test";
-    static char* argv[] = {name, nullptr};
-    return new QGuiApplication(argc, argv);
-  }();
-  (void)application;
-}
-
-}  // namespace
 
 TEST(ButtonFace, IconAndCaptionFormOneCentredGroup) {
   struct Case {

@@ -2,13 +2,12 @@
 // Pictures for the control tests: small bitmaps made in place and files of the test data.
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "graphics/colors.h"
 #include "model/picture.h"
+#include "support/test_data.h"
 
 // Makes picture a stored bitmap (24-bit BMP file) of the given pixels, row by row from the top.
 inline void SetBitmap(TPicture& picture, int32_t width, int32_t height, const std::vector<TColor>& colours) {
@@ -36,6 +35,5 @@ inline void SetBitmap(TPicture& picture, int32_t width, int32_t height, const st
 
 // Makes picture the format className holding the test data file at relative.
 inline void SetTestDataPicture(TPicture& picture, const std::string& className, const std::string& relative) {
-  std::ifstream in(std::string(TELVO_TESTDATA_DIR) + "/" + relative, std::ios::binary);
-  picture.SetGraphic(className, {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
+  picture.SetGraphic(className, ReadTestFile(relative));
 }

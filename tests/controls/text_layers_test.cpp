@@ -5,23 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-
 #include "graphics/colors.h"
 #include "graphics/text_render.h"
+#include "support/gui_application.h"
 
 namespace {
-
-void EnsureGuiApplication() {
-  static QGuiApplication* application = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "text_layers_test";
-    static char* argv[] = {name, nullptr};
-    return new QGuiApplication(argc, argv);
-  }();
-  (void)application;
-}
 
 // A background of distinct pixels, so a layer painted one pixel off shows.
 TBitmap32 Background(int32_t width, int32_t height) {

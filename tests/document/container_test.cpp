@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "model/read_error.h"
 #include "document/stream_builder.h"
 #include "document/test_classes.h"
@@ -86,6 +88,7 @@ TEST(Container, WrongMagicIsNoDocumentAndLeavesTheRootAlone) {
 TEST(Container, FailsOnDamagedContent) {
   const auto stream = CaptionStream("Menu");
   auto compressed = WriteDocumentContainer(stream, {true, false, std::nullopt});
+  ASSERT_GT(compressed.size(), 20u);
   struct TCase {
     std::string name;
     std::vector<uint8_t> bytes;
@@ -98,7 +101,7 @@ TEST(Container, FailsOnDamagedContent) {
   }
   {
     auto bytes = compressed;
-    bytes.back() ^= 0x01;  // the last byte of the Adler-32 checksum
+    bytes.at(bytes.size() - 1) ^= 0x01;  // the last byte of the Adler-32 checksum
     cases.push_back({"checksum", bytes});
   }
   {
@@ -113,15 +116,14 @@ TEST(Container, FailsOnDamagedContent) {
   }
   {
     auto bytes = WriteDocumentContainer(stream, {false, false, std::nullopt});
-    bytes.push_back(0x01);
-    bytes.push_back(0x02);  // half a client-size word
+    bytes.insert(bytes.end(), {0x01, 0x02});  // half a client-size word
     cases.push_back({"partial client-size word", bytes});
   }
   {
-    std::vector<uint8_t> bytes(kContainerMagic.begin(), kContainerMagic.end());
-    bytes.push_back(0xBC);
-    bytes.push_back(0x07);
-    bytes.insert(bytes.end(), 10, 0);
+    std::vector<uint8_t> bytes(kContainerMagic.size() + 12, 0);
+    std::copy(kContainerMagic.begin(), kContainerMagic.end(), bytes.begin());
+    bytes[kContainerMagic.size()] = 0xBC;
+    bytes[kContainerMagic.size() + 1] = 0x07;
     cases.push_back({"block cut short", bytes});
   }
   for (const TCase& c : cases) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include <unistd.h>
 
@@ -15,14 +14,9 @@
 #include "document/component_writer.h"
 #include "document/stream_builder.h"
 #include "document/test_classes.h"
+#include "support/test_data.h"
 
 namespace {
-
-std::vector<uint8_t> FileBytes(const std::string& relative) {
-  std::ifstream in(std::string(TELVO_TESTDATA_DIR) + "/" + relative, std::ios::binary);
-  EXPECT_TRUE(in) << relative;
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void AppendCount(std::vector<uint8_t>& out, uint32_t count) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(count >> (8 * i)));
@@ -80,7 +74,7 @@ TEST(StoredPicture, KeepsClassNameAndFileOfEveryFormat) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.file);
-    std::vector<uint8_t> file = FileBytes(c.file);
+    std::vector<uint8_t> file = ReadTestFile(c.file);
     std::vector<uint8_t> formatData;
     if (c.form == TCase::Counted) AppendCount(formatData, static_cast<uint32_t>(file.size()));
     if (c.form == TCase::MetafileCounted) AppendCount(formatData, static_cast<uint32_t>(file.size() + 4));
@@ -125,7 +119,7 @@ TEST(StoredPicture, EmptyAndUnknownFormsLoadWithoutContent) {
 
 TEST(DataHolder, CopiesBetweenKindsAndRefusesOtherSources) {
   TWaveData wave;
-  const std::vector<uint8_t> bytes = FileBytes("audio/wav/chink-16bit-mono.wav");
+  const std::vector<uint8_t> bytes = ReadTestFile("audio/wav/chink-16bit-mono.wav");
   wave.SetContent(bytes);
   int notifications = 0;
   TAudioData audio;
@@ -151,7 +145,7 @@ TEST(DataHolder, LoadsAndSavesFiles) {
   TCursorData cursor;
   cursor.LoadFromFile((dir / "missing.ani").string());
   EXPECT_TRUE(cursor.Empty()) << "a missing file gives an empty holder";
-  cursor.SetContent(FileBytes("icons/horse3.ani"));
+  cursor.SetContent(ReadTestFile("icons/horse3.ani"));
   cursor.SaveToFile((dir / "copy.ani").string());
   TCursorData again;
   again.LoadFromFile((dir / "copy.ani").string());

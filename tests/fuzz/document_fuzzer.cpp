@@ -17,20 +17,11 @@
 #include "document/component_writer.h"
 #include "document/container.h"
 #include "startup/main_window.h"
-#include "startup/register_menu_classes.h"
 #include "document/stream_input.h"
 #include "document/text_form.h"
+#include "support/menu_registry.h"
 
 namespace {
-
-const TClassRegistry& MenuRegistry() {
-  static const TClassRegistry registry = [] {
-    TClassRegistry r;
-    RegisterMenuClasses(r);
-    return r;
-  }();
-  return registry;
-}
 
 // The owner of the top-level components, as the player's application object is. Each input gets
 // a window of its own, destroyed before the next input.

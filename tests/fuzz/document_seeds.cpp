@@ -13,7 +13,6 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,17 +20,11 @@
 #include "seed_dictionary.h"
 #include "document/container.h"
 #include "document/text_form.h"
+#include "support/test_data.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<uint8_t> ReadTestFile(const std::string& relative) {
-  const fs::path path = fs::path(TELVO_TESTDATA_DIR) / relative;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path.string());
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void AppendUint32(std::vector<uint8_t>& out, uint32_t value) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));

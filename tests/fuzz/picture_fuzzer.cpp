@@ -3,27 +3,15 @@
 // reader). No picture is the expected outcome of bad input; a crash, a hang, a huge allocation
 // or a decoded picture that breaks the size limits is a finding.
 
-#include <QGuiApplication>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 
 #include "graphics/picture_decoder.h"
+#include "support/gui_application.h"
 
 namespace {
-
-// Metafile text is drawn only with an application object (fonts need one).
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "picture_fuzzer";
-  static char* argv[] = {name, nullptr};
-  if (QGuiApplication::instance()) return;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  (void)app;
-}
 
 void Check(const TBitmap32& bitmap) {
   if (bitmap.Width() <= 0 || bitmap.Height() <= 0 || bitmap.Width() > kMaxBitmapSide ||
@@ -34,7 +22,8 @@ void Check(const TBitmap32& bitmap) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  EnsureApplication();
+  // Metafile text is drawn only with an application object (fonts need one).
+  EnsureGuiApplication();
   std::span<const uint8_t> file(data, size);
   if (auto picture = DecodePictureFile(file)) {
     Check(picture->bitmap);

@@ -9,7 +9,7 @@
 
 #include "model/persistent.h"
 #include "model/value_io.h"
-#include "startup/register_menu_classes.h"
+#include "support/menu_registry.h"
 #include "window/menu_form.h"
 
 namespace {
@@ -50,9 +50,7 @@ std::string Quoted(const std::string& word) {
 }  // namespace
 
 void WriteDocumentDictionary(const std::string& path) {
-  TClassRegistry registry;
-  RegisterMenuClasses(registry);
-  std::vector<const TClassInfo*> classes = registry.Classes();
+  std::vector<const TClassInfo*> classes = MenuRegistry().Classes();
   classes.push_back(&TfrmMain::StaticClass());
 
   std::set<std::string> words;

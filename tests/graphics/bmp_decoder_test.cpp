@@ -165,7 +165,7 @@ TEST(BmpDecoder, RealFilesMatchQtReader) {
   for (const char* name : files) {
     SCOPED_TRACE(name);
     std::string file = std::string("bmp/") + name;
-    auto picture = DecodePicture("TBitmap", ReadTestData(file));
+    auto picture = DecodePicture("TBitmap", ReadTestFile(file));
     ASSERT_TRUE(picture);
     TBitmap32 reference = QtReference(file);
     ASSERT_EQ(picture->bitmap.Width(), reference.Width());

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "graphics/colors.h"
-#include "qt_gui_app.h"
+#include "support/gui_application.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ std::vector<std::string> Picture(const TBitmap32& bitmap) {
 class CanvasTest : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
-    EnsureGuiApp();
+    EnsureGuiApplication();
     canvas.Pen() = {clBlack, 1, TPenStyle::psSolid};
     canvas.Brush() = {clRed, TBrushStyle::bsSolid};
     canvas.SetAntialiased(GetParam());
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(BothRenderers, CanvasTest, ::testing::Values(false, tru
 
 // Plain lines only: a smooth line's ends are partly covered.
 TEST(Canvas, LineLeavesOutItsLastPixel) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   TBitmap32 bitmap(10, 8, kWhite);
   TCanvas canvas(bitmap.View());
   canvas.MoveTo(1, 1);
@@ -91,7 +91,7 @@ TEST(Canvas, LineLeavesOutItsLastPixel) {
 }
 
 TEST(Canvas, RectangleWithoutPenStopsShortOfRightAndBottom) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   TBitmap32 bitmap(8, 6, kWhite);
   TCanvas canvas(bitmap.View());
   canvas.Pen().style = TPenStyle::psClear;
@@ -102,7 +102,7 @@ TEST(Canvas, RectangleWithoutPenStopsShortOfRightAndBottom) {
 }
 
 TEST(Canvas, WidePenIsCentredOnTheOutline) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   TBitmap32 bitmap(20, 20, kWhite);
   TCanvas canvas(bitmap.View());
   canvas.Pen() = {clBlack, 3, TPenStyle::psSolid};
@@ -118,7 +118,7 @@ TEST(Canvas, WidePenIsCentredOnTheOutline) {
 }
 
 TEST(Canvas, PolygonFillsByTheAlternateRule) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   TBitmap32 bitmap(40, 40, kWhite);
   TCanvas canvas(bitmap.View());
   canvas.Pen().style = TPenStyle::psClear;
@@ -132,7 +132,7 @@ TEST(Canvas, PolygonFillsByTheAlternateRule) {
 }
 
 TEST(Canvas, OriginClipAndSaveRestore) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   TBitmap32 bitmap(10, 6, kWhite);
   TCanvas canvas(bitmap.View());
   canvas.Brush().color = clBlack;
@@ -152,7 +152,7 @@ TEST(Canvas, OriginClipAndSaveRestore) {
 }
 
 TEST(Canvas, ShapesHonourOriginAndClip) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   for (bool antialiased : {false, true}) {
     SCOPED_TRACE(antialiased);
     TBitmap32 bitmap(12, 12, kWhite);

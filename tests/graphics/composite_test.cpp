@@ -139,7 +139,7 @@ TEST(Composite, ColourBlendsHalfAndHalfWithTheBackground) {
 
 std::unique_ptr<TPicture> StoredPicture(const char* className, const std::string& file) {
   auto picture = std::make_unique<TPicture>();
-  picture->SetGraphic(className, ReadTestData(file));
+  picture->SetGraphic(className, ReadTestFile(file));
   return picture;
 }
 

@@ -6,14 +6,15 @@
 #include <cmath>
 
 #include "graphics/text_render.h"
-#include "qt_gui_app.h"
+#include "support/gui_application.h"
+#include "support/test_data.h"
 
 namespace {
 
 const TPixel32 kWhite = MakePixel(255, 255, 255);
 
 TEST(FontResolver, DocumentFacesMapToFixedStandIns) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   struct TCase {
     const char* face;
     TTextMode mode;
@@ -48,7 +49,7 @@ TEST(FontResolver, DocumentFacesMapToFixedStandIns) {
 }
 
 TEST(FontResolver, StyleAndModeReachTheQtFont) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   const TCanvasFont styled{"Arial", -14, fsBold | fsItalic | fsUnderline | fsStrikeOut, DEFAULT_CHARSET, clBlack};
   const QFont system = ResolveFont(styled, TTextMode::tmSystem);
   EXPECT_TRUE(system.bold() && system.italic() && system.underline() && system.strikeOut());
@@ -75,7 +76,7 @@ int32_t InkHeight(const TCanvasFont& font, const char* text) {
 }
 
 TEST(FontResolver, NegativeHeightIsTheCharacterHeight) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   // Capitals of Liberation Sans are 1409/2048 of the character height, at every size.
   for (int32_t height : {11, 16, 24, 40, 72, 150}) {
     SCOPED_TRACE(height);
@@ -84,7 +85,7 @@ TEST(FontResolver, NegativeHeightIsTheCharacterHeight) {
 }
 
 TEST(FontResolver, PositiveHeightIsTheCellHeight) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   TBitmap32 bitmap(10, 10);
   TCanvas canvas(bitmap.View());
   for (const char* face : {"Arial", "Times New Roman", "Courier New", "Tahoma", "Verdana"}) {
@@ -105,16 +106,16 @@ TEST(FontResolver, PositiveHeightIsTheCellHeight) {
 }
 
 TEST(FontResolver, HugeAndZeroHeightsStayUsable) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   EXPECT_EQ(ResolveFont({"Arial", INT32_MIN, 0, DEFAULT_CHARSET, clBlack}, TTextMode::tmSystem).pixelSize(), kMaxFontPixels);
   EXPECT_EQ(ResolveFont({"Arial", INT32_MAX, 0, DEFAULT_CHARSET, clBlack}, TTextMode::tmSystem).pixelSize(), kMaxFontPixels);
   EXPECT_GT(ResolveFont({"Arial", 0, 0, DEFAULT_CHARSET, clBlack}, TTextMode::tmSystem).pixelSize(), 8);
 }
 
 TEST(FontResolver, AddedFontFiles) {
-  EnsureGuiApp();
-  EXPECT_TRUE(AddFontFile(TELVO_TESTDATA_DIR "/MANIFEST.txt").empty());
-  EXPECT_TRUE(AddFontFile(TELVO_TESTDATA_DIR "/no such font.ttf").empty());
+  EnsureGuiApplication();
+  EXPECT_TRUE(AddFontFile(TestDataPath("MANIFEST.txt")).empty());
+  EXPECT_TRUE(AddFontFile(TestDataPath("no such font.ttf")).empty());
   const std::vector<std::string> families = AddFontFile("/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf");
   ASSERT_EQ(families, std::vector<std::string>{"DejaVu Serif"});
   // Names match in any letter case.

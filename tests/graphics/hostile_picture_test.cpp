@@ -66,7 +66,7 @@ const TSample kSamples[] = {
 TEST(HostilePicture, TruncatedFiles) {
   for (const TSample& sample : kSamples) {
     SCOPED_TRACE(sample.file);
-    std::vector<uint8_t> whole = ReadTestData(sample.file);
+    std::vector<uint8_t> whole = ReadTestFile(sample.file);
     ASSERT_FALSE(whole.empty());
     // Every length through the headers, then lengths spread over the rest.
     std::vector<size_t> lengths;
@@ -84,7 +84,7 @@ TEST(HostilePicture, CorruptedBytes) {
   auto next = [&seed] { return seed = seed * 1664525u + 1013904223u, seed >> 8; };
   for (const TSample& sample : kSamples) {
     SCOPED_TRACE(sample.file);
-    std::vector<uint8_t> whole = ReadTestData(sample.file);
+    std::vector<uint8_t> whole = ReadTestFile(sample.file);
     for (int round = 0; round < 150; ++round) {
       std::vector<uint8_t> bytes = whole;
       // Half the damage lands in the first 256 bytes, where the headers and tables are.
@@ -107,13 +107,13 @@ void Put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
 // Headers that ask for far more than the file holds.
 TEST(HostilePicture, ClaimsBeyondTheData) {
   // A bitmap header of 8192 x 8192 over a few bytes: refused before anything is allocated.
-  std::vector<uint8_t> bmp = ReadTestData("bmp/24bit-image.bmp");
+  std::vector<uint8_t> bmp = ReadTestFile("bmp/24bit-image.bmp");
   Put32(bmp, 18, 8192);
   Put32(bmp, 22, 8192);
   EXPECT_FALSE(DecodePictureFile(bmp));
 
   // A metafile frame of ten kilometres is drawn on a bitmap within the limits.
-  std::vector<uint8_t> emf = ReadTestData("metafile/flowchart.emf");
+  std::vector<uint8_t> emf = ReadTestFile("metafile/flowchart.emf");
   Put32(emf, 32, 1000000000);
   Put32(emf, 36, 1000000000);
   auto metafile = DecodePictureFile(emf);
@@ -122,7 +122,7 @@ TEST(HostilePicture, ClaimsBeyondTheData) {
   EXPECT_LE(int64_t{metafile->bitmap.Width()} * metafile->bitmap.Height(), kMaxBitmapPixels);
 
   // An icon directory of 60000 entries that all name the same 256 x 256 PNG.
-  std::vector<uint8_t> nsis = ReadTestData("icons/nsis-menu.ico");
+  std::vector<uint8_t> nsis = ReadTestFile("icons/nsis-menu.ico");
   std::vector<uint8_t> png(nsis.begin() + 5750, nsis.begin() + 5750 + 6793);
   std::vector<uint8_t> ico(6 + 16 * 60000, 0);
   Put16(ico, 2, 1);
@@ -138,7 +138,7 @@ TEST(HostilePicture, ClaimsBeyondTheData) {
 
   // An animated cursor whose sequence repeats one frame a million times, and names frames that
   // do not exist: the missing ones are left out and the total stays within the limits.
-  std::vector<uint8_t> ani = ReadTestData("icons/horse3.ani");
+  std::vector<uint8_t> ani = ReadTestFile("icons/horse3.ani");
   std::vector<uint8_t> seq = {'s', 'e', 'q', ' ', 0, 0, 0, 0};
   Put32(seq, 4, 4 * 1000000);
   for (uint32_t i = 0; i < 1000000; ++i) seq.insert(seq.end(), {uint8_t(i % 7), 0, 0, 0});

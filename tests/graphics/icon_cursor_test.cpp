@@ -34,7 +34,7 @@ TEST(IconDecoder, ImagesLargestFirstAndLikeQtReader) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.file);
-    auto images = DecodeIcon(ReadTestData(c.file));
+    auto images = DecodeIcon(ReadTestFile(c.file));
     ASSERT_TRUE(images);
     std::vector<std::pair<int32_t, int32_t>> sizes;
     for (const TBitmap32& image : *images) sizes.emplace_back(image.Width(), image.Height());
@@ -50,7 +50,7 @@ TEST(IconDecoder, ImagesLargestFirstAndLikeQtReader) {
 }
 
 TEST(IconDecoder, SquaresMatchReferenceRendering) {
-  auto picture = DecodePicture("TIcon", ReadTestData("icons/squares.ico"));
+  auto picture = DecodePicture("TIcon", ReadTestFile("icons/squares.ico"));
   ASSERT_TRUE(picture);
   TBitmap32 reference = QtReference("icons/squares.ico.ref.png");
   ASSERT_EQ(picture->bitmap.Width(), reference.Width());
@@ -61,14 +61,14 @@ TEST(IconDecoder, SquaresMatchReferenceRendering) {
 
 // An icon picture shows the image nearest 32 x 32, the one with more colours among equals.
 TEST(IconDecoder, PictureUsesImageNearest32) {
-  auto picture = DecodePicture("TIcon", ReadTestData("icons/modern-install-colorful.ico"));
+  auto picture = DecodePicture("TIcon", ReadTestFile("icons/modern-install-colorful.ico"));
   ASSERT_TRUE(picture);
-  auto images = DecodeIcon(ReadTestData("icons/modern-install-colorful.ico"));
+  auto images = DecodeIcon(ReadTestFile("icons/modern-install-colorful.ico"));
   ASSERT_TRUE(images);
   EXPECT_EQ(picture->bitmap, (*images)[2]);  // the 32-bit 32 x 32 image
   // A cursor file is not an icon picture.
-  EXPECT_FALSE(DecodePicture("TIcon", ReadTestData("icons/horse-1bit.cur")));
-  EXPECT_FALSE(DecodeIcon(ReadTestData("icons/horse-1bit.cur")));
+  EXPECT_FALSE(DecodePicture("TIcon", ReadTestFile("icons/horse-1bit.cur")));
+  EXPECT_FALSE(DecodeIcon(ReadTestFile("icons/horse-1bit.cur")));
 }
 
 TEST(CursorDecoder, HotSpotsFramesAndDelays) {
@@ -94,7 +94,7 @@ TEST(CursorDecoder, HotSpotsFramesAndDelays) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.file);
-    auto frames = DecodeCursor(ReadTestData(c.file));
+    auto frames = DecodeCursor(ReadTestFile(c.file));
     ASSERT_TRUE(frames);
     ASSERT_EQ(frames->size(), c.frames);
     for (size_t i = 0; i < c.firstDelaysMs.size(); ++i) EXPECT_EQ((*frames)[i].delayMs, c.firstDelaysMs[i]);
@@ -108,7 +108,7 @@ TEST(CursorDecoder, HotSpotsFramesAndDelays) {
 // A 1-bit cursor: AND 1 with colour 0 is clear, AND 0 shows the colour, AND 1 with colour 1
 // (the screen would be inverted) shows black.
 TEST(CursorDecoder, MonochromeMaskPixels) {
-  auto frames = DecodeCursor(ReadTestData("icons/horse-1bit.cur"));
+  auto frames = DecodeCursor(ReadTestFile("icons/horse-1bit.cur"));
   ASSERT_TRUE(frames);
   int clear = 0, black = 0, white = 0;
   for (TPixel32 p : (*frames)[0].image.Pixels()) {
@@ -123,10 +123,10 @@ TEST(CursorDecoder, MonochromeMaskPixels) {
 }
 
 TEST(CursorDecoder, AnimatedCursorAsPicture) {
-  auto picture = DecodePictureFile(ReadTestData("icons/hourglass.ani"));
+  auto picture = DecodePictureFile(ReadTestFile("icons/hourglass.ani"));
   ASSERT_TRUE(picture);
   EXPECT_EQ(picture->format, "TJvAni");
-  auto frames = DecodeCursor(ReadTestData("icons/hourglass.ani"));
+  auto frames = DecodeCursor(ReadTestFile("icons/hourglass.ani"));
   EXPECT_EQ(picture->bitmap, (*frames)[0].image);
 }
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/region.h"
-#include "qt_gui_app.h"
+#include "support/gui_application.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ TEST(MessageWindowArt, FrameStretchKeepsCornersAndCutsThemOut) {
 }
 
 TEST(MessageWindowArt, ButtonFacesDifferAndCarryTheirWord) {
-  EnsureGuiApp();
+  EnsureGuiApplication();
   const TBitmap32 normal = OkButtonPicture(TOkButtonFace::Normal);
   const TBitmap32 hovered = OkButtonPicture(TOkButtonFace::Hovered);
   const TBitmap32 pressed = OkButtonPicture(TOkButtonFace::Pressed);

@@ -1,22 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-
 #include "graphics/picture_decoder.h"
 #include "picture_test_data.h"
+#include "support/gui_application.h"
 
 namespace {
-
-// Metafile text needs fonts, and fonts need the application object.
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "graphics_tests";
-  static char* argv[] = {name, nullptr};
-  if (QGuiApplication::instance()) return;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  (void)app;
-}
 
 TColor ColorOf(TPixel32 p) { return TColor((PixelB(p) << 16) | (PixelG(p) << 8) | PixelR(p)); }
 
@@ -40,27 +28,27 @@ TEST(PictureDecoder, FilesRecognisedByContent) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.file);
-    auto picture = DecodePictureFile(ReadTestData(c.file));
+    auto picture = DecodePictureFile(ReadTestFile(c.file));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->format, c.format);
     EXPECT_EQ(picture->bitmap.Width(), c.width);
     EXPECT_EQ(picture->bitmap.Height(), c.height);
     EXPECT_TRUE(picture->frames.empty() == (picture->format != "TGIFImage"));
   }
-  EXPECT_FALSE(DecodePictureFile(ReadTestData("gif/gif-test-suite/TESTS")));
+  EXPECT_FALSE(DecodePictureFile(ReadTestFile("gif/gif-test-suite/TESTS")));
   EXPECT_FALSE(DecodePictureFile({}));
 }
 
 // A stored picture is decoded as its class name says: a "TJvPcx" holds a bitmap file, content of
 // another format or an unknown class gives no picture.
 TEST(PictureDecoder, StoredClassNameDecides) {
-  std::vector<uint8_t> bmp = ReadTestData("bmp/24bit-image.bmp");
+  std::vector<uint8_t> bmp = ReadTestFile("bmp/24bit-image.bmp");
   auto asPcx = DecodePicture("TJvPcx", bmp);
   ASSERT_TRUE(asPcx);
   EXPECT_EQ(asPcx->format, "TJvPcx");
   EXPECT_EQ(asPcx->bitmap, DecodePicture("TBitmap", bmp)->bitmap);
-  EXPECT_FALSE(DecodePicture("TJvPcx", ReadTestData("pcx/horse-8bit.pcx")));
-  EXPECT_FALSE(DecodePicture("TBitmap", ReadTestData("png/pngsuite/basic/basn2c08.png")));
+  EXPECT_FALSE(DecodePicture("TJvPcx", ReadTestFile("pcx/horse-8bit.pcx")));
+  EXPECT_FALSE(DecodePicture("TBitmap", ReadTestFile("png/pngsuite/basic/basn2c08.png")));
   EXPECT_FALSE(DecodePicture("TJPEGImage", bmp));
   EXPECT_FALSE(DecodePicture("TWhatever", bmp));
   EXPECT_FALSE(DecodePicture("TMetafile", {}));
@@ -77,7 +65,7 @@ TEST(PictureDecoder, JpegMatchesQtReader) {
   for (const char* name : files) {
     SCOPED_TRACE(name);
     std::string file = std::string("jpeg/") + name;
-    auto picture = DecodePicture("TJPEGImage", ReadTestData(file));
+    auto picture = DecodePicture("TJPEGImage", ReadTestFile(file));
     ASSERT_TRUE(picture);
     TBitmap32 reference = QtReference(file);
     ASSERT_EQ(picture->bitmap.Width(), reference.Width());
@@ -86,9 +74,9 @@ TEST(PictureDecoder, JpegMatchesQtReader) {
     EXPECT_LE(ComparePixels(picture->bitmap, reference).maxChannel, 1);
   }
   // The baseline file is close to the reference pixels it was made from.
-  auto baseline = DecodePicture("TJPEGImage", ReadTestData("jpeg/video-001.jpeg"));
+  auto baseline = DecodePicture("TJPEGImage", ReadTestFile("jpeg/video-001.jpeg"));
   EXPECT_LT(ComparePixels(baseline->bitmap, QtReference("jpeg/video-001.png")).meanChannel, 1.0);
-  auto grey = DecodePicture("TJPEGImage", ReadTestData("jpeg/video-005.gray.jpeg"));
+  auto grey = DecodePicture("TJPEGImage", ReadTestFile("jpeg/video-005.gray.jpeg"));
   for (TPixel32 p : grey->bitmap.Pixels()) ASSERT_TRUE(PixelR(p) == PixelG(p) && PixelG(p) == PixelB(p));
 }
 
@@ -105,15 +93,15 @@ TEST(PictureDecoder, PcxMatchesSamePictureInOtherFormats) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.pcx);
-    auto pcx = DecodePictureFile(ReadTestData(c.pcx));
-    auto other = DecodePictureFile(ReadTestData(c.other));
+    auto pcx = DecodePictureFile(ReadTestFile(c.pcx));
+    auto other = DecodePictureFile(ReadTestFile(c.other));
     ASSERT_TRUE(pcx && other);
     ASSERT_EQ(pcx->bitmap.Width(), other->bitmap.Width());
     ASSERT_EQ(pcx->bitmap.Height(), other->bitmap.Height());
     EXPECT_EQ(ComparePixels(pcx->bitmap, other->bitmap).maxChannel, 0);
   }
   // 49 pixels wide: lines are padded to an even byte count.
-  auto planet = DecodePictureFile(ReadTestData("pcx/planet-8bit.pcx"));
+  auto planet = DecodePictureFile(ReadTestFile("pcx/planet-8bit.pcx"));
   ASSERT_TRUE(planet);
   EXPECT_EQ(planet->bitmap.At(24, 24), MakePixel(0, 0, 0xE7));
   EXPECT_EQ(planet->bitmap.At(10, 30), MakePixel(0, 0, 0x6B));
@@ -143,21 +131,22 @@ TEST(PictureDecoder, MetafileSizesAndShapes) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.file);
-    auto picture = DecodePicture("TMetafile", ReadTestData(c.file));
+    auto picture = DecodePicture("TMetafile", ReadTestFile(c.file));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->bitmap.Width(), c.width);
     EXPECT_EQ(picture->bitmap.Height(), c.height);
     for (const TProbe& p : c.probes) EXPECT_EQ(picture->bitmap.At(p.x, p.y), p.pixel) << p.x << "," << p.y;
   }
   // Without the placeable header an old-style metafile has no size: no picture.
-  std::vector<uint8_t> bare = ReadTestData("metafile/fish.wmf");
+  std::vector<uint8_t> bare = ReadTestFile("metafile/fish.wmf");
   bare.erase(bare.begin(), bare.begin() + 22);
   EXPECT_FALSE(DecodePicture("TMetafile", bare));
 }
 
 TEST(PictureDecoder, MetafileTextIsDrawn) {
-  EnsureApplication();
-  auto picture = DecodePicture("TMetafile", ReadTestData("metafile/flowchart.emf"));
+  // Metafile text needs fonts, and fonts need the application object.
+  EnsureGuiApplication();
+  auto picture = DecodePicture("TMetafile", ReadTestFile("metafile/flowchart.emf"));
   ASSERT_TRUE(picture);
   // The title "FLOWCHARTING FIGS" is the only thing in the top band.
   int inked = 0;

@@ -1,26 +1,18 @@
 #pragma once
-// Shared by the picture decoder tests: reading the test data files and comparing decoded
-// bitmaps with Qt's own image readers as an independent reference.
+// Shared by the picture decoder tests: comparing decoded test data files with Qt's own image
+// readers as an independent reference.
 
 #include <QImage>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "graphics/bitmap32.h"
 #include "graphics/qt_seam.h"
-
-inline std::string TestDataPath(const std::string& relative) { return std::string(TELVO_TESTDATA_DIR) + "/" + relative; }
-
-inline std::vector<uint8_t> ReadTestData(const std::string& relative) {
-  std::ifstream in(TestDataPath(relative), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+#include "support/test_data.h"
 
 // The file as Qt's image reader decodes it (empty when Qt cannot read it).
 inline TBitmap32 QtReference(const std::string& relative) {

@@ -30,7 +30,7 @@ TEST(PngDecoder, SuiteMatchesQtReader) {
   ASSERT_GT(files.size(), 100u);
   for (const std::string& file : files) {
     SCOPED_TRACE(file);
-    auto picture = DecodePicture("TPNGObject", ReadTestData(file));
+    auto picture = DecodePicture("TPNGObject", ReadTestFile(file));
     ASSERT_TRUE(picture);
     TBitmap32 reference = QtReference(file);
     ASSERT_EQ(picture->bitmap.Width(), reference.Width());
@@ -46,7 +46,7 @@ TEST(PngDecoder, CorruptSuiteFilesGiveNoPicture) {
   ASSERT_EQ(files.size(), 14u);
   for (const std::string& file : files) {
     SCOPED_TRACE(file);
-    EXPECT_FALSE(DecodePicture("TPNGObject", ReadTestData(file)));
+    EXPECT_FALSE(DecodePicture("TPNGObject", ReadTestFile(file)));
   }
 }
 
@@ -70,7 +70,7 @@ TEST(PngDecoder, TransparencyKindAndKeyColor) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.file);
-    auto picture = DecodePicture("TPNGObject", ReadTestData(std::string("png/pngsuite/") + c.file));
+    auto picture = DecodePicture("TPNGObject", ReadTestFile(std::string("png/pngsuite/") + c.file));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->pngTransparency, c.kind);
     EXPECT_EQ(picture->transparentColor, c.key);

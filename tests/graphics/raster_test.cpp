@@ -20,8 +20,11 @@ TBitmap32 RandomBitmap(int32_t width, int32_t height, uint32_t seed) {
 }
 
 std::string Describe(const TRect& r) {
-  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
-         std::to_string(r.bottom) + ")";
+  std::string text = "(";
+  text += std::to_string(r.left) + "," + std::to_string(r.top);
+  text += ")-(";
+  text += std::to_string(r.right) + "," + std::to_string(r.bottom);
+  return text + ")";
 }
 
 // The first differing pixel as "x,y", or "" when the bitmaps are equal.

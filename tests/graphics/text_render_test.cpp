@@ -8,7 +8,7 @@
 #include <string>
 
 #include "graphics/text_escape.h"
-#include "qt_gui_app.h"
+#include "support/gui_application.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ class TNoAntialias {
 class TextTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    EnsureGuiApp();
+    EnsureGuiApplication();
     unsetenv("TELVO_NO_ANTIALIAS");  // the antialiased cases need the smooth path
     Reset();
   }

@@ -24,7 +24,7 @@
 #include "platform/menu_window_binding.h"
 #include "platform/message_window.h"
 #include "platform/qt_action_services.h"
-#include "platform/test_application.h"
+#include "support/test_application.h"
 #include "window/pointer_dispatch.h"
 #include "window/window_test_support.h"
 

@@ -10,7 +10,7 @@
 #include <QToolTip>
 
 #include "platform/menu_window_binding.h"
-#include "platform/test_application.h"
+#include "support/test_application.h"
 #include "window/pointer_dispatch.h"
 #include "window/window_test_support.h"
 

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/test_application.h"
+#include "support/test_application.h"
 
 namespace {
 

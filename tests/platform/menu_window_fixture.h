@@ -6,7 +6,7 @@
 #include <QWindow>
 
 #include "platform/menu_window_widget.h"
-#include "platform/test_application.h"
+#include "support/test_application.h"
 
 class MenuWindowTest : public ::testing::Test {
  protected:

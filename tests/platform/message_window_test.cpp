@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "platform/test_application.h"
+#include "support/test_application.h"
 
 namespace {
 

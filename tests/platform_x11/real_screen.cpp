@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "platform/test_application.h"
+#include "support/test_application.h"
 
 QImage GrabScreen(const QRect& area) {
   return QGuiApplication::primaryScreen()

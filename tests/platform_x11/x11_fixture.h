@@ -10,7 +10,7 @@
 #include <QWindow>
 
 #include "platform/menu_window_widget.h"
-#include "platform/test_application.h"
+#include "support/test_application.h"
 #include "x11_observer.h"
 
 // The display of the process's X server, or empty (with the reason) when there is none.

@@ -95,7 +95,9 @@ std::unique_ptr<TXvfbServer> TXvfbServer::Start(std::string* reason) {
     *reason = "Xvfb did not come up";
     return nullptr;
   }
-  return std::unique_ptr<TXvfbServer>(new TXvfbServer(pid, ":" + std::to_string(number)));
+  std::string display = ":";
+  display += std::to_string(number);
+  return std::unique_ptr<TXvfbServer>(new TXvfbServer(pid, display));
 }
 
 TXvfbServer::~TXvfbServer() {

@@ -9,28 +9,21 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 
 #include "startup/allocation_watch.h"
 #include "document/container.h"
 #include "startup/main_window.h"
-#include "startup/register_menu_classes.h"
 #include "document/stream_builder.h"
+#include "support/menu_registry.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const TClassRegistry& MenuRegistry() {
-  static const TClassRegistry registry = [] {
-    TClassRegistry r;
-    RegisterMenuClasses(r);
-    return r;
-  }();
-  return registry;
-}
 
 void WriteBytes(const fs::path& path, std::span<const uint8_t> bytes) {
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
@@ -54,9 +47,9 @@ std::vector<uint8_t> CaptionStream(const std::string& caption) {
 }
 
 std::vector<uint8_t> Trailer(uint32_t locator, std::string_view tag) {
-  std::vector<uint8_t> trailer;
-  for (int i = 0; i < 4; ++i) trailer.push_back(static_cast<uint8_t>(locator >> (8 * i)));
-  trailer.insert(trailer.end(), tag.begin(), tag.end());
+  std::vector<uint8_t> trailer(4 + tag.size());
+  for (size_t i = 0; i < 4; ++i) trailer[i] = static_cast<uint8_t>(locator >> (8 * i));
+  std::copy(tag.begin(), tag.end(), trailer.begin() + 4);
   return trailer;
 }
 
@@ -172,8 +165,10 @@ std::vector<uint8_t> StreamWithRawValue(const std::string& path, const std::vect
 TEST(DocumentLoader, HostileCountsFailBeforeAnythingLargeIsAllocated) {
   const uint8_t huge[] = {0xF0, 0xFF, 0xFF, 0x7F};  // 0x7FFFFFF0
   auto value = [&](uint8_t code, std::vector<uint8_t> tail) {
-    std::vector<uint8_t> bytes{code, huge[0], huge[1], huge[2], huge[3]};
-    bytes.insert(bytes.end(), tail.begin(), tail.end());
+    std::vector<uint8_t> bytes(1 + sizeof huge + tail.size());
+    bytes[0] = code;
+    std::copy(std::begin(huge), std::end(huge), bytes.begin() + 1);
+    std::copy(tail.begin(), tail.end(), bytes.begin() + 1 + sizeof huge);
     return bytes;
   };
   struct TCase {

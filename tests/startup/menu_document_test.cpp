@@ -13,20 +13,11 @@
 #include "document/component_reader.h"
 #include "document/component_writer.h"
 #include "startup/main_window.h"
-#include "startup/register_menu_classes.h"
 #include "document/stream_output.h"
 #include "document/text_form.h"
+#include "support/menu_registry.h"
 
 namespace {
-
-const TClassRegistry& MenuRegistry() {
-  static const TClassRegistry registry = [] {
-    TClassRegistry r;
-    RegisterMenuClasses(r);
-    return r;
-  }();
-  return registry;
-}
 
 struct TMenuLoad {
   TComponent app;

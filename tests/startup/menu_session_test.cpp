@@ -11,12 +11,12 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <mutex>
 #include <thread>
 
 #include "document/container.h"
 #include "document/text_form.h"
+#include "support/test_data.h"
 #include "window/thread_timer.h"
 #include "window/window_host.h"
 
@@ -348,10 +348,7 @@ TEST_F(MenuSession, InstanceLockFromBeforeShowToShutdown) {
 }
 
 TEST_F(MenuSession, EndScreenFollowsTheSplashSettingsWhenAsked) {
-  const std::vector<uint8_t> picture = [] {
-    std::ifstream in(std::string(TELVO_TESTDATA_DIR) + "/bmp/4bit-pat4.bmp", std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }();
+  const std::vector<uint8_t> picture = ReadTestFile("bmp/4bit-pat4.bmp");
   struct TCase {
     bool sameAsSplash, showSplash, showEndScreen;
     const char* shown;  // "splash", "end" or nothing

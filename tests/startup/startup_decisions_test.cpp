@@ -33,28 +33,33 @@ void WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
 }
 
 TEST(StartupDocument, CommandLineDecidesTheDocument) {
-  const std::string exe = "/media/cdrom/menu.exe";
+  const char* const exe = "/media/cdrom/menu.exe";
+  // The expected location is kept as its parts: GCC 12 at -O3 warns falsely about the strings
+  // of a table of whole locations.
   struct TCase {
     std::vector<std::string> arguments;
     std::optional<TTrailer> trailer;  // the executable's own
-    TDocumentLocation location;
+    const char* path;
+    std::optional<uint64_t> containerOffset;
+    bool appended;
     std::string startPage;
   };
   const TCase cases[] = {
-      {{"-p"}, std::nullopt, {"/media/cdrom/menu.kiv", std::nullopt, false}, ""},
-      {{"-p"}, TTrailer{4096}, {exe, 4096, true}, ""},
+      {{"-p"}, std::nullopt, "/media/cdrom/menu.kiv", std::nullopt, false, ""},
+      {{"-p"}, TTrailer{4096}, exe, 4096, true, ""},
       // A trailer whose locator points outside the file still makes the executable the document.
-      {{}, TTrailer{}, {exe, std::nullopt, true}, ""},
-      {{"other.kiv", "-p", "Main"}, TTrailer{4096}, {"other.kiv", std::nullopt, false}, "Main"},
-      {{"-p", "Main", "other.kiv"}, std::nullopt, {"other.kiv", std::nullopt, false}, "Main"},
-      {{"first.kiv", "second.kiv"}, std::nullopt, {"second.kiv", std::nullopt, false}, ""},
-      {{"--", "-p", "-menu.kiv"}, std::nullopt, {"-menu.kiv", std::nullopt, false}, ""},
+      {{}, TTrailer{}, exe, std::nullopt, true, ""},
+      {{"other.kiv", "-p", "Main"}, TTrailer{4096}, "other.kiv", std::nullopt, false, "Main"},
+      {{"-p", "Main", "other.kiv"}, std::nullopt, "other.kiv", std::nullopt, false, "Main"},
+      {{"first.kiv", "second.kiv"}, std::nullopt, "second.kiv", std::nullopt, false, ""},
+      {{"--", "-p", "-menu.kiv"}, std::nullopt, "-menu.kiv", std::nullopt, false, ""},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.arguments));
     const TCommandLine line = ParseCommandLine(c.arguments);
     EXPECT_EQ(line.error, "");
-    EXPECT_EQ(LocateDocument(line.documentPath, exe, c.trailer), c.location);
+    EXPECT_EQ(LocateDocument(line.documentPath, exe, c.trailer),
+              (TDocumentLocation{c.path, c.containerOffset, c.appended}));
     EXPECT_EQ(line.startPage, c.startPage);
   }
 }

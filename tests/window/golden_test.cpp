@@ -15,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <cstdlib>
 #include <filesystem>
@@ -31,6 +30,7 @@
 #include "startup/register_menu_classes.h"
 #include "startup/render.h"
 #include "document/text_form.h"
+#include "support/gui_application.h"
 #include "window/pointer_dispatch.h"
 
 namespace fs = std::filesystem;
@@ -57,17 +57,6 @@ class TGoldenMarker : public TGraphicControl {
     DrawTextRect(canvas, Caption(), bounds, false, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
 };
-
-void EnsureGuiApplication() {
-  static QGuiApplication* application = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "golden_test";
-    static char* argv[] = {name, nullptr};
-    return new QGuiApplication(argc, argv);
-  }();
-  (void)application;
-}
 
 fs::path GoldenFolder() { return fs::path(TELVO_GOLDEN_DIR); }
 

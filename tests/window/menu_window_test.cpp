@@ -190,7 +190,7 @@ end
   TRecordingHost host;
 
   TShapedMenu(const std::string& className, const std::string& file) {
-    menu->Picture()->SetGraphic(className, ReadTestData(file));
+    menu->Picture()->SetGraphic(className, ReadTestFile(file));
     menu->SetHost(&host);
     menu->SetDesignMode(false);
   }
@@ -199,7 +199,7 @@ end
 TEST(MenuWindowFrame, ShapedWindowTakesThePicturesSizeAndRegion) {
   TShapedMenu shaped("TPNGObject", "png/pngsuite/transparency/tbrn2c08.png");
   const std::optional<TDecodedPicture> decoded =
-      DecodePicture("TPNGObject", ReadTestData("png/pngsuite/transparency/tbrn2c08.png"));
+      DecodePicture("TPNGObject", ReadTestFile("png/pngsuite/transparency/tbrn2c08.png"));
   ASSERT_TRUE(decoded);
   EXPECT_EQ(shaped.host.border, TBorderKind::None);
   EXPECT_EQ(shaped.host.clientSize, (TSize{decoded->bitmap.Width(), decoded->bitmap.Height()}));
@@ -217,7 +217,7 @@ TEST(MenuWindowFrame, ShapedWindowTakesThePicturesSizeAndRegion) {
 TEST(MenuWindowFrame, ShapedWindowOfAnAlphaPngLeavesOutEveryTransparentPixel) {
   const std::string file = "png/pngsuite/basic/basn6a08.png";
   TShapedMenu shaped("TPNGObject", file);
-  const std::optional<TDecodedPicture> decoded = DecodePicture("TPNGObject", ReadTestData(file));
+  const std::optional<TDecodedPicture> decoded = DecodePicture("TPNGObject", ReadTestFile(file));
   ASSERT_TRUE(decoded);
   ASSERT_TRUE(shaped.host.shape.has_value());
   int32_t transparent = 0, opaque = 0;
@@ -248,7 +248,7 @@ TEST(MenuWindowFrame, JpegAndIconPicturesCutNoShape) {
     SCOPED_TRACE("icon: rectangular, the icon's size");
     TShapedMenu shaped("TIcon", "icons/horse.ico");
     EXPECT_EQ(shaped.host.border, TBorderKind::SingleFixed);
-    const std::optional<TDecodedPicture> decoded = DecodePicture("TIcon", ReadTestData("icons/horse.ico"));
+    const std::optional<TDecodedPicture> decoded = DecodePicture("TIcon", ReadTestFile("icons/horse.ico"));
     ASSERT_TRUE(decoded);
     EXPECT_EQ(shaped.host.clientSize, (TSize{decoded->bitmap.Width(), decoded->bitmap.Height()}));
     EXPECT_FALSE(shaped.host.shape.has_value());
@@ -522,7 +522,7 @@ TEST(MenuWindowMedia, IconsFromIconDataOrTheDefault) {
   ASSERT_TRUE(host.icon.has_value());
   EXPECT_TRUE(host.icon->empty()) << "no IconData: the player's own icon";
 
-  menu->IconData()->SetContent(ReadTestData("icons/modern-install-colorful.ico"));
+  menu->IconData()->SetContent(ReadTestFile("icons/modern-install-colorful.ico"));
   ASSERT_FALSE(host.icon->empty());
   for (size_t i = 1; i < host.icon->size(); ++i)
     EXPECT_GE((*host.icon)[i - 1].Width(), (*host.icon)[i].Width()) << "largest first";
@@ -540,9 +540,9 @@ TEST(MenuWindowMedia, CursorsFromTheirDataDamagedOnesKeepTheOld) {
     EXPECT_TRUE(host.cursors[number].empty()) << "empty data: the system cursor of " << number;
   }
 
-  menu->KIVCursor()->SetContent(ReadTestData("icons/horse-1bit.cur"));
+  menu->KIVCursor()->SetContent(ReadTestFile("icons/horse-1bit.cur"));
   ASSERT_EQ(host.cursors[kCursorNormal].size(), 1u);
-  menu->KIVHotCursor()->SetContent(ReadTestData("icons/hourglass.ani"));
+  menu->KIVHotCursor()->SetContent(ReadTestFile("icons/hourglass.ani"));
   EXPECT_GT(host.cursors[kCursorHot].size(), 1u) << "an animated cursor keeps its frames";
 
   menu->KIVEditCursor()->SetContent(std::vector<uint8_t>{'R', 'I', 'F', 'F', 0});

@@ -45,7 +45,7 @@ end
 TEST(PictureChanges, TheWindowRefitsAndCutsItsShape) {
   TRunningMenu running;
   EXPECT_FALSE(running.host.shape.has_value());
-  const std::vector<uint8_t> png = ReadTestData("png/pngsuite/transparency/tbrn2c08.png");
+  const std::vector<uint8_t> png = ReadTestFile("png/pngsuite/transparency/tbrn2c08.png");
   running.menu->Picture()->SetGraphic("TPNGObject", png);
   const std::optional<TDecodedPicture> decoded = DecodePicture("TPNGObject", png);
   ASSERT_TRUE(decoded);
@@ -90,7 +90,7 @@ TEST(PictureChanges, ImagesAndCoolButtonsFollowTheirPictures) {
   // An icon with transparency of its own keeps the key colour an earlier icon gave.
   button.SetImgIcon(picture);
   TPicture ownAlpha;
-  ownAlpha.SetGraphic("TPNGObject", ReadTestData("png/pngsuite/transparency/tbrn2c08.png"));
+  ownAlpha.SetGraphic("TPNGObject", ReadTestFile("png/pngsuite/transparency/tbrn2c08.png"));
   button.SetImgIcon(ownAlpha);
   EXPECT_EQ(button.ImageTransColor(), clFuchsia);
 }

@@ -2,8 +2,6 @@
 // Shared by the window tests: menu windows built from the text form with the player's own
 // classes, and a window host that records what the window asked of it.
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -15,19 +13,11 @@
 #include "document/byte_source.h"
 #include "document/component_reader.h"
 #include "startup/main_window.h"
-#include "startup/register_menu_classes.h"
 #include "document/text_form.h"
+#include "support/menu_registry.h"
+#include "support/test_data.h"
 #include "window/menu_form.h"
 #include "window/window_host.h"
-
-inline const TClassRegistry& MenuClasses() {
-  static const TClassRegistry registry = [] {
-    TClassRegistry r;
-    RegisterMenuClasses(r);
-    return r;
-  }();
-  return registry;
-}
 
 // A menu window read from the text form, as the start-up reads a document into the built-in
 // window. The text must be well-formed.
@@ -39,17 +29,12 @@ struct TTestMenu {
     const std::vector<uint8_t> stream = ObjectTextToBinary(text);
     TMemorySource source(stream);
     TStreamInput input(source);
-    ReadRootComponent(input, *window, MenuClasses());
+    ReadRootComponent(input, *window, MenuRegistry());
   }
   TfrmMain& operator*() { return *window; }
   TfrmMain* operator->() { return window; }
   TControl& Control(std::string_view name) { return *static_cast<TControl*>(window->FindComponent(name)); }
 };
-
-inline std::vector<uint8_t> ReadTestData(const std::string& relativePath) {
-  std::ifstream in(std::string(TELVO_TESTDATA_DIR) + "/" + relativePath, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class TRecordingHost : public TWindowHost {
  public:

@@ -1,8 +1,8 @@
 #pragma once
 // The one QApplication of a test process. Qt allows one per process and picks its platform
 // plug-in when it is created: the widget tests ask for "offscreen", the window-manager tests for
-// "xcb" once their X server runs. Header-only, so every test executable of the platform layer
-// shares it.
+// "xcb" once their X server runs. Header-only: the test folders that show real windows include
+// it and get Qt Widgets through the platform library they test.
 
 #include <QApplication>
 #include <QElapsedTimer>
