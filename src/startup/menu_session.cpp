@@ -5,7 +5,7 @@
 #include <random>
 #include <system_error>
 
-#include "audio/background_music.h"
+#include "startup/menu_music.h"
 #include "graphics/font_resolver.h"
 #include "graphics/picture_decoder.h"
 #include "graphics/text_escape.h"

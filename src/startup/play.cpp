@@ -14,7 +14,7 @@
 
 #include "actions/action_services.h"
 #include "actions/eject.h"
-#include "audio/background_music.h"
+#include "startup/menu_music.h"
 #include "controls/action_control.h"
 #include "platform/menu_window_binding.h"
 #include "platform/menu_window_widget.h"

@@ -1,0 +1,28 @@
+#pragma once
+// The menu's music policy: what the window's StartupSound does at start-up, when the application
+// is activated or deactivated, and on a click's music command. It reads the menu window's
+// settings and plays through the background music of audio/. User-interface thread only.
+
+#include "audio/background_music.h"
+#include "audio/sound_system.h"
+#include "model/component.h"
+#include "model/menu_enums.h"
+
+class TKIVForm;
+
+// A click's music command on window: amcPlayBGMusic plays StartupSound (again from the start
+// when it plays) with the window's Loop; amcStopBGMusic stops it. Every other value, and a
+// window that is not a menu window, does nothing (amcStopAndResume is the action's own work
+// around the program it runs).
+void ControlBGMusic(TSoundSystem& sound, TComponent* window, TKIVBGMusicControl control);
+
+// As soon as the menu is read: when its music is MIDI, a synthesizer with the sound font is
+// loaded on a worker thread, so the music starts without that wait.
+void PrepareMusic(TSoundSystem& sound, TKIVForm& form);
+// Start-up, once the start page is chosen and the window placed: with AutoPlayMusic the music
+// plays, repeating with Loop.
+void StartUpMusic(TSoundSystem& sound, TKIVForm& form);
+// The application became active (true) or stopped being active (false): with AutoMusic the
+// music plays again from its beginning (repeating with Loop, whether or not it played before)
+// or stops.
+void MusicOnActivation(TSoundSystem& sound, TKIVForm& form, bool active);
