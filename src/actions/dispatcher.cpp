@@ -49,7 +49,7 @@ void ShowMessage(TKIVForm& window, const std::string& escaped, const std::string
   const std::string text = UnescapeText(escaped);
   TActionServices* services = ActionServicesOf(window);
   if (!services) return;
-  if (window.m_sysMsgBox)
+  if (window.SysMsgBox())
     services->ShowMessageBox(window.Caption(), text,
                              secondParam == "warning" ? TMessageBoxIcon::Warning : TMessageBoxIcon::Information);
   else
@@ -66,7 +66,7 @@ void JumpToPage(TKIVForm& window, const std::string& parameter) {
   } else {
     page = ParseInteger(parameter);
   }
-  if (page && *page >= 0 && *page <= window.m_pageCount) window.SetActivePage(static_cast<int32_t>(*page));
+  if (page && *page >= 0 && *page <= window.PageCount()) window.SetActivePage(static_cast<int32_t>(*page));
 }
 
 void Explore(TKIVForm& window, const std::string& parameter, const std::string& secondParam) {

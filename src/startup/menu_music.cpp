@@ -6,7 +6,7 @@
 void ControlBGMusic(TSoundSystem& sound, TComponent* window, TKIVBGMusicControl control) {
   TKIVForm* form = As<TKIVForm>(window);
   if (!form) return;
-  if (control == TKIVBGMusicControl::amcPlayBGMusic) PlayAudioData(sound, *form->StartupSound(), form->m_loop);
+  if (control == TKIVBGMusicControl::amcPlayBGMusic) PlayAudioData(sound, *form->StartupSound(), form->Loop());
   if (control == TKIVBGMusicControl::amcStopBGMusic) StopAudioData(*form->StartupSound());
 }
 
@@ -15,13 +15,13 @@ void PrepareMusic(TSoundSystem& sound, TKIVForm& form) {
 }
 
 void StartUpMusic(TSoundSystem& sound, TKIVForm& form) {
-  if (form.m_autoPlayMusic) PlayAudioData(sound, *form.StartupSound(), form.m_loop);
+  if (form.AutoPlayMusic()) PlayAudioData(sound, *form.StartupSound(), form.Loop());
 }
 
 void MusicOnActivation(TSoundSystem& sound, TKIVForm& form, bool active) {
-  if (!form.m_autoMusic) return;
+  if (!form.AutoMusic()) return;
   if (active)
-    PlayAudioData(sound, *form.StartupSound(), form.m_loop);
+    PlayAudioData(sound, *form.StartupSound(), form.Loop());
   else
     StopAudioData(*form.StartupSound());
 }

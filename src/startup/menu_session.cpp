@@ -46,7 +46,7 @@ bool ShowablePicture(const TPicture& picture) {
 
 std::string AdminRefusalText(const TKIVForm& form) {
   const std::string& text =
-      form.m_adminMsg.empty() ? std::string("You need the administrative privilege to launch this CD.") : form.m_adminMsg;
+      form.AdminMsg().empty() ? std::string("You need the administrative privilege to launch this CD.") : form.AdminMsg();
   try {
     return UnescapeText(text);
   } catch (const ETextEscapeError&) {
@@ -57,15 +57,15 @@ std::string AdminRefusalText(const TKIVForm& form) {
 }  // namespace
 
 std::optional<TSplashRequest> SplashRequest(TKIVForm& form) {
-  if (!form.m_showSplash || form.SplashDelay() <= 0 || !ShowablePicture(*form.Splash())) return std::nullopt;
-  return TSplashRequest{form.Splash(), form.m_shapedShow, form.m_splashFade, form.m_splashSkipWithESC,
+  if (!form.ShowSplash() || form.SplashDelay() <= 0 || !ShowablePicture(*form.Splash())) return std::nullopt;
+  return TSplashRequest{form.Splash(), form.ShapedShow(), form.SplashFade(), form.SplashSkipWithESC(),
                         form.SplashDelay()};
 }
 
 std::optional<TSplashRequest> EndScreenRequest(TKIVForm& form) {
-  if (form.m_endScreenSameAsSplash) return SplashRequest(form);
-  if (!form.m_showEndScreen || form.EndScreenDelay() <= 0 || !ShowablePicture(*form.EndScreen())) return std::nullopt;
-  return TSplashRequest{form.EndScreen(), form.m_endScreenShaped, form.m_endScreenFade, form.m_endScreenSkipWithESC,
+  if (form.EndScreenSameAsSplash()) return SplashRequest(form);
+  if (!form.ShowEndScreen() || form.EndScreenDelay() <= 0 || !ShowablePicture(*form.EndScreen())) return std::nullopt;
+  return TSplashRequest{form.EndScreen(), form.EndScreenShaped(), form.EndScreenFade(), form.EndScreenSkipWithESC(),
                         form.EndScreenDelay()};
 }
 
@@ -111,11 +111,11 @@ TMenuSession::~TMenuSession() { Shutdown(); }
 TMenuSession::TStartResult TMenuSession::Start(TWindowHost* host) {
   TfrmMain& window = *m_window;
   window.SetHost(host);
-  if (window.m_hideTaskBar) {
+  if (window.HideTaskBar()) {
     window.SetBorderIcons(window.BorderIcons() & ~biMinimize);
     if (host) host->HideFromTaskbar();
   }
-  if (window.m_adminOnly && !(m_system.isAdministrator && m_system.isAdministrator())) {
+  if (window.AdminOnly() && !(m_system.isAdministrator && m_system.isAdministrator())) {
     if (host) host->ShowMessageBox(window.Caption(), AdminRefusalText(window), TMessageBoxIcon::Information);
     return TStartResult::Abort;
   }
@@ -139,11 +139,11 @@ void TMenuSession::Splash(const std::function<void(const TSplashRequest&)>& show
 
 TMenuSession::TStartResult TMenuSession::Launch() {
   TfrmMain& window = *m_window;
-  if (window.m_launchApp.empty()) return TStartResult::Run;
+  if (window.LaunchApp().empty()) return TStartResult::Run;
   if (m_system.runAndWait)
-    m_system.runAndWait(window.m_launchApp, window.m_launchParam, window.m_launchMax,
-                        window.m_launchWait && !window.m_launchOnly);
-  return window.m_launchOnly ? TStartResult::Abort : TStartResult::Run;
+    m_system.runAndWait(window.LaunchApp(), window.LaunchParam(), window.LaunchMax(),
+                        window.LaunchWait() && !window.LaunchOnly());
+  return window.LaunchOnly() ? TStartResult::Abort : TStartResult::Run;
 }
 
 void TMenuSession::BeforeShow() {

@@ -25,12 +25,14 @@ const TClassInfo& TControlScrollBar::StaticClass() {
 
 namespace {
 
-// Reads the design-time text height; with scaling off it has no effect.
-TDefinedProp TextHeightEntry() {
+// Reads the design-time text height into `member`; with scaling off it has no effect.
+TDefinedProp TextHeightEntry(int32_t TKIVForm::*member) {
   return {"TextHeight",
-          [](TPersistent& o, TValueReader& r) { static_cast<TKIVForm&>(o).m_textHeight = static_cast<int32_t>(r.ReadInteger()); },
-          [](const TPersistent& o, TValueWriter& w) { w.WriteInteger(static_cast<const TKIVForm&>(o).m_textHeight); },
-          [](const TPersistent& o) { return static_cast<const TKIVForm&>(o).m_textHeight != 0; }};
+          [member](TPersistent& o, TValueReader& r) {
+            static_cast<TKIVForm&>(o).*member = static_cast<int32_t>(r.ReadInteger());
+          },
+          [member](const TPersistent& o, TValueWriter& w) { w.WriteInteger(static_cast<const TKIVForm&>(o).*member); },
+          [member](const TPersistent& o) { return static_cast<const TKIVForm&>(o).*member != 0; }};
 }
 
 // A property of the hint look: storing it also updates the process-wide hint settings.
@@ -43,11 +45,11 @@ TAccess<TKIVForm, T> HintField(T TKIVForm::*member) {
           }};
 }
 
-TDefinedProp IgnoreFontPropertyEntry() {
+TDefinedProp IgnoreFontPropertyEntry(bool TKIVForm::*member) {
   return {"IgnoreFontProperty",
-          [](TPersistent& o, TValueReader& r) { static_cast<TKIVForm&>(o).m_ignoreFontProperty = r.ReadBoolean(); },
-          [](const TPersistent& o, TValueWriter& w) { w.WriteBoolean(static_cast<const TKIVForm&>(o).m_ignoreFontProperty); },
-          [](const TPersistent& o) { return static_cast<const TKIVForm&>(o).m_ignoreFontProperty; }};
+          [member](TPersistent& o, TValueReader& r) { static_cast<TKIVForm&>(o).*member = r.ReadBoolean(); },
+          [member](const TPersistent& o, TValueWriter& w) { w.WriteBoolean(static_cast<const TKIVForm&>(o).*member); },
+          [member](const TPersistent& o) { return static_cast<const TKIVForm&>(o).*member; }};
 }
 
 }  // namespace
@@ -82,8 +84,8 @@ const TClassInfo& TKIVForm::StaticClass() {
           .Events("OnActivate", "OnClick", "OnClose", "OnCloseQuery", "OnCreate", "OnDblClick", "OnDeactivate",
                   "OnDestroy", "OnHide", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove",
                   "OnMouseUp", "OnMouseWheel", "OnPaint", "OnResize", "OnShortCut", "OnShow")
-          .Defined(TextHeightEntry())
-          .Defined(IgnoreFontPropertyEntry())
+          .Defined(TextHeightEntry(&C::m_textHeight))
+          .Defined(IgnoreFontPropertyEntry(&C::m_ignoreFontProperty))
           // The menu window's own properties.
           .Integer("ActivePage", Accessors(&C::ActivePage, &C::SetActivePage))
           .Integer("PageCount", Field(&C::m_pageCount))

@@ -234,63 +234,50 @@ class TKIVForm : public TWinControl {
   TControlScrollBar* HorzScrollBar() { return &m_horzScrollBar; }
   TControlScrollBar* VertScrollBar() { return &m_vertScrollBar; }
 
-  // Inherited window properties.
-  TFormBorderStyle m_borderStyle = TFormBorderStyle::bsSizeable;
-  bool m_keyPreview = true;
-  bool m_scaled = false;
-  int32_t m_pixelsPerInch = 96;
-  int32_t m_textHeight = 0;
-  bool m_ignoreFontProperty = false;
-  bool m_oldCreateOrder = false;
-  TPosition m_position = TPosition::poDesigned;
-  TFormStyle m_formStyle = TFormStyle::fsNormal;
-  TWindowState m_windowState = TWindowState::wsNormal;
-  bool m_autoScroll = true;
-  bool m_alphaBlend = false;
-  int32_t m_alphaBlendValue = 255;
-  bool m_transparentColor = false;
-  TColor m_transparentColorValue = clBlack;
+  // Start-up and launch settings, read by the session before the menu shows.
+  bool ShowSplash() const { return m_showSplash; }
+  void SetShowSplash(bool v) { m_showSplash = v; }
+  bool ShapedShow() const { return m_shapedShow; }
+  bool SplashFade() const { return m_splashFade; }
+  bool SplashSkipWithESC() const { return m_splashSkipWithESC; }
+  bool EndScreenSameAsSplash() const { return m_endScreenSameAsSplash; }
+  void SetEndScreenSameAsSplash(bool v) { m_endScreenSameAsSplash = v; }
+  bool ShowEndScreen() const { return m_showEndScreen; }
+  void SetShowEndScreen(bool v) { m_showEndScreen = v; }
+  bool EndScreenShaped() const { return m_endScreenShaped; }
+  bool EndScreenFade() const { return m_endScreenFade; }
+  bool EndScreenSkipWithESC() const { return m_endScreenSkipWithESC; }
+  bool HideTaskBar() const { return m_hideTaskBar; }
+  void SetHideTaskBar(bool v) { m_hideTaskBar = v; }
+  bool AdminOnly() const { return m_adminOnly; }
+  const std::string& AdminMsg() const { return m_adminMsg; }
+  const std::string& LaunchApp() const { return m_launchApp; }
+  const std::string& LaunchParam() const { return m_launchParam; }
+  bool LaunchMax() const { return m_launchMax; }
+  bool LaunchWait() const { return m_launchWait; }
+  bool LaunchOnly() const { return m_launchOnly; }
 
-  // Own properties, in stream order.
-  int32_t m_pageCount = 0;
-  bool m_autoMusic = false;
-  bool m_autoPlayMusic = true;
-  bool m_loop = false;
-  bool m_showSplash = false;
-  bool m_shapedShow = false;
-  bool m_splashFade = false;
-  bool m_splashSkipWithESC = false;
-  bool m_endScreenSameAsSplash = false;
-  bool m_showEndScreen = false;
-  bool m_endScreenShaped = false;
-  bool m_endScreenFade = false;
-  bool m_endScreenSkipWithESC = false;
-  TKIVPosition m_hintDirection = TKIVPosition::apsRightTop;
-  TColor m_hintBorderColor = clBlue;
-  TColor m_hintColor = clYellow;
-  TColor m_hintShadowColor = clPurple;
-  int32_t m_hintShadowOffset = 4;
-  TKIVFillStyle m_hintBGStyle = TKIVFillStyle::afsNormal;
-  TKIVGradFillStyle m_hintGradStyle = TKIVGradFillStyle::agsLinearH;
-  TColor m_hintGradBeginColor = clYellow;
-  TColor m_hintGradEndColor = clRed;
-  bool m_useCustomizedHint = false;
-  int32_t m_custHintPause = 500;
-  int32_t m_custHintHidePause = 2500;
-  bool m_exitWithESC = false;
-  bool m_hideTaskBar = false;
-  bool m_sysMsgBox = false;
-  std::string m_launchApp;
-  std::string m_launchParam;
-  bool m_launchMax = false;
-  bool m_launchWait = false;
-  bool m_launchOnly = false;
-  uint32_t m_groups = 0;
-  bool m_moveWithAnyPoint = false;
-  bool m_adminOnly = false;
-  std::string m_adminMsg;
-  bool m_minimizeToTrayIcon = false;
-  bool m_customVersion = false;
+  // Music: StartupSound's playing at start-up and on activation.
+  bool AutoMusic() const { return m_autoMusic; }
+  void SetAutoMusic(bool v) { m_autoMusic = v; }
+  bool AutoPlayMusic() const { return m_autoPlayMusic; }
+  void SetAutoPlayMusic(bool v) { m_autoPlayMusic = v; }
+  bool Loop() const { return m_loop; }
+  void SetLoop(bool v) { m_loop = v; }
+
+  // Settings the window's actions and input read.
+  int32_t PageCount() const { return m_pageCount; }
+  void SetPageCount(int32_t v) { m_pageCount = v; }
+  bool SysMsgBox() const { return m_sysMsgBox; }
+  void SetSysMsgBox(bool v) { m_sysMsgBox = v; }
+  bool ExitWithESC() const { return m_exitWithESC; }
+  void SetExitWithESC(bool v) { m_exitWithESC = v; }
+  bool MoveWithAnyPoint() const { return m_moveWithAnyPoint; }
+  void SetMoveWithAnyPoint(bool v) { m_moveWithAnyPoint = v; }
+  bool MinimizeToTrayIcon() const { return m_minimizeToTrayIcon; }
+  void SetMinimizeToTrayIcon(bool v) { m_minimizeToTrayIcon = v; }
+  bool KeyPreview() const { return m_keyPreview; }
+  bool Scaled() const { return m_scaled; }
 
   // One shared value for both names, never stored by documents.
   static std::string& SysColorTheme();
@@ -354,6 +341,64 @@ class TKIVForm : public TWinControl {
   TKIVTextTranslation m_textTranslation;
   TControlScrollBar m_horzScrollBar;
   TControlScrollBar m_vertScrollBar;
+
+  // Inherited window properties.
+  TFormBorderStyle m_borderStyle = TFormBorderStyle::bsSizeable;
+  bool m_keyPreview = true;
+  bool m_scaled = false;
+  int32_t m_pixelsPerInch = 96;
+  int32_t m_textHeight = 0;
+  bool m_ignoreFontProperty = false;
+  bool m_oldCreateOrder = false;
+  TPosition m_position = TPosition::poDesigned;
+  TFormStyle m_formStyle = TFormStyle::fsNormal;
+  TWindowState m_windowState = TWindowState::wsNormal;
+  bool m_autoScroll = true;
+  bool m_alphaBlend = false;
+  int32_t m_alphaBlendValue = 255;
+  bool m_transparentColor = false;
+  TColor m_transparentColorValue = clBlack;
+
+  // The rest of the window's own properties, in stream order.
+  int32_t m_pageCount = 0;
+  bool m_autoMusic = false;
+  bool m_autoPlayMusic = true;
+  bool m_loop = false;
+  bool m_showSplash = false;
+  bool m_shapedShow = false;
+  bool m_splashFade = false;
+  bool m_splashSkipWithESC = false;
+  bool m_endScreenSameAsSplash = false;
+  bool m_showEndScreen = false;
+  bool m_endScreenShaped = false;
+  bool m_endScreenFade = false;
+  bool m_endScreenSkipWithESC = false;
+  TKIVPosition m_hintDirection = TKIVPosition::apsRightTop;
+  TColor m_hintBorderColor = clBlue;
+  TColor m_hintColor = clYellow;
+  TColor m_hintShadowColor = clPurple;
+  int32_t m_hintShadowOffset = 4;
+  TKIVFillStyle m_hintBGStyle = TKIVFillStyle::afsNormal;
+  TKIVGradFillStyle m_hintGradStyle = TKIVGradFillStyle::agsLinearH;
+  TColor m_hintGradBeginColor = clYellow;
+  TColor m_hintGradEndColor = clRed;
+  bool m_useCustomizedHint = false;
+  int32_t m_custHintPause = 500;
+  int32_t m_custHintHidePause = 2500;
+  bool m_exitWithESC = false;
+  bool m_hideTaskBar = false;
+  bool m_sysMsgBox = false;
+  std::string m_launchApp;
+  std::string m_launchParam;
+  bool m_launchMax = false;
+  bool m_launchWait = false;
+  bool m_launchOnly = false;
+  uint32_t m_groups = 0;
+  bool m_moveWithAnyPoint = false;
+  bool m_adminOnly = false;
+  std::string m_adminMsg;
+  bool m_minimizeToTrayIcon = false;
+  bool m_customVersion = false;
 };
 
 // The run-time menu window: publishes the handlers a document's event properties bind to.

@@ -78,7 +78,7 @@ TEST_F(Dispatcher, EachKindAsksForWhatItShould) {
 }
 
 TEST_F(Dispatcher, SystemMessageBoxWhenTheDocumentAsksForIt) {
-  menu.window.m_sysMsgBox = true;
+  menu.window.SetSysMsgBox(true);
   EXPECT_EQ(Run(K::aatPopupMessage, "Hello\\tthere", "warning"), Log{"box Menu|Hello\tthere|warning"});
   EXPECT_EQ(Run(K::aatPopupMessage, "Hello", "Warning"), Log{"box Menu|Hello|information"});
 }
@@ -124,14 +124,14 @@ TEST_F(Dispatcher, FailureMessagesComeFromTheTranslation) {
   texts.SetText(TMessageKey::ActionCannotOpen, "Kann %s nicht \\ffnen.");
   texts.SetText(TMessageKey::ActionFileNotFound, "Fehlt.");
   menu.services.shellResult = 2;
-  menu.window.m_sysMsgBox = true;
+  menu.window.SetSysMsgBox(true);
   EXPECT_EQ(Run(K::aatOpenDocument, "a\"b").at(1), "box Menu|Kann a\"b nicht \\ffnen. Fehlt.|warning")
       << "the message reaches the box exactly as built";
   texts = saved;
 }
 
 TEST_F(Dispatcher, PageJumps) {
-  menu.window.m_pageCount = 3;
+  menu.window.SetPageCount(3);
   struct TCase {
     int32_t from;
     bool pageZero;
@@ -173,7 +173,7 @@ TEST_F(Dispatcher, LocateTargetOpensTheTargetsFolder) {
 
 TEST_F(Dispatcher, WithoutServicesOnlyTheWindowsOwnActionsRun) {
   BindActionServices(menu.window, nullptr);
-  menu.window.m_pageCount = 2;
+  menu.window.SetPageCount(2);
   RunAction(menu.window, K::aatJumpToPage, "2", "");
   RunAction(menu.window, K::aatRunProgram, "x", "");
   RunAction(menu.window, K::aatPopupMessage, "x", "");

@@ -25,7 +25,7 @@ class ActionClick : public testing::Test {
  protected:
   ActionClick() {
     menu.window.SetCaption("Menu");
-    menu.window.m_pageCount = 2;
+    menu.window.SetPageCount(2);
   }
   template <class T = TKIVButton>
   T& Add(K kind, const std::string& parameter = "", const std::string& name = "Button1") {

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   static TInertServices services;
   TKIVForm window;
-  window.m_pageCount = 5;
+  window.SetPageCount(5);
   BindActionServices(window, &services);
   try {
     RunAction(window, kind, parameter, second);

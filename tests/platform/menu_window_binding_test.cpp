@@ -84,7 +84,7 @@ TEST_F(Binding, EscClosesTheWindowOnlyWithExitWithEsc) {
   };
   esc();
   EXPECT_TRUE(window.isVisible());
-  form->m_exitWithESC = true;
+  form->SetExitWithESC(true);
   esc();
   EXPECT_FALSE(window.isVisible());
 }

@@ -170,9 +170,9 @@ end
   EXPECT_EQ(w.AlphaValue(), 100);
   EXPECT_EQ(w.HintOpacity(), 0);
   EXPECT_EQ(w.Pages()->Lines(), (std::vector<std::string>{"Start", "Second", "Third"}));
-  EXPECT_TRUE(w.m_autoPlayMusic) << "omitted properties keep their initial values";
-  EXPECT_TRUE(w.m_keyPreview);
-  EXPECT_FALSE(w.m_scaled);
+  EXPECT_TRUE(w.AutoPlayMusic()) << "omitted properties keep their initial values";
+  EXPECT_TRUE(w.KeyPreview());
+  EXPECT_FALSE(w.Scaled());
   EXPECT_EQ(w.HintFont()->Name(), "Verdana");
   EXPECT_EQ(w.FindComponent("Hidden")->Tag(), -1);
 }

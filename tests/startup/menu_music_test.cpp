@@ -38,7 +38,7 @@ TEST_F(MenuMusic, ControlBGMusicActsOnTheWindowsStartupSound) {
     EXPECT_EQ(PlayingKind(*m_form.StartupSound()) == TMusicKind::Module, step.playing);
   }
   for (bool loop : {false, true}) {
-    m_form.m_loop = loop;
+    m_form.SetLoop(loop);
     ControlBGMusic(m_sound, &m_form, TKIVBGMusicControl::amcPlayBGMusic);
     ASSERT_TRUE(Music());
     MixSeconds(30);  // the module is about 26 s long
@@ -64,8 +64,8 @@ TEST_F(MenuMusic, StartUpAndActivationFollowTheWindowsSettings) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "AutoPlayMusic " << c.autoPlay << " AutoMusic " << c.autoMusic);
     StopAudioData(*m_form.StartupSound());
-    m_form.m_autoPlayMusic = c.autoPlay;
-    m_form.m_autoMusic = c.autoMusic;
+    m_form.SetAutoPlayMusic(c.autoPlay);
+    m_form.SetAutoMusic(c.autoMusic);
     StartUpMusic(m_sound, m_form);
     EXPECT_EQ(Music() != nullptr, c.afterStart);
     MusicOnActivation(m_sound, m_form, false);
@@ -78,7 +78,7 @@ TEST_F(MenuMusic, StartUpAndActivationFollowTheWindowsSettings) {
     }
   }
   // Stopped by an action, the music comes back with the next activation.
-  m_form.m_autoMusic = true;
+  m_form.SetAutoMusic(true);
   ControlBGMusic(m_sound, &m_form, TKIVBGMusicControl::amcStopBGMusic);
   MusicOnActivation(m_sound, m_form, false);
   MusicOnActivation(m_sound, m_form, true);

@@ -363,9 +363,9 @@ TEST_F(MenuSession, EndScreenFollowsTheSplashSettingsWhenAsked) {
     TfrmMain& window = session->Window();
     window.Splash()->SetGraphic("TBitmap", picture);
     window.EndScreen()->SetGraphic("TBitmap", picture);
-    window.m_endScreenSameAsSplash = c.sameAsSplash;
-    window.m_showSplash = c.showSplash;
-    window.m_showEndScreen = c.showEndScreen;
+    window.SetEndScreenSameAsSplash(c.sameAsSplash);
+    window.SetShowSplash(c.showSplash);
+    window.SetShowEndScreen(c.showEndScreen);
     const TPicture* shown = nullptr;
     session->Shutdown([&](const TSplashRequest& request) { shown = request.picture; });
     EXPECT_EQ(shown, c.shown == nullptr ? nullptr

@@ -461,7 +461,7 @@ end
   EXPECT_EQ(host.closed, 0);
   EXPECT_TRUE(menu->KeyPress(27));
   EXPECT_EQ(host.closed, 1);
-  menu->m_exitWithESC = false;
+  menu->SetExitWithESC(false);
   EXPECT_FALSE(menu->KeyPress(27));
   EXPECT_EQ(host.closed, 1);
 }
@@ -491,8 +491,8 @@ TEST(MenuWindowTray, MinimiseGoesToTheTrayWithEitherSettingWhereThereIsOne) {
     SCOPED_TRACE(testing::Message() << "tray " << c.toTray << " hide " << c.hideTaskBar << " design " << c.design
                                     << " available " << c.trayAvailable);
     TTestMenu menu("object frmDesign: TfrmDesign\nend\n");
-    menu->m_minimizeToTrayIcon = c.toTray;
-    menu->m_hideTaskBar = c.hideTaskBar;
+    menu->SetMinimizeToTrayIcon(c.toTray);
+    menu->SetHideTaskBar(c.hideTaskBar);
     menu->SetDesignMode(c.design);
     TRecordingHost host;
     host.trayAvailable = c.trayAvailable;

@@ -34,7 +34,7 @@ class PointerDispatch : public testing::Test {
  protected:
   PointerDispatch() {
     menu->SetHost(&host);
-    menu->m_moveWithAnyPoint = true;
+    menu->SetMoveWithAnyPoint(true);
   }
 
   TRecordingControl& Add(const std::string& name, TRect bounds) {
