@@ -8,6 +8,7 @@
 
 #include "audio/midi_player.h"
 #include "audio_test_support.h"
+#include "music_test_fixture.h"
 
 namespace fs = std::filesystem;
 
@@ -29,16 +30,7 @@ std::vector<uint8_t> Padded(std::vector<uint8_t> bytes) {
   return bytes;
 }
 
-class BackgroundMusic : public testing::Test {
- protected:
-  void MixSeconds(double seconds) {
-    std::vector<float> out(2 * 4410);
-    for (int i = 0; i < static_cast<int>(seconds * 10); ++i) m_sound.Engine().Mixer().Mix(out.data(), 4410);
-  }
-  TSound* Music() { return m_sound.Music()->Current(); }
-
-  TSoundSystem m_sound{TAudioEngine::WithoutDevice()};
-};
+class BackgroundMusic : public TMusicTest {};
 
 }  // namespace
 

@@ -10,14 +10,6 @@
 
 namespace {
 
-std::vector<uint8_t> CaptionStream(const std::string& caption) {
-  TStreamBuilder b;
-  b.Begin("TfrmDesign", "frmDesign");
-  b.Prop("Caption").WriteString(caption);
-  b.End().End();
-  return b.Bytes();
-}
-
 struct TRead {
   TTestRoot root;
   TClientSize clientSize;

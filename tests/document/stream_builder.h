@@ -35,3 +35,12 @@ class TStreamBuilder {
   std::vector<uint8_t> m_bytes;
   TStreamOutput m_out{m_bytes};
 };
+
+// A design window's stream that stores only its caption.
+inline std::vector<uint8_t> CaptionStream(const std::string& caption) {
+  TStreamBuilder b;
+  b.Begin("TfrmDesign", "frmDesign");
+  b.Prop("Caption").WriteString(caption);
+  b.End().End();
+  return b.Bytes();
+}

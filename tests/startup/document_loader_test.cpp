@@ -38,14 +38,6 @@ fs::path FreshFolder() {
   return folder;
 }
 
-std::vector<uint8_t> CaptionStream(const std::string& caption) {
-  TStreamBuilder b;
-  b.Begin("TfrmDesign", "frmDesign");
-  b.Prop("Caption").WriteString(caption);
-  b.End().End();
-  return b.Bytes();
-}
-
 std::vector<uint8_t> Trailer(uint32_t locator, std::string_view tag) {
   std::vector<uint8_t> trailer(4 + tag.size());
   for (size_t i = 0; i < 4; ++i) trailer[i] = static_cast<uint8_t>(locator >> (8 * i));

@@ -3,22 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
+#include "audio/music_test_fixture.h"
 #include "support/test_data.h"
 #include "window/menu_form.h"
 
 namespace {
 
-class MenuMusic : public testing::Test {
+class MenuMusic : public TMusicTest {
  protected:
-  void MixSeconds(double seconds) {
-    std::vector<float> out(2 * 4410);
-    for (int i = 0; i < static_cast<int>(seconds * 10); ++i) m_sound.Engine().Mixer().Mix(out.data(), 4410);
-  }
-  TSound* Music() { return m_sound.Music()->Current(); }
-
-  TSoundSystem m_sound{TAudioEngine::WithoutDevice()};
   TKIVForm m_form;
 };
 
