@@ -73,6 +73,10 @@ void TKIVActionControl::SetDesignMode(bool designMode) {
   Invalidate();
 }
 
+TRunModeCursor TKIVActionControl::RunModeCursorKind() const {
+  return HasAction() && !m_ignoreHotCursor ? TRunModeCursor::Hot : TRunModeCursor::Normal;
+}
+
 void TKIVActionControl::SetCaption(std::string caption) {
   TGraphicControl::SetCaption(std::move(caption));
   Invalidate();

@@ -27,7 +27,9 @@ class TKIVActionControl : public TGraphicControl {
   TKIVBGMusicControl BGMusicControl() const { return m_bgMusicControl; }
   bool DesignMode() const { return m_designMode; }
   // A different value clears hovered, pressed, visited and password-accepted and repaints.
-  virtual void SetDesignMode(bool designMode);
+  void SetDesignMode(bool designMode) override;
+  // Hot when the control acts (HasAction) and does not set IgnoreHotCursor.
+  TRunModeCursor RunModeCursorKind() const override;
   TWaveData* MouseEnterSound() { return &m_mouseEnterSound; }
   TWaveData* MouseClickSound() { return &m_mouseClickSound; }
   bool IgnoreCommonSounds() const { return m_ignoreCommonSounds; }

@@ -8,7 +8,7 @@ const TClassInfo& TKIVCommentShower::StaticClass() {
       TClassBuilder<C>("TKIVCommentShower", &TGraphicControl::StaticClass())
           .Enum("Alignment", Field(&C::m_alignment), TAlignment::taLeftJustify)
           .Bool("WordWrap", Field(&C::m_wordWrap), false)
-          .Bool("DesignMode", Field(&C::m_designMode))
+          .Bool("DesignMode", Accessors(&C::DesignMode, &C::SetDesignMode))
           .Bool("Locked", Field(&C::m_locked))
           .Integer("GroupIndex", Field(&C::m_groupIndex))
           .Integer("Opacity", Accessors(&C::Opacity, &C::SetOpacity), 100)

@@ -17,6 +17,7 @@ class TKIVCommentShower : public TGraphicControl {
   TAlignment Alignment() const { return m_alignment; }
   bool WordWrap() const { return m_wordWrap; }
   bool DesignMode() const { return m_designMode; }
+  void SetDesignMode(bool designMode) override { m_designMode = designMode; }
   int32_t Opacity() const { return m_opacity; }
   // Clamped to 0-100 percent.
   void SetOpacity(int32_t percent);

@@ -50,6 +50,11 @@ class TSizeConstraints : public TPersistent {
   int32_t m_minWidth = 0;
 };
 
+// The cursor a control asks of the menu window in run mode: the normal one, the hot one of a
+// control that acts when clicked, the edit cursor, or that of a rich text control (which keeps
+// the default cursor when the document has neither an edit nor a hot cursor).
+enum class TRunModeCursor : uint8_t { Normal, Hot, Edit, RichText };
+
 // A width and a height in pixels.
 struct TSize {
   int32_t width = 0;
@@ -109,6 +114,12 @@ class TControl : public TComponent {
   // Called by the menu window on each of its controls that a page switch leaves visible; a
   // control hosting a viewer of its own activates it.
   virtual void PageShown() {}
+
+  // The menu window's switch between design and run mode reaches each of its controls: one with a
+  // design mode of its own (its stored DesignMode) takes the window's; the others ignore it.
+  virtual void SetDesignMode(bool designMode) { (void)designMode; }
+  // The kind of cursor the menu window gives the control in run mode.
+  virtual TRunModeCursor RunModeCursorKind() const { return TRunModeCursor::Normal; }
 
   // Windowless controls are painted and driven by the window that holds them: Paint draws the
   // control into canvas, whose origin is the control's top-left corner; the pointer events

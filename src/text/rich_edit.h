@@ -26,6 +26,7 @@ class TCustomRichEdit : public TCustomMemo {
   TCustomRichEdit();
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+  TRunModeCursor RunModeCursorKind() const override { return TRunModeCursor::RichText; }
 
   bool AutoURLDetect() const { return m_autoURLDetect; }
   bool PlainText() const { return m_plainText; }
@@ -73,7 +74,7 @@ class TKIVRichEdit : public TCustomRichEdit {
   TColor BorderColor() const { return m_borderColor; }
   bool DesignMode() const { return m_designMode; }
   // A change shows the arrow cursor in design mode and the default cursor otherwise.
-  void SetDesignMode(bool designMode);
+  void SetDesignMode(bool designMode) override;
   const std::string& IAName() const { return m_iaName; }
 
  private:

@@ -22,6 +22,7 @@ class TCustomMemo : public TWinControl {
   TCustomMemo();
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+  TRunModeCursor RunModeCursorKind() const override { return TRunModeCursor::Edit; }
 
   TStrings* Lines() { return &m_lines; }
   const TStrings& Lines() const { return m_lines; }
@@ -79,7 +80,7 @@ class TKIVTextBox : public TCustomMemo {
   // changes nothing else.
   void SetSingleLine(bool singleLine);
   bool DesignMode() const { return m_designMode; }
-  void SetDesignMode(bool designMode) { m_designMode = designMode; }
+  void SetDesignMode(bool designMode) override { m_designMode = designMode; }
   const std::string& IAName() const { return m_iaName; }
 
  private:

@@ -34,7 +34,7 @@ class TViewerHost : public TCustomControl {
   const std::string& NotInstalledText() const { return m_notInstalled.Text(); }
 
   bool DesignMode() const { return m_designMode; }
-  void SetDesignMode(bool designMode) { m_designMode = designMode; }
+  void SetDesignMode(bool designMode) override { m_designMode = designMode; }
   const std::string& IAName() const { return m_iaName; }
 
  protected:

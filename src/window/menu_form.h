@@ -95,7 +95,7 @@ class TKIVForm : public TWinControl {
   // Design mode: switching it off is the start-up's switch into run mode (frame, full screen,
   // shape, opacity, control cursors, start page).
   bool DesignMode() const { return m_designMode; }
-  void SetDesignMode(bool designMode);
+  void SetDesignMode(bool designMode) override;
 
   // Frame, full screen, shape, opacity, stacking.
   TKIVWindowStyle WindowStyle() const { return m_windowStyle; }
