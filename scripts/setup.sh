@@ -36,6 +36,7 @@ packages="
   libopenmpt-dev
   libfluidsynth-dev
   timgm6mb-soundfont
+  xdg-utils
   libogg-dev
   libspeex-dev
 "
