@@ -5,7 +5,6 @@
 
 #include "actions/macros.h"
 #include "graphics/text_escape.h"
-#include "model/message_texts.h"
 #include "window/menu_form.h"
 
 namespace {
@@ -47,13 +46,13 @@ std::optional<TMessageKey> DetailOf(int resultCode) {
 
 void ShowMessage(TKIVForm& window, const std::string& escaped, const std::string& secondParam) {
   const std::string text = UnescapeText(escaped);
-  TActionServices* services = ActionServicesOf(window);
-  if (!services) return;
+  TDialogs* dialogs = window.Context().services.dialogs;
+  if (!dialogs) return;
   if (window.SysMsgBox())
-    services->ShowMessageBox(window.Caption(), text,
-                             secondParam == "warning" ? TMessageBoxIcon::Warning : TMessageBoxIcon::Information);
+    dialogs->ShowMessageBox(window.Caption(), text,
+                            secondParam == "warning" ? TMessageBoxIcon::Warning : TMessageBoxIcon::Information);
   else
-    services->ShowMessageWindow(window, text);
+    dialogs->ShowMessageWindow(window, text);
 }
 
 void JumpToPage(TKIVForm& window, const std::string& parameter) {
@@ -71,7 +70,7 @@ void JumpToPage(TKIVForm& window, const std::string& parameter) {
 
 void Explore(TKIVForm& window, const std::string& parameter, const std::string& secondParam) {
   TShellRequest request;
-  request.file = ExpandMacros(parameter.empty() ? std::string("%CDROM%\\") : parameter);
+  request.file = ExpandMacros(parameter.empty() ? std::string("%CDROM%\\") : parameter, window.Context().macroValues);
   switch (ParseInteger(secondParam).value_or(0)) {
     case 1: request.verb = "explore", request.show = TShowMode::Maximized; break;
     case 2: request.verb = "open", request.show = TShowMode::Restored; break;
@@ -83,8 +82,7 @@ void Explore(TKIVForm& window, const std::string& parameter, const std::string& 
 
 }  // namespace
 
-std::string ShellFailureMessage(const std::string& file, int resultCode) {
-  const TMessageTexts& texts = ProcessMessageTexts();
+std::string ShellFailureMessage(const TMessageTexts& texts, const std::string& file, int resultCode) {
   std::string message = texts.Text(TMessageKey::ActionCannotOpen);
   const size_t at = message.find("%s");
   if (at != std::string::npos) message.replace(at, 2, file);
@@ -93,13 +91,14 @@ std::string ShellFailureMessage(const std::string& file, int resultCode) {
 }
 
 void ShellOpen(TKIVForm& window, const TShellRequest& request) {
-  TActionServices* services = ActionServicesOf(window);
-  if (!services) return;
-  // Services never outlive the window they serve, so the window is still there when a later
+  TShell* shell = window.Context().services.shell;
+  if (!shell) return;
+  // A shell never outlives the window it serves, so the window is still there when a later
   // answer comes.
-  services->ShellExecute(request, [&window, file = request.file](int result) {
+  shell->ShellExecute(request, [&window, file = request.file](int result) {
     if (result > kShellSuccessAbove) return;
-    RunAction(window, TKIVActionType::aatPopupMessage, EscapeText(ShellFailureMessage(file, result)), "warning");
+    const std::string message = ShellFailureMessage(window.Context().messageTexts, file, result);
+    RunAction(window, TKIVActionType::aatPopupMessage, EscapeText(message), "warning");
   });
 }
 
@@ -108,15 +107,19 @@ void RunAction(TKIVForm& window, TKIVActionType kind, const std::string& paramet
   if (parameter.empty() &&
       (kind == K::aatRunProgram || kind == K::aatOpenDocument || kind == K::aatPopupMessage || kind == K::aatJumpToPage))
     return;
-  TActionServices* services = ActionServicesOf(window);
+  const TMenuContext& context = window.Context();
+  const TMacroValues& macros = context.macroValues;
   switch (kind) {
     case K::aatRunProgram: {
-      TShellRequest request{"open", ExpandMacros(parameter), ExpandMacros(secondParam), {}, TShowMode::Normal};
+      TShellRequest request{"open", ExpandMacros(parameter, macros), ExpandMacros(secondParam, macros), {},
+                            TShowMode::Normal};
       request.directory = FolderPart(request.file);
       ShellOpen(window, request);
       break;
     }
-    case K::aatOpenDocument: ShellOpen(window, {"", ExpandMacros(parameter), "", "", TShowMode::Normal}); break;
+    case K::aatOpenDocument:
+      ShellOpen(window, {"", ExpandMacros(parameter, macros), "", "", TShowMode::Normal});
+      break;
     case K::aatExplore: Explore(window, parameter, secondParam); break;
     case K::aatGotoWeb: {
       std::string address = parameter.empty() ? std::string("about:blank") : parameter;
@@ -132,17 +135,17 @@ void RunAction(TKIVForm& window, TKIVActionType kind, const std::string& paramet
     case K::aatJumpToPage: JumpToPage(window, parameter); break;
     case K::aatMinimize: window.Minimize(); break;
     case K::aatCopy:
-      if (services) services->CopyWindowToClipboard(parameter == "CONLY");
+      if (context.services.pictures) context.services.pictures->CopyWindowToClipboard(parameter == "CONLY");
       break;
     case K::aatPrint:
-      if (services) services->PrintWindowPicture(parameter == "CONLY");
+      if (context.services.pictures) context.services.pictures->PrintWindowPicture(parameter == "CONLY");
       break;
     case K::aatExit:
       if (window.Host()) window.Host()->Close();
       break;
     case K::aatEject:
       if (window.Host()) window.Host()->Close();
-      if (services) services->EjectMediumOf(MacroValues().cdrom);
+      if (context.services.shell) context.services.shell->EjectMediumOf(macros.cdrom);
       break;
     case K::aatNone: case K::aatShowPicture: case K::aatSlideShow: case K::aatControlIA: break;
   }
@@ -150,17 +153,20 @@ void RunAction(TKIVForm& window, TKIVActionType kind, const std::string& paramet
 
 void LocateTarget(TKIVForm& window, TKIVActionType kind, const std::string& parameter, const std::string& secondParam) {
   (void)secondParam;
+  const TMacroValues& macros = window.Context().macroValues;
   std::string folder;
   switch (kind) {
     case TKIVActionType::aatRunProgram:
-    case TKIVActionType::aatOpenDocument: folder = FolderPart(ExpandMacros(parameter)); break;
-    case TKIVActionType::aatExplore: folder = ExpandMacros(parameter.empty() ? std::string("%CDROM%\\") : parameter); break;
+    case TKIVActionType::aatOpenDocument: folder = FolderPart(ExpandMacros(parameter, macros)); break;
+    case TKIVActionType::aatExplore:
+      folder = ExpandMacros(parameter.empty() ? std::string("%CDROM%\\") : parameter, macros);
+      break;
     default: return;
   }
   RunAction(window, TKIVActionType::aatExplore, folder, "0");
 }
 
 void ReportActionError(TKIVForm& window, const std::exception& error) {
-  if (TActionServices* services = ActionServicesOf(window))
-    services->ShowMessageBox(window.Caption(), error.what(), TMessageBoxIcon::Warning);
+  if (TDialogs* dialogs = window.Context().services.dialogs)
+    dialogs->ShowMessageBox(window.Caption(), error.what(), TMessageBoxIcon::Warning);
 }

@@ -3,7 +3,6 @@
 #include "actions/child_process.h"
 #include "actions/default_application.h"
 #include "actions/folder_entry.h"
-#include "actions/macros.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -179,11 +178,8 @@ bool StartDetachedChild(std::vector<std::string> command) {
   return intermediate > 0 && ExitedCleanly(WaitForExit(intermediate));
 }
 
-// The stored file with its macros expanded: an address as it is, else its Linux path.
-std::string TargetOf(const std::string& file) {
-  const std::string expanded = ExpandMacros(file);
-  return HasUrlScheme(expanded) ? expanded : ToLinuxPath(expanded);
-}
+// The stored file (macros expanded): an address as it is, else its Linux path.
+std::string TargetOf(const std::string& file) { return HasUrlScheme(file) ? file : ToLinuxPath(file); }
 
 }  // namespace
 
@@ -219,7 +215,7 @@ std::optional<pid_t> StartToWaitFor(const std::string& file, const std::string& 
     if (started.outcome == K::Started) return started.process;
     if (started.outcome != K::NoDefault) return std::nullopt;
   }
-  std::optional<std::vector<std::string>> command = LaunchCommand(target, ExpandMacros(parameters), lookup);
+  std::optional<std::vector<std::string>> command = LaunchCommand(target, parameters, lookup);
   if (!command) return std::nullopt;
   const pid_t child = StartChild(TExecArguments(std::move(*command)));
   return child < 0 ? std::nullopt : std::optional<pid_t>(child);
@@ -234,6 +230,6 @@ bool RunAndWait(const std::string& file, const std::string& parameters, bool max
     return process.has_value();
   }
   if (file.empty()) return false;
-  std::optional<std::vector<std::string>> command = LaunchCommand(TargetOf(file), ExpandMacros(parameters), lookup);
+  std::optional<std::vector<std::string>> command = LaunchCommand(TargetOf(file), parameters, lookup);
   return command && StartDetachedChild(std::move(*command));
 }

@@ -76,21 +76,21 @@ bool OpensThroughDesktop(const std::string& file, const TProgramLookup& lookup);
 std::optional<std::vector<std::string>> LaunchCommand(const std::string& file, const std::string& parameters,
                                                       const TProgramLookup& lookup);
 
-// Starts file with parameters, both macro-expanded (the file is turned into a Linux path first),
-// for a caller that waits, and returns the process to wait for: a program itself (see
-// LaunchCommand); for a document, folder or address, the desktop's default application for its
-// type, started here (StartDefaultApplication), or xdg-open where no default application is
-// known. The process is a child of this one, which the caller must reap (WaitForExit in
-// actions/child_process.h).
+// Starts file with parameters, whose path macros the caller has expanded (the file is turned
+// into a Linux path first), for a caller that waits, and returns the process to wait for: a
+// program itself (see LaunchCommand); for a document, folder or address, the desktop's default
+// application for its type, started here (StartDefaultApplication), or xdg-open where no default
+// application is known. The process is a child of this one, which the caller must reap
+// (WaitForExit in actions/child_process.h).
 // Nothing when nothing could be started, or when the desktop session started the application and
 // there is no process here to wait for.
 std::optional<pid_t> StartToWaitFor(const std::string& file, const std::string& parameters,
                                     const TProgramLookup& lookup = SystemProgramLookup());
 
-// Starts file with parameters, both macro-expanded, and, when wait is set, blocks until the
-// started process ends (see StartToWaitFor). Without wait the file starts as LaunchCommand says,
-// detached, so it leaves no zombie behind. maximised is a request the started program cannot be
-// given on this platform and is ignored. An empty file does nothing. Returns whether a process of
+// Starts file with parameters, whose path macros the caller has expanded, and, when wait is set,
+// blocks until the started process ends (see StartToWaitFor). Without wait the file starts as
+// LaunchCommand says, detached, so it leaves no zombie behind. maximised is a request the started
+// program cannot be given on this platform and is ignored. An empty file does nothing. Returns whether a process of
 // this player was started to run it (a program that then fails to execute is not told apart);
 // failures are not reported otherwise. The program inherits the current folder and environment.
 bool RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait,

@@ -61,11 +61,6 @@ std::string ExpandEnvironment(std::string text, const TEnvironmentReader& enviro
   return text;
 }
 
-TMacroValues& ProcessMacroValues() {
-  static TMacroValues values;
-  return values;
-}
-
 std::string WithoutTrailingSeparator(std::string path) {
   if (!path.empty() && (path.back() == '/' || path.back() == '\\')) path.pop_back();
   return path;
@@ -111,11 +106,9 @@ std::string ExpandMacros(std::string_view text, const TMacroValues& values, cons
   return ExpandEnvironment(std::move(result), environment);
 }
 
-std::string ExpandMacros(std::string_view text) { return ExpandMacros(text, MacroValues(), ReadEnvironment); }
-
-const TMacroValues& MacroValues() { return ProcessMacroValues(); }
-
-void SetMacroValues(TMacroValues values) { ProcessMacroValues() = std::move(values); }
+std::string ExpandMacros(std::string_view text, const TMacroValues& values) {
+  return ExpandMacros(text, values, ReadEnvironment);
+}
 
 TMacroValues SystemMacroValues(const std::string& documentFolder) {
   TMacroValues values;

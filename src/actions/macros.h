@@ -11,12 +11,7 @@
 #include <string>
 #include <string_view>
 
-struct TMacroValues {
-  std::string cdrom;
-  std::string winDir;
-  std::string sysDir;
-  std::string desktop;
-};
+#include "window/macro_values.h"
 
 // Reads an environment variable: its value, or nothing when it is not defined.
 using TEnvironmentReader = std::function<std::optional<std::string>(const std::string& name)>;
@@ -34,12 +29,8 @@ std::optional<std::string> ReadEnvironment(const std::string& name);
 // Never fails: anything malformed stays as written.
 std::string ExpandMacros(std::string_view text, const TMacroValues& values, const TEnvironmentReader& environment);
 
-// Expands text with the process-wide values and the process's environment.
-std::string ExpandMacros(std::string_view text);
-
-// The process-wide values, set once at start-up, before the document is read.
-const TMacroValues& MacroValues();
-void SetMacroValues(TMacroValues values);
+// Expands text with the given values (a menu's, see TMenuContext) and the process's environment.
+std::string ExpandMacros(std::string_view text, const TMacroValues& values);
 
 // The values of this machine for a menu whose document lies in documentFolder. Each loses one
 // trailing path separator, so a root folder gives the empty string.

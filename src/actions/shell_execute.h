@@ -15,7 +15,7 @@
 
 #include <sys/types.h>
 
-#include "actions/action_services.h"
+#include "window/menu_services.h"
 #include "actions/launch.h"
 
 inline constexpr int kXdgOpenWaitMs = 2000;

@@ -8,7 +8,6 @@
 #include "actions/dispatcher.h"
 #include "actions/password.h"
 #include "graphics/text_escape.h"
-#include "model/message_texts.h"
 #include "window/menu_form.h"
 
 const TClassInfo& TKIVActionControl::StaticClass() {
@@ -90,8 +89,9 @@ std::string TKIVActionControl::DecodedCaption() {
   TUnescapedText decoded = UnescapeTextLeavingOutErrors(m_caption);
   if (decoded.failed && m_caption != m_reportedCaption) {
     m_reportedCaption = m_caption;
-    if (TActionServices* services = ActionServicesOf(*this))
-      services->ReportPaintError(Name() + ": caption \"" + m_caption + "\": " + ETextEscapeError().what());
+    if (const TMenuContext* context = MenuContextOf(*this); context && context->services.diagnostics)
+      context->services.diagnostics->ReportPaintError(Name() + ": caption \"" + m_caption + "\": " +
+                                                      ETextEscapeError().what());
   }
   return std::move(decoded.text);
 }
@@ -151,9 +151,9 @@ void TKIVActionControl::MouseEnter() {
     // A held press dragged back in: press the face again, silently.
     PressHandling(TMouseButton::mbLeft);
   } else if (!m_designMode && HasAction()) {
-    if (TActionServices* services = ActionServicesOf(*this))
+    if (const TMenuContext* context = MenuContextOf(*this); context && context->services.sounds)
       if (const TWaveData* sound = ChosenSound(m_mouseEnterSound, &TKIVForm::CommonMouseEnterSound))
-        services->PlaySound(*sound, false);
+        context->services.sounds->PlaySound(*sound, false);
   }
   if (m_designMode) return;
   m_hovered = true;
@@ -221,12 +221,14 @@ const TWaveData* TKIVActionControl::ChosenSound(const TWaveData& own, TWaveData*
   return sound->Empty() ? nullptr : sound;
 }
 
-bool TKIVActionControl::AskPassword(TActionServices& services) {
+bool TKIVActionControl::AskPassword(const TMenuContext& context) {
+  TDialogs* dialogs = context.services.dialogs;
+  if (!dialogs) return false;
   const std::string title = Parent() ? Parent()->Caption() : std::string();
-  const std::string& prompt = ProcessMessageTexts().Text(TMessageKey::PasswordPrompt);
+  const std::string& prompt = context.messageTexts.Text(TMessageKey::PasswordPrompt);
   while (true) {
     std::string typed = m_typedPassword;
-    if (!services.InputQuery(title, prompt.empty() ? std::string("&Enter Password:") : prompt, typed, true))
+    if (!dialogs->InputQuery(title, prompt.empty() ? std::string("&Enter Password:") : prompt, typed, true))
       return false;
     m_typedPassword = typed;
     if (ScramblePassword(typed) == m_password) return true;
@@ -238,29 +240,29 @@ void TKIVActionControl::Click() {
   m_pressed = false;
   Invalidate();
   TKIVForm* window = MenuWindowOf(*this);
-  TActionServices* services = ActionServicesOf(*this);
+  const TMenuServices services = window ? window->Context().services : TMenuServices{};
 
-  if (HasAction() && services)
+  if (HasAction() && services.sounds)
     if (const TWaveData* sound = ChosenSound(m_mouseClickSound, &TKIVForm::CommonMouseClickSound))
-      services->PlaySound(*sound, IsOneOf(m_actionType, {K::aatExit, K::aatEject}));
+      services.sounds->PlaySound(*sound, IsOneOf(m_actionType, {K::aatExit, K::aatEject}));
 
   if (!m_password.empty() && !m_passwordAccepted) {
-    if (!services || !AskPassword(*services)) return;
+    if (!window || !AskPassword(window->Context())) return;
     m_passwordAccepted = true;
   }
 
   const bool stopAndResume = m_bgMusicControl == TKIVBGMusicControl::amcStopAndResume &&
                              IsOneOf(m_actionType, {K::aatRunProgram, K::aatOpenDocument}) && !m_parameter.empty();
-  if (services)
-    services->ControlBGMusic(stopAndResume ? TKIVBGMusicControl::amcStopBGMusic : m_bgMusicControl);
+  if (services.sounds)
+    services.sounds->ControlBGMusic(stopAndResume ? TKIVBGMusicControl::amcStopBGMusic : m_bgMusicControl);
   m_visited = true;
 
   const bool hidesWindow = IsOneOf(m_actionType, {K::aatPopupMessage, K::aatShowPicture, K::aatSlideShow});
   if (m_minimizeBeforeAction && window) {
     if (IsOneOf(m_actionType, {K::aatRunProgram, K::aatOpenDocument, K::aatExplore, K::aatGotoWeb, K::aatMail}))
       RunAction(*window, K::aatMinimize, "", "");
-    else if (hidesWindow && services)
-      services->HideMenuWindow();
+    else if (hidesWindow && services.showing)
+      services.showing->HideMenuWindow();
   }
 
   try {
@@ -270,24 +272,23 @@ void TKIVActionControl::Click() {
     if (window) ReportActionError(*window, error);
   }
 
-  if (m_minimizeBeforeAction && hidesWindow && services) services->ShowMenuWindow();
+  if (m_minimizeBeforeAction && hidesWindow && services.showing) services.showing->ShowMenuWindow();
   if (m_exitAfterAction && !IsOneOf(m_actionType, {K::aatNone, K::aatExit, K::aatEject}) && window)
     RunAction(*window, K::aatExit, "", "");
   AfterAction();
 }
 
-void TKIVActionControl::RunClickAction(TKIVForm* window, TActionServices* services, bool stopAndResume) {
+void TKIVActionControl::RunClickAction(TKIVForm* window, const TMenuServices& services, bool stopAndResume) {
+  TDelegatedActions* delegated = services.delegated;
   if (m_actionType == K::aatShowPicture) {
-    if (services) services->ShowPicture(*this);
+    if (delegated) delegated->ShowPicture(*this);
   } else if (m_actionType == K::aatSlideShow) {
-    if (services) services->RunSlideShow(*this);
+    if (delegated) delegated->RunSlideShow(*this);
   } else if (m_actionType == K::aatControlIA) {
-    if (services) services->RunControlCommand(*this);
+    if (delegated) delegated->RunControlCommand(*this);
   } else if (stopAndResume) {
-    if (services) {
-      services->RunAndWait(m_parameter, m_secondParam, false, true);
-      if (!m_exitAfterAction) services->ControlBGMusic(TKIVBGMusicControl::amcPlayBGMusic);
-    }
+    if (services.shell) services.shell->RunAndWait(m_parameter, m_secondParam, false, true);
+    if (!m_exitAfterAction && services.sounds) services.sounds->ControlBGMusic(TKIVBGMusicControl::amcPlayBGMusic);
   } else if (window) {
     RunAction(*window, m_actionType, m_parameter, m_secondParam);
   }

@@ -14,8 +14,9 @@
 #include "model/picture.h"
 #include "model/records.h"
 
-class TActionServices;
 class TKIVForm;
+struct TMenuContext;
+struct TMenuServices;
 
 class TKIVActionControl : public TGraphicControl {
  public:
@@ -74,7 +75,8 @@ class TKIVActionControl : public TGraphicControl {
   // password (asked until it matches or is cancelled; cancel ends the click), the background
   // music, visited, minimising or hiding the window, the action, showing the window again,
   // exit after the action, AfterAction. In design mode only the face is released. The outside
-  // world is reached through the services bound to the menu window the control lies on.
+  // world is reached through the services bound into the context of the menu window the control
+  // lies on.
   // An action that fails with an exception (see RunAction) is reported through
   // ReportActionError and the steps after it still run, so a hidden window comes back.
   virtual void Click();
@@ -120,17 +122,18 @@ class TKIVActionControl : public TGraphicControl {
   // Repaints the face when it follows the pointer.
   void RepaintFace();
   // The caption with its escapes decoded, for drawing. An escape that does not decode is left
-  // out of the text and reported (TActionServices::ReportPaintError) once for each caption text,
+  // out of the text and reported (TDiagnostics::ReportPaintError) once for each caption text,
   // not at every paint.
   std::string DecodedCaption();
   // The control's own sound when it has one, else the menu window's common sound (unless
   // IgnoreCommonSounds, or the parent is no menu window); null: silence.
   const TWaveData* ChosenSound(const TWaveData& own, TWaveData* (TKIVForm::*common)()) const;
-  // The password loop: true once the typed text matches, false when the user cancels.
-  bool AskPassword(TActionServices& services);
+  // The password loop with the menu's prompt: true once the typed text matches, false when the
+  // user cancels or the menu has no dialogs.
+  bool AskPassword(const TMenuContext& context);
   // The action step of a click: the picture viewer, the slide show, the control command, the
   // stop-and-resume wait, or RunAction. Throws what RunAction throws.
-  void RunClickAction(TKIVForm* window, TActionServices* services, bool stopAndResume);
+  void RunClickAction(TKIVForm* window, const TMenuServices& services, bool stopAndResume);
 
   TKIVActionType m_actionType = TKIVActionType::aatNone;
   TKIVBGMusicControl m_bgMusicControl = TKIVBGMusicControl::amcNone;

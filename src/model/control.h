@@ -13,6 +13,7 @@
 
 class TWinControl;
 class TCanvas;  // the drawing surface of the graphics layer; the model only passes it on
+class TMessageTexts;
 
 enum class TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
 // Keys and buttons held during a pointer event.
@@ -105,9 +106,9 @@ class TControl : public TComponent {
   uint32_t Anchors() const { return m_anchors; }
   bool IsControl() const { return m_isControl; }
 
-  // Called by the menu window after the process-wide message texts changed; a control that
-  // shows one of them re-reads it.
-  virtual void MessageTextsChanged() {}
+  // Called by the menu window after its message texts changed, with the texts; a control that
+  // shows one of them reads it again.
+  virtual void MessageTextsChanged(const TMessageTexts& texts) { (void)texts; }
   // Called by the parent after its background (colour, gradient or picture) changed; a control
   // that keeps a copy of what lies behind it paints again.
   virtual void ParentBackgroundChanged() {}

@@ -40,8 +40,3 @@ std::string_view DefaultMessageText(TMessageKey key) { return kMessages[static_c
 TMessageTexts::TMessageTexts() {
   for (size_t i = 0; i < kMessageKeyCount; ++i) m_texts[i] = std::string(kMessages[i].defaultText);
 }
-
-TMessageTexts& ProcessMessageTexts() {
-  static TMessageTexts texts;
-  return texts;
-}

@@ -1,6 +1,7 @@
 #pragma once
-// The process-wide message texts that actions, slide shows, viewers and the music player show,
-// keyed by their translation key. They hold the defaults until a loaded document replaces them.
+// The message texts that actions, slide shows, viewers and the music player show, keyed by their
+// translation key. Each menu keeps its own table (in its context, see window/menu_context.h); it
+// holds the defaults until a loaded document replaces them.
 
 #include <array>
 #include <cstddef>
@@ -27,6 +28,3 @@ class TMessageTexts {
  private:
   std::array<std::string, kMessageKeyCount> m_texts;
 };
-
-// The one table of the process; used from the user-interface thread only.
-TMessageTexts& ProcessMessageTexts();

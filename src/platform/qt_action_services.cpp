@@ -15,6 +15,7 @@
 #include <cerrno>
 
 #include "actions/launch.h"
+#include "actions/macros.h"
 #include "actions/shell_execute.h"
 #include "graphics/picture_decoder.h"
 #include "graphics/qt_seam.h"
@@ -77,11 +78,14 @@ void TQtActionServices::ShellExecute(const TShellRequest& request, std::function
 }
 
 void TQtActionServices::RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait) {
+  const TMacroValues& macros = m_form.Context().macroValues;
+  const std::string expandedFile = ExpandMacros(file, macros);
+  const std::string expandedParameters = ExpandMacros(parameters, macros);
   if (!wait) {
-    ::RunAndWait(file, parameters, maximised, false);
+    ::RunAndWait(expandedFile, expandedParameters, maximised, false);
     return;
   }
-  if (const std::optional<pid_t> process = StartToWaitFor(file, parameters)) WaitWhileDrawing(*process);
+  if (const std::optional<pid_t> process = StartToWaitFor(expandedFile, expandedParameters)) WaitWhileDrawing(*process);
 }
 
 void TQtActionServices::EjectMediumOf(const std::string& folder) {
@@ -175,28 +179,4 @@ void TQtActionServices::PrintWindowPicture(bool clientOnly) {
     painter.drawImage(target.translated(-printable.left(), -printable.top()), picture);
     painter.end();
   });
-}
-
-void TQtActionServices::PlaySound(const TWaveData& sound, bool wait) {
-  if (playSound && !sound.Empty()) playSound(sound, wait);
-}
-
-void TQtActionServices::ControlBGMusic(TKIVBGMusicControl control) {
-  if (controlBGMusic) controlBGMusic(control);
-}
-
-void TQtActionServices::ReportPaintError(const std::string& text) {
-  if (reportPaintError) reportPaintError(text);
-}
-
-void TQtActionServices::ShowPicture(TControl& clicked) {
-  if (showPicture) showPicture(clicked);
-}
-
-void TQtActionServices::RunSlideShow(TControl& clicked) {
-  if (runSlideShow) runSlideShow(clicked);
-}
-
-void TQtActionServices::RunControlCommand(TControl& clicked) {
-  if (runControlCommand) runControlCommand(clicked);
 }

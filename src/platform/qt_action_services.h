@@ -1,34 +1,28 @@
 #pragma once
-// The action services of a menu shown in a TQtMenuWindow: processes through the actions layer,
-// the message and input windows, the system message box, hiding the window, the clipboard and
-// the printer. Sounds, music and the actions of other layers are reached through hooks the
-// session sets; an empty hook does nothing. While RunAndWait waits, and while xdg-open has still
-// to answer, the window is drawn as usual; RunAndWait holds back pointer and key input until the
-// started process has ended.
+// The services of a menu shown in a TQtMenuWindow that the platform carries out: the shell
+// (processes through the actions layer, the eject through a hook the session sets), the message
+// and input windows and the system message box, the window's picture on the clipboard or the
+// printer, and hiding and showing the window. While RunAndWait waits, and while xdg-open has
+// still to answer, the window is drawn as usual; RunAndWait holds back pointer and key input
+// until the started process has ended.
 
 #include <functional>
 
 #include <QObject>
 #include <QPointer>
 
-#include "actions/action_services.h"
 #include "platform/menu_window_widget.h"
+#include "window/menu_services.h"
 
 class TKIVForm;
 
-class TQtActionServices : public TActionServices {
+class TQtActionServices : public TShell, public TDialogs, public TWindowPictures, public TWindowShowing {
  public:
+  // form is the menu shown in window; its macro values expand what RunAndWait starts.
   TQtActionServices(TQtMenuWindow& window, TKIVForm& form) : m_window(&window), m_form(form) {}
 
-  std::function<void(const TWaveData&, bool wait)> playSound;
-  std::function<void(TKIVBGMusicControl)> controlBGMusic;
-  std::function<void(TControl&)> showPicture;
-  std::function<void(TControl&)> runSlideShow;
-  std::function<void(TControl&)> runControlCommand;
   // Hands the eject of the medium holding a folder over; empty: nothing is ejected.
   std::function<void(const std::string& folder)> ejectMediumOf;
-  // Hears the errors of painting (see ReportPaintError); empty: they go unheard.
-  std::function<void(const std::string& text)> reportPaintError;
 
   void ShellExecute(const TShellRequest& request, std::function<void(int)> done) override;
   void RunAndWait(const std::string& file, const std::string& parameters, bool maximised, bool wait) override;
@@ -40,12 +34,6 @@ class TQtActionServices : public TActionServices {
   void ShowMenuWindow() override;
   void CopyWindowToClipboard(bool clientOnly) override;
   void PrintWindowPicture(bool clientOnly) override;
-  void PlaySound(const TWaveData& sound, bool wait) override;
-  void ControlBGMusic(TKIVBGMusicControl control) override;
-  void ReportPaintError(const std::string& text) override;
-  void ShowPicture(TControl& clicked) override;
-  void RunSlideShow(TControl& clicked) override;
-  void RunControlCommand(TControl& clicked) override;
 
   // The window's picture: the client area from the screen (or, where the screen cannot be read,
   // as the window paints it), or the whole window with its frame.

@@ -7,7 +7,7 @@
 #include <QToolTip>
 
 #include "graphics/canvas.h"
-#include "window/hint_settings.h"
+#include "window/menu_context.h"
 
 namespace {
 
@@ -36,9 +36,10 @@ void TStandardHint::PointerOver(const TControl* control, QPoint at) {
   m_wait.stop();
   const bool tipWasOpen = QToolTip::isVisible();
   if (tipWasOpen) QToolTip::hideText();
-  const THintSettings& settings = ProcessHintSettings();
-  const std::string text = control ? ShortHintOf(*control) : std::string();
-  if (text.empty() || settings.custom) return;
+  const TMenuContext* context = control ? MenuContextOf(*control) : nullptr;
+  const std::string text = context ? ShortHintOf(*control) : std::string();
+  if (text.empty() || context->hintSettings.custom) return;
+  const THintSettings& settings = context->hintSettings;
   m_text = PlainTipText(text);
   m_area = QRect(control->Left(), control->Top(), control->Width(), control->Height());
   m_wait.start(std::max(tipWasOpen ? settings.betweenHintsMs : settings.delayMs, 0));
@@ -50,8 +51,9 @@ void TStandardHint::Cancel() {
 }
 
 void TStandardHint::Open() {
-  if (!m_window || !m_window->isVisible()) return;
+  const TMenuContext* context = m_control ? MenuContextOf(*m_control) : nullptr;
+  if (!context || !m_window || !m_window->isVisible()) return;
   // Qt reads a display time of 0 or less as "choose one"; the menu's own time holds.
-  const int displayMs = std::max(ProcessHintSettings().displayMs, 1);
+  const int displayMs = std::max(context->hintSettings.displayMs, 1);
   QToolTip::showText(m_window->mapToGlobal(m_at), m_text, m_window, m_area, displayMs);
 }

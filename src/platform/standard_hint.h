@@ -1,9 +1,9 @@
 #pragma once
 // The standard tool tip of the menu window's windowless controls (Qt's QToolTip), used while the
-// custom hint window is off. Its timing comes from the process-wide hint settings at each
-// pointer change: the tip opens when the pointer has stayed on a control for the hint delay (the
-// shorter pause between hints when another control's tip was open), stays for the display
-// time, and closes when the pointer leaves the control. Its colours are the system's tool-tip
+// custom hint window is off. Its timing comes from the hint settings of the menu the control
+// lies on, at each pointer change: the tip opens when the pointer has stayed on a control for
+// the hint delay (the shorter pause between hints when another control's tip was open), stays
+// for the display time, and closes when the pointer leaves the control. Its colours are the system's tool-tip
 // colours (clInfoBk, clInfoText) of the fixed colour table, as on the documents' platform.
 
 #include <QPointer>

@@ -25,3 +25,13 @@ void MusicOnActivation(TSoundSystem& sound, TKIVForm& form, bool active) {
   else
     StopAudioData(*form.StartupSound());
 }
+
+void TMenuSounds::PlaySound(const TWaveData& wave, bool wait) {
+  if (wave.Empty()) return;
+  if (wait)
+    m_sound.Waves().PlaySync(wave);
+  else
+    m_sound.Waves().Play(wave);
+}
+
+void TMenuSounds::ControlBGMusic(TKIVBGMusicControl control) { ::ControlBGMusic(m_sound, &m_form, control); }

@@ -1,12 +1,14 @@
 #pragma once
 // The menu's music policy: what the window's StartupSound does at start-up, when the application
-// is activated or deactivated, and on a click's music command. It reads the menu window's
-// settings and plays through the background music of audio/. User-interface thread only.
+// is activated or deactivated, and on a click's music command, and the menu's sound service. It
+// reads the menu window's settings and plays through the background music and control sounds of
+// audio/. User-interface thread only.
 
 #include "audio/background_music.h"
 #include "audio/sound_system.h"
 #include "model/component.h"
 #include "model/menu_enums.h"
+#include "window/menu_services.h"
 
 class TKIVForm;
 
@@ -26,3 +28,16 @@ void StartUpMusic(TSoundSystem& sound, TKIVForm& form);
 // music plays again from its beginning (repeating with Loop, whether or not it played before)
 // or stops.
 void MusicOnActivation(TSoundSystem& sound, TKIVForm& form, bool active);
+
+// The sound service of form's menu: control sounds through sound's wave player, a click's
+// music command as ControlBGMusic says. Both must outlive it.
+class TMenuSounds : public TSounds {
+ public:
+  TMenuSounds(TSoundSystem& sound, TKIVForm& form) : m_sound(sound), m_form(form) {}
+  void PlaySound(const TWaveData& wave, bool wait) override;
+  void ControlBGMusic(TKIVBGMusicControl control) override;
+
+ private:
+  TSoundSystem& m_sound;
+  TKIVForm& m_form;
+};

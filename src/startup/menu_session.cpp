@@ -14,7 +14,6 @@
 #include "actions/macros.h"
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
-#include "window/hint_settings.h"
 #include "window/thread_timer.h"
 
 namespace fs = std::filesystem;
@@ -88,7 +87,8 @@ TMenuSession::TMenuSession(const TCommandLine& line, TStartupSystem system)
     RegisterMenuClasses(m_registry);
 
   // Path macros are fixed before the document is read.
-  SetMacroValues(SystemMacroValues(documentFolder));
+  const TMacroValues macroValues = SystemMacroValues(documentFolder);
+  m_window->Context().macroValues = macroValues;
   if (m_document.appended && !m_document.containerOffset)
     m_load = {TLoadStatus::NoDocument, m_document.path + ": its trailer points outside the file"};
   else
@@ -97,6 +97,7 @@ TMenuSession::TMenuSession(const TCommandLine& line, TStartupSystem system)
     // Whatever the read left behind goes: the menu is the complete built-in window.
     m_application.DestroyComponent(m_window);
     m_window = CreateMainWindow(m_application);
+    m_window->Context().macroValues = macroValues;
     const bool named = !line.documentPath.empty();
     if (named && m_load.status == TLoadStatus::FileMissing && m_system.reportUnopenedDocument)
       m_system.reportUnopenedDocument(m_load.error);
@@ -140,9 +141,10 @@ void TMenuSession::Splash(const std::function<void(const TSplashRequest&)>& show
 TMenuSession::TStartResult TMenuSession::Launch() {
   TfrmMain& window = *m_window;
   if (window.LaunchApp().empty()) return TStartResult::Run;
+  const TMacroValues& macros = window.Context().macroValues;
   if (m_system.runAndWait)
-    m_system.runAndWait(window.LaunchApp(), window.LaunchParam(), window.LaunchMax(),
-                        window.LaunchWait() && !window.LaunchOnly());
+    m_system.runAndWait(ExpandMacros(window.LaunchApp(), macros), ExpandMacros(window.LaunchParam(), macros),
+                        window.LaunchMax(), window.LaunchWait() && !window.LaunchOnly());
   return window.LaunchOnly() ? TStartResult::Abort : TStartResult::Run;
 }
 

@@ -29,7 +29,7 @@ struct TStartupSystem {
   std::function<void(const std::string& path)> addFontFile;
   std::function<void()> removeAddedFonts;
   std::function<bool()> isAdministrator;
-  // RunAndWait: file, parameters, maximised, wait.
+  // RunAndWait: file, parameters (their path macros expanded), maximised, wait.
   std::function<void(const std::string&, const std::string&, bool, bool)> runAndWait;
   // Where the instance lock lives.
   std::string lockFolder;
@@ -69,8 +69,10 @@ std::optional<TSplashRequest> EndScreenRequest(TKIVForm& form);
 class TMenuSession {
  public:
   // Creates the built-in window, finds the document, adds the fonts of the FontData folder
-  // beside it and reads it into the window. A document that is missing, holds no menu or fails
-  // to load leaves the complete built-in window (a failed read's window is thrown away whole).
+  // beside it, sets the path macros of the document's folder into the window's context and
+  // reads the document into the window. A document that is missing, holds no menu or fails to
+  // load leaves the complete built-in window (a failed read's window is thrown away whole).
+  // Whoever plays the menu binds its services into Window().Context() (see TServicesBinding).
   TMenuSession(const TCommandLine& line, TStartupSystem system);
   // Runs Shutdown if it has not run.
   ~TMenuSession();
@@ -97,8 +99,9 @@ class TMenuSession {
   TSoundSystem* Sound() const { return m_system.sound.get(); }
   // The splash: showSplash is called with the request when there is one (not yet shown here).
   void Splash(const std::function<void(const TSplashRequest&)>& showSplash);
-  // LaunchApp with LaunchParam, maximised with LaunchMax, waiting with LaunchWait unless
-  // LaunchOnly; then Abort with LaunchOnly. An empty LaunchApp does nothing and never aborts.
+  // LaunchApp with LaunchParam (both expanded with the window's macro values), maximised with
+  // LaunchMax, waiting with LaunchWait unless LaunchOnly; then Abort with LaunchOnly. An empty
+  // LaunchApp does nothing and never aborts.
   TStartResult Launch();
   // TopMost, hint settings, the instance lock: the last steps before the window shows.
   void BeforeShow();

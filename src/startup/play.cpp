@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "actions/action_services.h"
 #include "actions/eject.h"
 #include "startup/menu_music.h"
 #include "controls/action_control.h"
@@ -33,6 +32,12 @@ void OnTerminationSignal(int) {
   const char byte = 1;
   [[maybe_unused]] ssize_t written = write(g_signalPipe[1], &byte, 1);
 }
+
+// Writes the errors of painting on stderr (--verbose).
+class TVerboseDiagnostics : public TDiagnostics {
+ public:
+  void ReportPaintError(const std::string& text) override { std::cerr << "telvo: " << text << "\n"; }
+};
 
 // Quits application when a termination signal arrives, for as long as it lives.
 class TTerminationSignals {
@@ -132,26 +137,20 @@ int RunPlayCommand(const TCommandLine& line) {
   window.SetHandlers(std::move(handlers));
 
   TQtActionServices actions(window, form);
-  if (TSoundSystem* sound = session.Sound()) {
-    actions.playSound = [sound](const TWaveData& wave, bool wait) {
-      if (wait)
-        sound->Waves().PlaySync(wave);
-      else
-        sound->Waves().Play(wave);
-    };
-    actions.controlBGMusic = [sound, &form](TKIVBGMusicControl control) { ControlBGMusic(*sound, &form, control); };
-  }
-  if (line.verbose)
-    actions.reportPaintError = [](const std::string& text) { std::cerr << "telvo: " << text << "\n"; };
   actions.ejectMediumOf = [&session](const std::string& folder) {
     EjectMediumOf(folder, session.Lock() ? session.Lock()->Path() : std::string());
   };
-  // Bound for as long as the window plays; unbound before the window and the services go.
-  struct TBinding {
-    TKIVForm& form;
-    ~TBinding() { BindActionServices(form, nullptr); }
-  } binding{form};
-  BindActionServices(form, &actions);
+  std::optional<TMenuSounds> sounds;
+  if (TSoundSystem* sound = session.Sound()) sounds.emplace(*sound, form);
+  TVerboseDiagnostics diagnostics;
+  // Bound for as long as the window plays; unbound before the window and the services go. The
+  // picture viewer, the slide show and the control commands are not carried out yet.
+  const TServicesBinding binding(form.Context(), {.shell = &actions,
+                                                  .dialogs = &actions,
+                                                  .pictures = &actions,
+                                                  .sounds = sounds ? &*sounds : nullptr,
+                                                  .showing = &actions,
+                                                  .diagnostics = line.verbose ? &diagnostics : nullptr});
 
   // An ended start shows nothing; the session's end removes the fonts.
   if (session.Start(&window) == TMenuSession::TStartResult::Abort) return 0;

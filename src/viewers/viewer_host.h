@@ -10,16 +10,16 @@
 #include "model/control.h"
 #include "model/message_texts.h"
 
-// The blue text a viewer host shows in place of a missing component. It holds the process-wide
-// message of its key as it was last read: at construction, and again whenever the host's
-// MessageTextsChanged runs after the window applied a document's translations. The text is
-// kept raw; its backslash escapes are decoded where it is shown.
+// The blue text a viewer host shows in place of a missing component: the default message of its
+// key from construction, and the menu's message whenever the host's MessageTextsChanged runs
+// after the menu window applied a document's translations. The text is kept raw; its backslash
+// escapes are decoded where it is shown.
 class TNotInstalledMessage {
  public:
-  explicit TNotInstalledMessage(TMessageKey key) : m_key(key) { Reread(); }
+  explicit TNotInstalledMessage(TMessageKey key) : m_key(key), m_text(DefaultMessageText(key)) {}
   TMessageKey Key() const { return m_key; }
   const std::string& Text() const { return m_text; }
-  void Reread() { m_text = ProcessMessageTexts().Text(m_key); }
+  void Reread(const TMessageTexts& texts) { m_text = texts.Text(m_key); }
 
  private:
   TMessageKey m_key;
@@ -30,7 +30,7 @@ class TNotInstalledMessage {
 // shared properties itself, where its stored form has them.
 class TViewerHost : public TCustomControl {
  public:
-  void MessageTextsChanged() override { m_notInstalled.Reread(); }
+  void MessageTextsChanged(const TMessageTexts& texts) override { m_notInstalled.Reread(texts); }
   const std::string& NotInstalledText() const { return m_notInstalled.Text(); }
 
   bool DesignMode() const { return m_designMode; }

@@ -1,10 +1,5 @@
 #include "window/hint_settings.h"
 
-THintSettings& ProcessHintSettings() {
-  static THintSettings settings;
-  return settings;
-}
-
 std::string ShortHintOf(const TControl& control) {
   if (!control.ShowHint()) return {};
   const std::string& hint = control.Hint();

@@ -1,7 +1,8 @@
 #pragma once
-// The process-wide hint settings: when tooltips open and close, which hint window draws them,
-// and the look of the custom balloon. The menu window writes them (ApplyHintSettings, and the
-// setters of its Hint* properties); the hint windows read them. User-interface thread only.
+// A menu's hint settings: when tooltips open and close, which hint window draws them, and the
+// look of the custom balloon. Each menu keeps its own in its context (see TMenuContext): the menu
+// window writes them (ApplyHintSettings, and the setters of its Hint* properties); the hint
+// windows read them. User-interface thread only.
 
 #include <cstdint>
 #include <string>
@@ -33,8 +34,6 @@ struct THintSettings {
   TColor gradEndColor = clRed;
   TPicture picture;
 };
-
-THintSettings& ProcessHintSettings();
 
 // The text a control's hint shows: its Hint up to the first "|" (the rest is the long text the
 // comment showers show), when its ShowHint is set; empty: the control shows no hint.

@@ -3,9 +3,7 @@
 #include <algorithm>
 
 #include "graphics/picture_decoder.h"
-#include "model/message_texts.h"
 #include "window/frame.h"
-#include "window/hint_settings.h"
 
 const TEnumType kBorderIconType{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
 
@@ -35,7 +33,7 @@ TDefinedProp TextHeightEntry(int32_t TKIVForm::*member) {
           [member](const TPersistent& o) { return static_cast<const TKIVForm&>(o).*member != 0; }};
 }
 
-// A property of the hint look: storing it also updates the process-wide hint settings.
+// A property of the hint look: storing it also updates the window's hint settings.
 template <class T>
 TAccess<TKIVForm, T> HintField(T TKIVForm::*member) {
   return {[member](const TKIVForm& c) { return c.*member; },
@@ -43,6 +41,12 @@ TAccess<TKIVForm, T> HintField(T TKIVForm::*member) {
             c.*member = std::move(v);
             c.CopyHintLook();
           }};
+}
+
+// UseSysColorTheme and UseSysColorStyle share the one value of the window's context.
+TAccess<TKIVForm, std::string> SysColorThemeAccess() {
+  return {[](const TKIVForm& c) { return c.Context().sysColorTheme; },
+          [](TKIVForm& c, std::string v) { c.Context().sysColorTheme = std::move(v); }};
 }
 
 TDefinedProp IgnoreFontPropertyEntry(bool TKIVForm::*member) {
@@ -142,10 +146,8 @@ const TClassInfo& TKIVForm::StaticClass() {
           .Integer("CustHintHidePause", Field(&C::m_custHintHidePause))
           .Integer("AlphaValue", Accessors(&C::AlphaValue, &C::SetAlphaValue))
           .Bool("ExitWithESC", Field(&C::m_exitWithESC))
-          .String("UseSysColorTheme", {[](const C&) { return SysColorTheme(); },
-                                       [](C&, std::string v) { SysColorTheme() = std::move(v); }})
-          .String("UseSysColorStyle", {[](const C&) { return SysColorTheme(); },
-                                       [](C&, std::string v) { SysColorTheme() = std::move(v); }})
+          .String("UseSysColorTheme", SysColorThemeAccess())
+          .String("UseSysColorStyle", SysColorThemeAccess())
           .Bool("HideTaskBar", Field(&C::m_hideTaskBar))
           .Bool("HideAboutMenu", Accessors(&C::HideAboutMenu, &C::SetHideAboutMenu))
           .Bool("SysMsgBox", Field(&C::m_sysMsgBox))
@@ -292,7 +294,7 @@ void TKIVForm::SetShowGrid(bool showGrid) {
 }
 
 void TKIVForm::ApplyHintSettings() {
-  THintSettings& settings = ProcessHintSettings();
+  THintSettings& settings = m_context.hintSettings;
   settings.delayMs = m_designMode ? 500 : m_custHintPause;
   settings.displayMs = m_designMode ? 2500 : m_custHintHidePause;
   settings.custom = m_useCustomizedHint && !m_designMode;
@@ -301,7 +303,7 @@ void TKIVForm::ApplyHintSettings() {
 }
 
 void TKIVForm::CopyHintLook() {
-  THintSettings& settings = ProcessHintSettings();
+  THintSettings& settings = m_context.hintSettings;
   settings.direction = m_hintDirection;
   settings.borderColor = m_hintBorderColor;
   settings.color = m_hintColor;
@@ -314,11 +316,6 @@ void TKIVForm::CopyHintLook() {
   settings.gradBeginColor = m_hintGradBeginColor;
   settings.gradEndColor = m_hintGradEndColor;
   settings.picture.Assign(&m_hintBGImage);
-}
-
-std::string& TKIVForm::SysColorTheme() {
-  static std::string value = "TRUE";
-  return value;
 }
 
 void TKIVForm::SetGridX(int32_t v) {
@@ -338,13 +335,13 @@ void TKIVForm::SetHintOpacity(int32_t percent) {
 
 void TKIVForm::Loaded() {
   TWinControl::Loaded();
-  TMessageTexts& texts = ProcessMessageTexts();
+  TMessageTexts& texts = m_context.messageTexts;
   for (size_t i = 0; i < kMessageKeyCount; ++i) {
     auto key = static_cast<TMessageKey>(i);
     const std::string& translated = m_textTranslation.Text(key);
     texts.SetText(key, translated.empty() ? std::string(DefaultMessageText(key)) : translated);
   }
-  for (TControl* control : Controls()) control->MessageTextsChanged();
+  for (TControl* control : Controls()) control->MessageTextsChanged(texts);
 }
 
 const TClassInfo& TfrmMain::StaticClass() {

@@ -16,6 +16,7 @@
 #include "model/picture.h"
 #include "model/records.h"
 #include "model/strings.h"
+#include "window/menu_context.h"
 #include "window/window_host.h"
 
 TELVO_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
@@ -58,10 +59,14 @@ class TKIVForm : public TWinControl {
 
   ~TKIVForm() override;
 
-  // Fills the process-wide message texts from TextTranslation (an empty key keeps its default),
-  // lets each control on the window re-read them and copies the hint look into the
-  // process-wide hint settings.
+  // Fills the context's message texts from TextTranslation (an empty key keeps its default) and
+  // hands them to each control on the window.
   void Loaded() override;
+
+  // What belongs to this menu and not to the process (see TMenuContext); it lives as long as the
+  // window.
+  TMenuContext& Context() { return m_context; }
+  const TMenuContext& Context() const { return m_context; }
 
   // The windowing system that shows this window (an off-screen stand-in for renders); null
   // (the default) while the window is only a document, as while it is read. Attaching brings
@@ -117,7 +122,7 @@ class TKIVForm : public TWinControl {
   void ApplyTopMost();
   // Hint timing (design mode: 500 / 2500 ms; run mode: CustHintPause / CustHintHidePause),
   // the pause between hints and whether the custom hint window is used, and the hint look,
-  // into the process-wide hint settings.
+  // into the context's hint settings.
   void ApplyHintSettings();
   TBorderKind BorderKind() const;
   // The title bar's buttons (a set of biSystemMenu, biMinimize, biMaximize; biHelp has no
@@ -186,8 +191,8 @@ class TKIVForm : public TWinControl {
   // A double click on the tray icon: the icon goes and the menu comes back.
   void TrayDoubleClicked();
   bool InTray() const { return m_inTray; }
-  // Copies the hint look (the Hint* properties) into the process-wide hint settings; the
-  // setters of those properties call it.
+  // Copies the hint look (the Hint* properties) into the context's hint settings; the setters
+  // of those properties call it.
   void CopyHintLook();
 
   // Client size: 0 means not stored (the window derives it from Width and Height).
@@ -279,9 +284,6 @@ class TKIVForm : public TWinControl {
   bool KeyPreview() const { return m_keyPreview; }
   bool Scaled() const { return m_scaled; }
 
-  // One shared value for both names, never stored by documents.
-  static std::string& SysColorTheme();
-
  private:
   struct TPictureCache;
   void PictureChanged();
@@ -292,6 +294,7 @@ class TKIVForm : public TWinControl {
   void ChangeBackground(bool repaint);
   bool ShowsGradient() const;
 
+  TMenuContext m_context;
   TWindowHost* m_host = nullptr;
   uint32_t m_borderIcons = biSystemMenu | biMinimize;
   TBorderKind m_border = TBorderKind::Sizeable;  // follows the stored BorderStyle until ApplyFrame

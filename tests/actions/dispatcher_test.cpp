@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "actions/macros.h"
 #include "graphics/text_escape.h"
 #include "model/message_texts.h"
 #include "recording_services.h"
@@ -18,11 +17,9 @@ using Log = std::vector<std::string>;
 class Dispatcher : public testing::Test {
  protected:
   Dispatcher() {
-    m_saved = MacroValues();
-    SetMacroValues({"/media/cd", "", "", "/home/u/Desktop"});
+    menu.window.Context().macroValues = {"/media/cd", "", "", "/home/u/Desktop"};
     menu.window.SetCaption("Menu");
   }
-  ~Dispatcher() override { SetMacroValues(m_saved); }
   Log Run(K kind, const std::string& parameter, const std::string& second = "") {
     menu.services.log.clear();
     RunAction(menu.window, kind, parameter, second);
@@ -30,9 +27,6 @@ class Dispatcher : public testing::Test {
   }
 
   TRecordingMenu menu;
-
- private:
-  TMacroValues m_saved;
 };
 
 TEST_F(Dispatcher, EachKindAsksForWhatItShould) {
@@ -119,15 +113,13 @@ TEST_F(Dispatcher, ShellFailuresShowTheCannotOpenSentenceAndTheDetail) {
 }
 
 TEST_F(Dispatcher, FailureMessagesComeFromTheTranslation) {
-  TMessageTexts& texts = ProcessMessageTexts();
-  const TMessageTexts saved = texts;
+  TMessageTexts& texts = menu.window.Context().messageTexts;
   texts.SetText(TMessageKey::ActionCannotOpen, "Kann %s nicht \\ffnen.");
   texts.SetText(TMessageKey::ActionFileNotFound, "Fehlt.");
   menu.services.shellResult = 2;
   menu.window.SetSysMsgBox(true);
   EXPECT_EQ(Run(K::aatOpenDocument, "a\"b").at(1), "box Menu|Kann a\"b nicht \\ffnen. Fehlt.|warning")
       << "the message reaches the box exactly as built";
-  texts = saved;
 }
 
 TEST_F(Dispatcher, PageJumps) {
@@ -172,14 +164,13 @@ TEST_F(Dispatcher, LocateTargetOpensTheTargetsFolder) {
 }
 
 TEST_F(Dispatcher, WithoutServicesOnlyTheWindowsOwnActionsRun) {
-  BindActionServices(menu.window, nullptr);
+  menu.window.Context().services = {};
   menu.window.SetPageCount(2);
   RunAction(menu.window, K::aatJumpToPage, "2", "");
   RunAction(menu.window, K::aatRunProgram, "x", "");
   RunAction(menu.window, K::aatPopupMessage, "x", "");
   EXPECT_EQ(menu.window.ActivePage(), 2);
   EXPECT_TRUE(menu.services.log.empty());
-  BindActionServices(menu.window, &menu.services);
 }
 
 }  // namespace

@@ -1,13 +1,19 @@
 #pragma once
-// Action services and a window host that write down what the actions asked of them.
+// Menu services and a window host that write down what the actions asked of them.
 
 #include <string>
 #include <vector>
 
-#include "actions/action_services.h"
 #include "window/menu_form.h"
 
-class TRecordingServices : public TActionServices {
+// Every menu service in one object, each writing one line per call into log.
+class TRecordingServices : public TShell,
+                           public TDialogs,
+                           public TWindowPictures,
+                           public TSounds,
+                           public TWindowShowing,
+                           public TDelegatedActions,
+                           public TDiagnostics {
  public:
   std::vector<std::string> log;
   int shellResult = kShellSuccess;
@@ -51,6 +57,9 @@ class TRecordingServices : public TActionServices {
   void ShowPicture(TControl& c) override { log.push_back("picture " + c.Name()); }
   void RunSlideShow(TControl& c) override { log.push_back("slideshow " + c.Name()); }
   void RunControlCommand(TControl& c) override { log.push_back("command " + c.Name()); }
+
+  // All of them, to bind into a menu's context.
+  TMenuServices All() { return {this, this, this, this, this, this, this}; }
 };
 
 // A host that counts what the dispatcher asks of the window itself.
@@ -61,18 +70,15 @@ class TCountingHost : public TNullWindowHost {
   void Close() override { log->push_back("close"); }
 };
 
-// A menu window bound to recording services and host, with its macro values set.
+// A menu window bound to recording services and host.
 struct TRecordingMenu {
   TKIVForm window;
   TRecordingServices services;
   TCountingHost host;
+  TServicesBinding binding{window.Context(), services.All()};
   TRecordingMenu() {
     host.log = &services.log;
     window.SetHost(&host);
-    BindActionServices(window, &services);
   }
-  ~TRecordingMenu() {
-    BindActionServices(window, nullptr);
-    window.SetHost(nullptr);
-  }
+  ~TRecordingMenu() { window.SetHost(nullptr); }
 };

@@ -5,7 +5,6 @@
 
 #include <memory>
 
-#include "actions/macros.h"
 #include "actions/password.h"
 #include "actions/recording_services.h"
 #include "controls/button.h"
@@ -159,7 +158,6 @@ TEST_F(ActionClick, MinimiseBeforeAndExitAfterTheAction) {
       {K::aatEject, false, true, {"music 0", "close", "eject "}},
       {K::aatNone, false, true, {"music 0"}},
   };
-  SetMacroValues({});
   for (const TCase& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.kind));
     TKIVButton& button = Add(c.kind, "p", std::string("B") + std::to_string(&c - cases));
@@ -190,7 +188,7 @@ TEST_F(ActionClick, AcceleratorNeedsAltAndAnEnabledVisibleControl) {
 }
 
 TEST_F(ActionClick, RightClickLocatesOnlyOnTheFollowingFace) {
-  SetMacroValues({"/media/cd", "", "", ""});
+  menu.window.Context().macroValues = {"/media/cd", "", "", ""};
   TKIVButton& button = Add(K::aatRunProgram, "%CDROM%\\bin\\tool", "Button");
   TKIVShape& shape = Add<TKIVShape>(K::aatRunProgram, "%CDROM%\\bin\\tool", "Shape");
   for (TKIVActionControl* control : {static_cast<TKIVActionControl*>(&button), static_cast<TKIVActionControl*>(&shape)})
@@ -199,7 +197,6 @@ TEST_F(ActionClick, RightClickLocatesOnlyOnTheFollowingFace) {
   button.MouseDown(TMouseButton::mbRight, ssRight, 1, 1);
   shape.MouseDown(TMouseButton::mbRight, ssRight, 1, 1);
   EXPECT_EQ(menu.services.log, Log{"shell explore|/media/cd\\bin|||2"});
-  SetMacroValues({});
 }
 
 // A button that counts the ends of its clicks.

@@ -15,7 +15,8 @@
 
 namespace {
 
-class TInertServices : public TActionServices {
+// The services the dispatcher reaches; the rest stay unbound.
+class TInertServices : public TShell, public TDialogs, public TWindowPictures {
  public:
   void ShellExecute(const TShellRequest&, std::function<void(int)> done) override { done(2); }
   void RunAndWait(const std::string&, const std::string&, bool, bool) override {}
@@ -23,15 +24,8 @@ class TInertServices : public TActionServices {
   void ShowMessageWindow(TKIVForm&, const std::string&) override {}
   void ShowMessageBox(const std::string&, const std::string&, TMessageBoxIcon) override {}
   bool InputQuery(const std::string&, const std::string&, std::string&, bool) override { return false; }
-  void HideMenuWindow() override {}
-  void ShowMenuWindow() override {}
   void CopyWindowToClipboard(bool) override {}
   void PrintWindowPicture(bool) override {}
-  void PlaySound(const TWaveData&, bool) override {}
-  void ControlBGMusic(TKIVBGMusicControl) override {}
-  void ShowPicture(TControl&) override {}
-  void RunSlideShow(TControl&) override {}
-  void RunControlCommand(TControl&) override {}
 };
 
 }  // namespace
@@ -47,14 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static TInertServices services;
   TKIVForm window;
   window.SetPageCount(5);
-  BindActionServices(window, &services);
+  window.Context().services = {.shell = &services, .dialogs = &services, .pictures = &services};
   try {
     RunAction(window, kind, parameter, second);
     LocateTarget(window, kind, parameter, second);
   } catch (const ETextEscapeError&) {
     // A message whose numeric escape is too large: reported by the caller, not a fault.
   }
-  BindActionServices(window, nullptr);
   (void)ExpandMacros(parameter, {"%%ENV-HOME%%", "", "", ""}, ReadEnvironment);
   (void)IsAccelerator(U'a', parameter);
   return 0;

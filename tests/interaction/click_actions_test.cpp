@@ -16,8 +16,6 @@
 #include <optional>
 #include <sstream>
 
-#include "actions/action_services.h"
-#include "actions/macros.h"
 #include "actions/password.h"
 #include "actions/test_desktop.h"
 #include "controls/action_control.h"
@@ -63,6 +61,14 @@ std::string Document(const std::string& password) {
          "end\n";
 }
 
+// Plays no sound and writes down the music commands.
+class TRecordedMusic : public TSounds {
+ public:
+  std::vector<TKIVBGMusicControl> music;
+  void PlaySound(const TWaveData&, bool) override {}
+  void ControlBGMusic(TKIVBGMusicControl control) override { music.push_back(control); }
+};
+
 class ClickActions : public testing::Test {
  protected:
   void SetUp() override {
@@ -77,8 +83,7 @@ class ClickActions : public testing::Test {
     const char* path = std::getenv("PATH");
     m_oldPath = path ? path : "";
     setenv("PATH", ((m_folder / "bin").string() + ":" + m_oldPath).c_str(), 1);
-    m_oldMacros = MacroValues();
-    SetMacroValues({(m_folder / "Disc").string(), "", "", ""});
+    menu->Context().macroValues = {(m_folder / "Disc").string(), "", "", ""};
 
     TMenuWindowHandlers handlers = MenuWindowHandlers(window, *menu, dispatcher);
     handlers.closed = [this] { ++closes; };
@@ -90,15 +95,18 @@ class ClickActions : public testing::Test {
     window.SetHandlers(std::move(handlers));
     menu->SetHost(&window);
     menu->SetDesignMode(false);
-    BindActionServices(*menu, &services);
+    binding.emplace(menu->Context(), TMenuServices{.shell = &services,
+                                                   .dialogs = &services,
+                                                   .pictures = &services,
+                                                   .sounds = &sounds,
+                                                   .showing = &services});
     window.show();
     ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] { return window.windowHandle() && window.windowHandle()->isExposed(); }));
   }
   void TearDown() override {
-    BindActionServices(*menu, nullptr);
+    binding.reset();
     menu->SetHost(nullptr);
     setenv("PATH", m_oldPath.c_str(), 1);
-    SetMacroValues(m_oldMacros);
   }
 
   std::string RecordPath() const { return (m_folder / "record.txt").string(); }
@@ -158,11 +166,12 @@ class ClickActions : public testing::Test {
   TQtMenuWindow window;
   TPointerDispatcher dispatcher{*menu};
   TQtActionServices services{window, *menu};
+  TRecordedMusic sounds;
+  std::optional<TServicesBinding> binding;
   int closes = 0;
   int paints = 0;
   fs::path m_folder;
   std::string m_oldPath;
-  TMacroValues m_oldMacros;
 };
 
 TEST_F(ClickActions, ClicksOpenTheirTargetsThroughXdgOpen) {
@@ -217,8 +226,7 @@ TEST_F(ClickActions, StopAndResumeWaitsForTheDocumentsViewerWhileTheWindowIsDraw
   desktop.Reset();
   std::ofstream(m_folder / "Disc" / "notes.txt") << "plain words\n";
   using M = TKIVBGMusicControl;
-  std::vector<M> music;
-  services.controlBGMusic = [&music](M control) { music.push_back(control); };
+  const std::vector<M>& music = sounds.music;
   // Once the viewer runs, the window is asked to draw; once it has, the viewer is let go. The
   // click can only return after that if the window went on meanwhile.
   bool drawnWhileTheViewerRan = false;

@@ -183,16 +183,16 @@ TEST(MenuWindow, TranslationsReplaceOnlyTheKeysTheyFill) {
 end
 )");
   ASSERT_EQ(load.error, "");
-  const TMessageTexts& texts = ProcessMessageTexts();
+  const TMessageTexts& texts = load.window->Context().messageTexts;
   EXPECT_EQ(texts.Text(TMessageKey::SlideShowMessage), "Esc beendet");
   EXPECT_EQ(texts.Text(TMessageKey::PasswordPrompt), "&Enter Password:");
   EXPECT_EQ(texts.Text(TMessageKey::NoFlashMessage), "FLASH PLAYER IS NOT INSTALLED\\nPLEASE CLICK HERE TO GET IT");
 
-  // A later window without translations brings every default back.
+  // Another window without translations has every default.
   TComponent app;
-  CreateMainWindow(app);
-  EXPECT_EQ(ProcessMessageTexts().Text(TMessageKey::SlideShowMessage),
+  EXPECT_EQ(CreateMainWindow(app)->Context().messageTexts.Text(TMessageKey::SlideShowMessage),
             "Press ESC to quit, double click for next picture.");
+  EXPECT_EQ(texts.Text(TMessageKey::SlideShowMessage), "Esc beendet");
 }
 
 TEST(MenuWindow, RejectsWhatTheMenuCannotHold) {

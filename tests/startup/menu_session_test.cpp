@@ -1,6 +1,6 @@
 // The start-up sequence as a whole: fonts before the document, the document or the complete
 // fallback window, the administrator refusal, run mode and the start page, centring, the
-// launch program, the instance lock and shutdown.
+// launch program, the instance lock and shutdown; two sessions in one process apart.
 
 #include "startup/menu_session.h"
 
@@ -14,6 +14,8 @@
 #include <mutex>
 #include <thread>
 
+#include "actions/recording_services.h"
+#include "controls/action_control.h"
 #include "document/container.h"
 #include "document/text_form.h"
 #include "support/test_data.h"
@@ -375,3 +377,44 @@ TEST_F(MenuSession, EndScreenFollowsTheSplashSettingsWhenAsked) {
 }
 
 }  // namespace
+
+// Two menus in one process, each from its own medium with its own translation: a click on
+// either expands %CDROM% to its own folder and shows its own failure text, whichever was read
+// last, and each session launches from its own folder.
+TEST_F(MenuSession, TwoSessionsKeepTheirOwnTextsAndMacros) {
+  struct TMenu {
+    explicit TMenu(std::string name) : folder(std::move(name)) {}
+    std::string folder;
+    std::unique_ptr<TMenuSession> session;
+    TRecordingServices services;
+    std::optional<TServicesBinding> binding;
+  };
+  TMenu menus[2] = {TMenu("first"), TMenu("second")};
+  for (TMenu& menu : menus) {
+    fs::create_directories(m_folder / menu.folder);
+    menu.session = Open({Document("object frmDesign: TfrmDesign\n"
+                                  "  LaunchApp = '%CDROM%\\setup.exe'\n"
+                                  "  TextTranslation.ActionCannotOpen = '" + menu.folder + ": no %s.'\n"
+                                  "  object Setup: TKIVButton\n"
+                                  "    ActionType = aatRunProgram\n"
+                                  "    Parameter = '%CDROM%\\setup.exe'\n"
+                                  "  end\n"
+                                  "end\n",
+                                  menu.folder + "/menu.kiv")});
+    ASSERT_EQ(menu.session->Load().status, TLoadStatus::Loaded);
+    menu.services.shellResult = 2;
+    menu.binding.emplace(menu.session->Window().Context(), menu.services.All());
+  }
+  for (TMenu& menu : menus) {
+    SCOPED_TRACE(menu.folder);
+    const std::string medium = (m_folder / menu.folder).string();
+    const std::string setup = medium + "\\setup.exe";
+    dynamic_cast<TKIVActionControl&>(*menu.session->Window().FindComponent("Setup")).Click();
+    EXPECT_EQ(menu.services.log,
+              (std::vector<std::string>{"music 0", "shell open|" + setup + "||" + medium + "|0",
+                                        "message " + menu.folder + ": no " + setup + ". The file or path doesn't exist."}));
+    m_log.clear();
+    menu.session->Launch();
+    EXPECT_EQ(m_log, std::vector<std::string>{"run " + setup + " "});
+  }
+}

@@ -12,12 +12,6 @@
 
 namespace {
 
-// Restores the process-wide message texts that a test changes.
-class ViewerHosts : public testing::Test {
- protected:
-  void TearDown() override { ProcessMessageTexts() = TMessageTexts(); }
-};
-
 struct THostCase {
   const char* name;
   std::function<std::unique_ptr<TControl>()> create;
@@ -43,7 +37,7 @@ const THostCase kHosts[] = {
 
 }  // namespace
 
-TEST_F(ViewerHosts, ReReadTheirOwnNotInstalledMessageWhenTextsChange) {
+TEST(ViewerHosts, ReReadTheirOwnNotInstalledMessageWhenTextsChange) {
   for (const THostCase& host : kHosts) {
     SCOPED_TRACE(host.name);
     std::unique_ptr<TControl> control = host.create();
@@ -52,16 +46,15 @@ TEST_F(ViewerHosts, ReReadTheirOwnNotInstalledMessageWhenTextsChange) {
     EXPECT_EQ(host.text(*control), DefaultMessageText(host.key));
 
     // Every key gets a distinct text, so a host reading another host's key is caught.
+    TMessageTexts texts;
     for (const THostCase& other : kHosts)
-      ProcessMessageTexts().SetText(other.key, "translated " + std::string(MessageKeyName(other.key)));
-    EXPECT_EQ(host.text(*control), DefaultMessageText(host.key)) << "kept until told";
-    control->MessageTextsChanged();
+      texts.SetText(other.key, "translated " + std::string(MessageKeyName(other.key)));
+    control->MessageTextsChanged(texts);
     EXPECT_EQ(host.text(*control), "translated " + std::string(MessageKeyName(host.key)));
-    ProcessMessageTexts() = TMessageTexts();
   }
 }
 
-TEST_F(ViewerHosts, FlashBorderAndMovieFollowTheirStoredForm) {
+TEST(ViewerHosts, FlashBorderAndMovieFollowTheirStoredForm) {
   TKIVFlash flash;
   EXPECT_EQ(SetAndRead(flash, "BorderWidth", -3), 0);
   EXPECT_EQ(SetAndRead(flash, "BorderWidth", 6), 6);
@@ -74,7 +67,7 @@ TEST_F(ViewerHosts, FlashBorderAndMovieFollowTheirStoredForm) {
   EXPECT_EQ(flash.Movie(), "");
 }
 
-TEST_F(ViewerHosts, EnumeratedPropertiesAcceptTheirOwnValueNames) {
+TEST(ViewerHosts, EnumeratedPropertiesAcceptTheirOwnValueNames) {
   struct Case {
     const TClassInfo& cls;
     const char* property;

@@ -425,7 +425,7 @@ TEST(MenuWindowHints, TimingByModeAndTheLookFromTheProperties) {
   CustHintHidePause = 4000
 end
 )");
-  THintSettings& settings = ProcessHintSettings();
+  const THintSettings& settings = menu->Context().hintSettings;
   EXPECT_EQ(settings.color, clLime) << "the hint look follows the properties as they are read";
   EXPECT_EQ(settings.direction, TKIVPosition::apsLeftBottom);
   EXPECT_EQ(settings.opacityPercent, 60);
