@@ -1,4 +1,5 @@
-// telvo: plays a menu document; --render paints it off-screen, --dump prints it as text.
+// telvo: plays a menu document; --render paints it off-screen, --render-splash draws its splash,
+// --dump prints it as text.
 
 #include <cstdio>
 #include <iostream>
@@ -12,18 +13,23 @@
 #include "startup/play.h"
 #include "startup/register_menu_classes.h"
 #include "startup/render.h"
+#include "startup/splash_render.h"
 #include "document/text_form.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: telvo [DOCUMENT] [-p PAGE] [--render OUT.png] [--dump] [--first-frame] [--verbose]\n"
-    "             [--help] [--version]\n"
+    "Usage: telvo [DOCUMENT] [-p PAGE] [--render OUT.png] [--render-splash MS OUT.png] [--dump]\n"
+    "             [--first-frame] [--verbose] [--help] [--version]\n"
     "Plays a menu document (a .kiv file, or an executable that carries one).\n"
     "  -p PAGE     start on the first page whose caption is PAGE (any letter case)\n"
     "  --render OUT.png\n"
     "              paint the start page off-screen (a 1920 x 1080 screen) into a PNG\n"
     "              file, without showing a window or starting anything\n"
+    "  --render-splash MS OUT.png\n"
+    "              draw the start-up splash as it looks MS milliseconds after it\n"
+    "              opened, on a black 1920 x 1080 screen, into a PNG file; exit code 1\n"
+    "              when the document has no splash\n"
     "  --dump      print the loaded document in text form and exit; exit code 1 when\n"
     "              the document is missing, holds no menu, or fails to load\n"
     "  --first-frame\n"
@@ -56,6 +62,7 @@ int main(int argc, char** argv) {
   }
 
   if (line.renderPath) return RunRenderCommand(line);
+  if (line.renderSplash) return RunRenderSplashCommand(line);
   if (!line.dump) return RunPlayCommand(line);
 
   TClassRegistry registry;
