@@ -8,10 +8,13 @@
 #include <QMouseEvent>
 
 #include "controls/test_pictures.h"
+#include "graphics/raster.h"
+#include "platform/menu_window_widget.h"
 #include "platform/picture_viewer.h"
 #include "platform/splash_screen.h"
 #include "support/driven_timer.h"
 #include "support/test_application.h"
+#include "window/qt_tick_dispatcher.h"
 
 namespace {
 
@@ -134,11 +137,42 @@ TEST_F(PictureWindows, SplashEndsWithEscOnlyWhenAllowedAndFadesStepByStep) {
   EXPECT_TRUE(fading.Over());
 }
 
+TEST_F(PictureWindows, WhereTheScreenCannotBeReadTheMenusOwnPictureStandsInForIt) {
+  TQtMenuWindow menu;
+  menu.SetBorder(TBorderKind::None);
+  TMenuWindowHandlers handlers;
+  handlers.paint = [](const TBitmapView& surface, const TRect& area) { FillRect(surface, area, MakePixel(255, 0, 0)); };
+  menu.SetHandlers(handlers);
+  TSplashPicture picture = Picture("TBitmap", "bmp/24bit-image.bmp", false);
+  const QRect area = CentredArea(nullptr, picture);
+  // The menu covers the picture's left half.
+  menu.SetPosition(area.x() - 100, area.y() - 100);
+  menu.SetClientSize(100 + area.width() / 2, area.height() + 200);
+  menu.show();
+  ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] { return menu.Surface().At(0, 0) == MakePixel(255, 0, 0); }));
+  services.menu = &menu;
+  TSplashScreen splash(picture, {true, false, 3}, services);
+  const TBitmap32& copy = splash.Window().Picture();
+  EXPECT_EQ(copy.At(0, 0), MakePixel(255, 0, 0));
+  EXPECT_EQ(copy.At(area.width() / 2 - 1, area.height() - 1), MakePixel(255, 0, 0));
+  EXPECT_EQ(copy.At(area.width() / 2, 0), MakePixel(0, 0, 0));
+  ASSERT_EQ(reports.size(), 1u);
+}
+
 TEST_F(PictureWindows, PlainSplashLastsItsDelayAndATerminationEndsAnyWait) {
   TSplashPicture picture = Picture("TBitmap", "bmp/24bit-image.bmp", false);
   QElapsedTimer clock;
   clock.start();
   ShowSplashPicture(picture, {false, false, 1}, services);
+  EXPECT_GE(clock.elapsed(), 1000);
+  EXPECT_LT(clock.elapsed(), 5000);
+
+  // A fading one, its ticks handed over through the application's own event loop.
+  TQtTickDispatcher dispatcher;
+  services.dispatcher = &dispatcher;
+  services.clock = nullptr;
+  clock.restart();
+  ShowSplashPicture(picture, {true, false, 1}, services);
   EXPECT_GE(clock.elapsed(), 1000);
   EXPECT_LT(clock.elapsed(), 5000);
 
