@@ -14,6 +14,8 @@
 #include "platform/picture_window.h"
 #include "window/splash_picture.h"
 
+class QScreen;
+
 class TPictureStage {
  public:
   // Builds the hidden window for picture (which must outlive the stage) over area (the client

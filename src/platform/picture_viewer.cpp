@@ -27,6 +27,7 @@ TPictureViewer::TPictureViewer(QWidget* owner, TSplashPicture& picture, const TP
   Window().setCursor(cursor);
   Window().onEscape = [this] { UserClose(); };
   Window().onClick = [this] { UserClose(); };
+  Window().onCloseRequest = [this] { UserClose(); };
   if (!Fades(settings)) {
     m_stage.Play();
     return;
@@ -39,8 +40,6 @@ TPictureViewer::TPictureViewer(QWidget* owner, TSplashPicture& picture, const TP
   m_fade->SetOnClosed([this] { m_closed = true; });
   m_stage.ShowFadeStep(0);
 }
-
-TPictureViewer::~TPictureViewer() { m_fade.reset(); }
 
 void TPictureViewer::UserClose() {
   if (!m_fade) {

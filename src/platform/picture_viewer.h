@@ -31,13 +31,13 @@ class TPictureViewer {
   // The fade viewer copies the screen behind it now, unless a compositor blends it.
   TPictureViewer(QWidget* owner, TSplashPicture& picture, const TPictureViewerSettings& settings,
                  const TPictureWindowServices& services, const QCursor& cursor);
-  ~TPictureViewer();
   TPictureViewer(const TPictureViewer&) = delete;
   TPictureViewer& operator=(const TPictureViewer&) = delete;
 
   // Shows the window; the fade viewer starts fading in.
   void Show();
-  // A click or Esc closed the plain viewer, or the fade viewer has faded out.
+  // A click, Esc or the window manager's close button closed the plain viewer, or the fade
+  // viewer has faded out.
   bool Closed() const { return m_closed; }
   TPictureWindow& Window() { return m_stage.Window(); }
   // The fade of a fade viewer (null for a plain one).

@@ -1,5 +1,6 @@
 #include "platform/picture_window.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -88,4 +89,9 @@ void TPictureWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !m_leftDown) return;
   m_leftDown = false;
   if (rect().contains(event->position().toPoint()) && onClick) onClick();
+}
+
+void TPictureWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (onCloseRequest) onCloseRequest();
 }

@@ -59,15 +59,19 @@ class TPictureWindow : public QDialog {
   // Client size and the top-left corner of the client area on the screen.
   void Place(int32_t left, int32_t top, int32_t width, int32_t height);
 
-  // Esc pressed; a left button released over the window after it went down there.
+  // Esc pressed; a left button released over the window after it went down there; the window
+  // manager asked to close the window (its close button). The window itself stays as it is: the
+  // routine that runs it decides.
   std::function<void()> onEscape;
   std::function<void()> onClick;
+  std::function<void()> onCloseRequest;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   bool m_translucent;

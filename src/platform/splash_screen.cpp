@@ -41,7 +41,6 @@ TSplashScreen::TSplashScreen(TSplashPicture& picture, const TSplashSettings& set
 }
 
 TSplashScreen::~TSplashScreen() {
-  m_fade.reset();
   if (!m_settings.fade) QGuiApplication::restoreOverrideCursor();
 }
 

@@ -67,6 +67,7 @@ TEST_F(PictureWindows, FadeViewerRefusesInputWhileFadingIn) {
   for (int tick = 1; tick <= 10; ++tick) {
     Click(viewer.Window());
     PressEsc(viewer.Window());
+    viewer.Window().close();
     ASSERT_TRUE(timer.Tick(kFadeStepMs));
     EXPECT_EQ(viewer.Window().Picture(), Faded(picture, static_cast<uint8_t>(tick * 100 * 255 / 1000))) << tick;
     EXPECT_EQ(viewer.Fade()->ElapsedMs(), tick * 100) << "input during the fade-in changed nothing";
@@ -83,7 +84,7 @@ TEST_F(PictureWindows, FadeViewerRefusesInputWhileFadingIn) {
 
 TEST_F(PictureWindows, PlainViewerClosesAtOnceAndIgnoresTheFadeOfACaptionedWindow) {
   TSplashPicture picture = Picture("TJPEGImage", "jpeg/video-001.jpeg", true);
-  for (const bool byClick : {true, false}) {
+  for (const int way : {0, 1, 2}) {
     TPictureViewer viewer(nullptr, picture, {TSPWindowStyle::swsNormal, true, 1, "Holiday"}, services, QCursor());
     viewer.Show();
     EXPECT_EQ(viewer.Fade(), nullptr) << "a captioned window never fades";
@@ -91,8 +92,8 @@ TEST_F(PictureWindows, PlainViewerClosesAtOnceAndIgnoresTheFadeOfACaptionedWindo
     EXPECT_FALSE(viewer.Window().windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(viewer.Window().Picture(), picture.Face(0));
     EXPECT_EQ(viewer.Window().size(), QSize(picture.Width(), picture.Height()));
-    byClick ? Click(viewer.Window()) : PressEsc(viewer.Window());
-    EXPECT_TRUE(viewer.Closed());
+    way == 0 ? Click(viewer.Window()) : way == 1 ? PressEsc(viewer.Window()) : (void)viewer.Window().close();
+    EXPECT_TRUE(viewer.Closed()) << "by click, Esc or the window manager's close button: " << way;
   }
   EXPECT_TRUE(reports.empty()) << "a plain window copies no screen";
 }
@@ -122,7 +123,9 @@ TEST_F(PictureWindows, SplashEndsWithEscOnlyWhenAllowedAndFadesStepByStep) {
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     PressEsc(plain.Window());
     Click(plain.Window());
+    plain.Window().close();
     EXPECT_FALSE(plain.Over()) << "without skip-with-Esc nothing ends it early";
+    EXPECT_TRUE(plain.Window().isVisible());
   }
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   TSplashScreen fading(picture, {true, true, 3}, services);
