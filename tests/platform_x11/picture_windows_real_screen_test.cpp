@@ -50,6 +50,18 @@ class PictureWindowsOnX : public X11WindowTest {
     window->SetClientSize(400, 300);
   }
 
+  // A blue desktop over the whole screen, under every window shown after it.
+  void ShowDesktop() {
+    desktop.SetBorder(TBorderKind::None);
+    TMenuWindowHandlers handlers;
+    handlers.paint = [](const TBitmapView& surface, const TRect& area) { FillRect(surface, area, MakePixel(0, 0, 255)); };
+    desktop.SetHandlers(handlers);
+    desktop.SetPosition(0, 0);
+    desktop.SetClientSize(1024, 768);
+    desktop.show();
+    ExpectShows(desktop, [&] { return Copy(desktop.Surface()); }, "desktop");
+  }
+
   // Shows window and expects the screen to show picture() there (see ShowsItsPicture).
   void ExpectShows(QWidget& shown, const std::function<QImage()>& picture, const std::string& name,
                    int tolerance = 0) {
@@ -60,7 +72,51 @@ class PictureWindowsOnX : public X11WindowTest {
   TPictureWindowServices services;
   std::vector<std::string> reports;
   TPaintWatch watch;
+  TQtMenuWindow desktop;
 };
+
+// The splash on the real screen is the off-screen render of its moment (as --render-splash draws
+// it) over what the screen showed before.
+TEST_F(PictureWindowsOnX, SplashShowsTheOffscreenRenderOfItsMoment) {
+  ShowDesktop();
+  struct TCase {
+    std::string name, className, file;
+    bool shaped;
+    TSplashSettings settings;
+    int ticks;
+  };
+  const TCase cases[] = {
+      {"plain", "TJPEGImage", "jpeg/video-001.jpeg", true, {false, false, 60}, 0},
+      {"png-alpha", "TPNGObject", "png/pngsuite/basic/basn6a08.png", true, {false, false, 60}, 0},
+      {"fading", "TBitmap", "bmp/24bit-image.bmp", false, {true, false, 3}, 7},
+      {"fading-png-alpha", "TPNGObject", "png/pngsuite/basic/basn6a08.png", true, {true, false, 3}, 19},
+  };
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TSplashPicture picture = Picture(c.className, c.file, c.shaped);
+    // The desktop has repainted where the last splash was.
+    ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] {
+      const QImage shown = GrabScreen(screen);
+      for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+          if ((shown.pixel(x, y) & 0xFFFFFF) != 0x0000FF) return false;
+      return true;
+    }));
+    TBitmap32 moment = BitmapFromQImage(GrabScreen(screen));
+    DrawSplashMoment(moment.View(), picture, {c.settings.fade, int64_t{c.settings.delaySeconds} * 1000},
+                     int64_t{c.ticks} * kFadeStepMs);
+    const QRect area = CentredArea(nullptr, picture);
+    const QImage expected = WrapAsQImage(moment.View()).copy(area);
+    TSplashScreen splash(picture, c.settings, services);
+    splash.Show();
+    for (int tick = 0; tick < c.ticks; ++tick) ASSERT_TRUE(timer.Tick(kFadeStepMs));
+    ExpectShows(splash.Window(), [&] { return expected; }, "moment-" + c.name);
+    splash.Window().hide();
+    ASSERT_TRUE(telvo_test::ProcessEventsUntil(
+        [&] { return !observer->Viewable(static_cast<xcb_window_t>(splash.Window().winId())); }));
+  }
+}
 
 TEST_F(PictureWindowsOnX, EverySplashAndViewerShowsItsPicture) {
   TSplashPicture jpeg = Picture("TJPEGImage", "jpeg/video-001.jpeg", false);
@@ -113,15 +169,7 @@ TEST_F(PictureWindowsOnX, EverySplashAndViewerShowsItsPicture) {
 TEST_F(PictureWindowsOnX, FadeCopiesTheScreenOnceAHiddenMenuIsGone) {
   // A blue desktop under the red menu: once the menu is hidden, the desktop must have repainted
   // where it was before the copy is taken.
-  TQtMenuWindow desktop;
-  desktop.SetBorder(TBorderKind::None);
-  TMenuWindowHandlers handlers;
-  handlers.paint = [](const TBitmapView& surface, const TRect& area) { FillRect(surface, area, MakePixel(0, 0, 255)); };
-  desktop.SetHandlers(handlers);
-  desktop.SetPosition(0, 0);
-  desktop.SetClientSize(1024, 768);
-  desktop.show();
-  ExpectShows(desktop, [&] { return Copy(desktop.Surface()); }, "desktop");
+  ShowDesktop();
   TSplashPicture bmp = Picture("TBitmap", "bmp/24bit-image.bmp", false);
   const TBitmap32 blue(bmp.Width(), bmp.Height(), MakePixel(0, 0, 255));
   for (int show = 0; show < 5; ++show) {
