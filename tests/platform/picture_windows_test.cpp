@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -34,7 +36,9 @@ void Click(QWidget& window) {
 TSplashPicture Picture(const std::string& className, const std::string& file, bool shaped) {
   TPicture picture;
   SetTestDataPicture(picture, className, file);
-  return *TSplashPicture::Prepare(picture, shaped);
+  std::optional<TSplashPicture> prepared = TSplashPicture::Prepare(picture, shaped);
+  if (!prepared) throw std::runtime_error(file + " does not decode");
+  return std::move(*prepared);
 }
 
 class PictureWindows : public testing::Test {

@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <stdexcept>
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -30,7 +32,9 @@ QImage Copy(const TBitmap32& picture) { return WrapAsQImage(picture.View()).copy
 TSplashPicture Picture(const std::string& className, const std::string& file, bool shaped) {
   TPicture picture;
   SetTestDataPicture(picture, className, file);
-  return *TSplashPicture::Prepare(picture, shaped);
+  std::optional<TSplashPicture> prepared = TSplashPicture::Prepare(picture, shaped);
+  if (!prepared) throw std::runtime_error(file + " does not decode");
+  return std::move(*prepared);
 }
 
 class PictureWindowsOnX : public X11WindowTest {
