@@ -56,14 +56,15 @@ class PictureWindowsOnX : public X11WindowTest {
 
   // A blue desktop over the whole screen, under every window shown after it.
   void ShowDesktop() {
-    desktop.SetBorder(TBorderKind::None);
+    desktop = std::make_unique<TQtMenuWindow>();
+    desktop->SetBorder(TBorderKind::None);
     TMenuWindowHandlers handlers;
     handlers.paint = [](const TBitmapView& surface, const TRect& area) { FillRect(surface, area, MakePixel(0, 0, 255)); };
-    desktop.SetHandlers(handlers);
-    desktop.SetPosition(0, 0);
-    desktop.SetClientSize(1024, 768);
-    desktop.show();
-    ExpectShows(desktop, [&] { return Copy(desktop.Surface()); }, "desktop");
+    desktop->SetHandlers(handlers);
+    desktop->SetPosition(0, 0);
+    desktop->SetClientSize(1024, 768);
+    desktop->show();
+    ExpectShows(*desktop, [&] { return Copy(desktop->Surface()); }, "desktop");
   }
 
   // Shows window and expects the screen to show picture() there (see ShowsItsPicture).
@@ -76,7 +77,7 @@ class PictureWindowsOnX : public X11WindowTest {
   TPictureWindowServices services;
   std::vector<std::string> reports;
   TPaintWatch watch;
-  TQtMenuWindow desktop;
+  std::unique_ptr<TQtMenuWindow> desktop;
 };
 
 // The splash on the real screen is the off-screen render of its moment (as --render-splash draws
@@ -220,16 +221,11 @@ TEST_F(PictureWindowsOnX, CompositorBlendsAWindowWithPerPixelAlphaAsTheCopyWould
       GTEST_SKIP() << "xcompmgr did not start";
     services.compositor = true;
     TSplashPicture png = Picture("TPNGObject", "png/pngsuite/basic/basn6a08.png", true);
-    // The compositor paints its own grey background wherever a window leaves the screen.
+    // The blue desktop, shown once the compositor runs, so it is the compositor that draws it.
     const QRect area = CentredArea(nullptr, png);
-    window->show();
-    ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] { return (GrabScreen(area).pixel(0, 0) & 0xFFFFFF) == 0xFF0000; }));
-    window->hide();
-    ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] {
-      const QRgb pixel = GrabScreen(area).pixel(0, 0) & 0xFFFFFF;
-      return pixel != 0xFF0000 && pixel != 0;
-    }));
-    const TBitmap32 desktop = BitmapFromQImage(GrabScreen(area));
+    ShowDesktop();
+    ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] { return (GrabScreen(area).pixel(0, 0) & 0xFFFFFF) == 0x0000FF; }));
+    const TBitmap32 behind = BitmapFromQImage(GrabScreen(area));
     // The compositor rounds its own way: a channel may be off by a step or two.
     constexpr int kRounding = 2;
     {
@@ -237,7 +233,7 @@ TEST_F(PictureWindowsOnX, CompositorBlendsAWindowWithPerPixelAlphaAsTheCopyWould
       ASSERT_TRUE(splash.Window().Translucent());
       splash.Show();
       TBitmap32 expected;
-      ComposeFade(expected, desktop, png.Face(0), 255);
+      ComposeFade(expected, behind, png.Face(0), 255);
       ExpectShows(splash.Window(), [&] { return Copy(expected); }, "translucent-splash", kRounding);
     }
     TPictureViewer viewer(nullptr, png, {TSPWindowStyle::swsShaped, true, 1, ""}, services, QCursor());
@@ -245,10 +241,11 @@ TEST_F(PictureWindowsOnX, CompositorBlendsAWindowWithPerPixelAlphaAsTheCopyWould
     viewer.Show();
     for (int tick = 0; tick < 4; ++tick) ASSERT_TRUE(timer.Tick(kFadeStepMs));
     TBitmap32 expected;
-    ComposeFade(expected, desktop, png.FadeForeground(), ViewerFadeAlpha(400, 1000));
+    ComposeFade(expected, behind, png.FadeForeground(), ViewerFadeAlpha(400, 1000));
     ExpectShows(viewer.Window(), [&] { return Copy(expected); }, "translucent-viewer", kRounding);
     EXPECT_TRUE(reports.empty());
   }
+  desktop.reset();
   EXPECT_TRUE(telvo_test::ProcessEventsUntil([] { return !CompositorRuns(); })) << "the compositor left";
 }
 
