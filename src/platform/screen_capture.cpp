@@ -120,7 +120,7 @@ TBitmap32 CaptureScreen(const QRect& area, const TQtMenuWindow* menu,
                         const std::function<void(const std::string&)>& report) {
   if (area.isEmpty()) return {};
   if (!ScreenReadable()) {
-    if (report) report("the screen cannot be read here; the picture fades over the menu's own picture and black");
+    if (report) report("the screen cannot be read here; a picture window blends over the menu's own picture and black");
     return FromMenuPicture(area, menu);
   }
   WaitUntilHiddenWindowsGone(QtX11Connection());
@@ -136,7 +136,7 @@ TBitmap32 CaptureScreen(const QRect& area, const TQtMenuWindow* menu,
     grabbed = std::move(again);
   }
   if (grabbed.isNull() && !onScreen.isEmpty()) {
-    if (report) report("the screen could not be read; the picture fades over the menu's own picture and black");
+    if (report) report("the screen could not be read; a picture window blends over the menu's own picture and black");
     return FromMenuPicture(area, menu);
   }
   TBitmap32 copy(area.width(), area.height());

@@ -17,6 +17,10 @@ TPictureWindow::TStyle SplashStyle() {
 
 }  // namespace
 
+TSplashScreen::TWaitCursor::TWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+
+TSplashScreen::TWaitCursor::~TWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+
 TSplashScreen::TSplashScreen(TSplashPicture& picture, const TSplashSettings& settings,
                              const TPictureWindowServices& services)
     : m_settings(settings),
@@ -25,7 +29,7 @@ TSplashScreen::TSplashScreen(TSplashPicture& picture, const TSplashSettings& set
     if (m_settings.skipWithEsc) m_skip = true;
   };
   if (!m_settings.fade) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_waitCursor.emplace();
     m_deadline.setSingleShot(true);
     QObject::connect(&m_deadline, &QTimer::timeout, [this] {
       const int64_t left = DurationMs() - m_shown.elapsed();
@@ -38,10 +42,6 @@ TSplashScreen::TSplashScreen(TSplashPicture& picture, const TSplashSettings& set
   m_fade = std::make_unique<TSplashFade>(DurationMs(), services.dispatcher, services.clock);
   m_fade->SetOnStep([this](uint8_t alpha) { m_stage.ShowFadeStep(alpha); });
   m_stage.ShowFadeStep(0);
-}
-
-TSplashScreen::~TSplashScreen() {
-  if (!m_settings.fade) QGuiApplication::restoreOverrideCursor();
 }
 
 void TSplashScreen::Show() {

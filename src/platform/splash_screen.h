@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -31,7 +32,6 @@ class TSplashScreen {
   // screen behind it now. The plain screen shows the hourglass over the whole application until
   // it is destroyed.
   TSplashScreen(TSplashPicture& picture, const TSplashSettings& settings, const TPictureWindowServices& services);
-  ~TSplashScreen();
   TSplashScreen(const TSplashScreen&) = delete;
   TSplashScreen& operator=(const TSplashScreen&) = delete;
 
@@ -47,6 +47,12 @@ class TSplashScreen {
  private:
   int64_t DurationMs() const { return int64_t{m_settings.delaySeconds} * 1000; }
 
+  // The hourglass over the whole application for as long as it lives, whatever ends the screen.
+  struct TWaitCursor {
+    TWaitCursor();
+    ~TWaitCursor();
+  };
+
   TSplashSettings m_settings;
   bool m_skip = false;
   TPictureStage m_stage;
@@ -54,6 +60,7 @@ class TSplashScreen {
   QElapsedTimer m_shown;
   QTimer m_deadline;
   std::unique_ptr<TSplashFade> m_fade;
+  std::optional<TWaitCursor> m_waitCursor;
 };
 
 // Shows picture as a splash or end screen and returns when it is over (or the player is asked
