@@ -19,6 +19,8 @@ TPictureStage::TPictureStage(QWidget* owner, TSplashPicture& picture, TPictureWi
   style.translucent = perPixel && services.compositor;
   m_window = std::make_unique<TPictureWindow>(owner, style);
   m_window->Place(area.x(), area.y(), area.width(), area.height());
+  // A window with per-pixel alpha is cut to the pixels it shows anything at, so its fully
+  // transparent parts let the pointer through to what lies behind, as a layered window does.
   if (perPixel)
     m_window->SetShape(OpaqueRegion(picture.FadeForeground().View()));
   else if (picture.Look() == TPictureWindowLook::ShapeRegion)

@@ -19,8 +19,8 @@ class TTimerClock;
 
 // What the splash, end-screen and viewer routines need from the player.
 struct TPictureWindowServices {
-  // Where the fade timers hand their ticks (the user-interface thread); the clock they wait with
-  // (null: the steady clock). Both must outlive the windows.
+  // Where the fade timers hand their ticks (the user-interface thread; required for fading
+  // windows); the clock they wait with (null: the steady clock). Both must outlive the windows.
   TTickDispatcher* dispatcher = nullptr;
   TTimerClock* clock = nullptr;
   // Whether a compositing manager blends translucent windows (see CompositorRuns); without one,

@@ -185,7 +185,8 @@ int RunPlayCommand(const TCommandLine& line) {
                    [&session](Qt::ApplicationState state) { session.ApplicationActivation(state == Qt::ApplicationActive); });
   session.Splash(showScreen);
   // A signal handled before the event loop runs (during the splash) ends the player here: its
-  // quit would be lost on a loop that has not started.
+  // quit would be lost on a loop that has not started. As when the menu closes, the shutdown
+  // still shows the end screen, which a further signal ends.
   if (terminationSignals.Received() == 0 && session.Launch() == TMenuSession::TStartResult::Abort) return 0;
   int code = 0;
   if (terminationSignals.Received() == 0) {

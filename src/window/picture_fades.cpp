@@ -1,6 +1,7 @@
 #include "window/picture_fades.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 
@@ -28,6 +29,7 @@ int64_t ViewerFadeDurationMs(int32_t fadeTimeSeconds) {
 
 TSplashFade::TSplashFade(int64_t durationMs, TTickDispatcher* dispatcher, TTimerClock* clock)
     : m_durationMs(durationMs) {
+  assert(dispatcher != nullptr && "a fade without a dispatcher never ends");
   m_timer.SetClock(clock);
   m_timer.SetIntervalMs(kFadeStepMs);
   m_timer.SetOnTimer([this] { Step(); });
@@ -45,6 +47,7 @@ void TSplashFade::Step() {
 
 TViewerFade::TViewerFade(int64_t durationMs, TTickDispatcher* dispatcher, TTimerClock* clock)
     : m_durationMs(std::max<int64_t>(durationMs, 0)) {
+  assert(dispatcher != nullptr && "a fade without a dispatcher never ends");
   m_timer.SetClock(clock);
   m_timer.SetIntervalMs(kFadeStepMs);
   m_timer.SetOnTimer([this] { Step(); });
