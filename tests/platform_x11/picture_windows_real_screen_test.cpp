@@ -154,6 +154,8 @@ TEST_F(PictureWindowsOnX, EverySplashAndViewerShowsItsPicture) {
       {"fading-splash", showSplash(bmp, {true, false, 60}, 7)},
       {"png-alpha-splash", showSplash(png, {false, false, 60}, 0)},
       {"captioned-viewer", showViewer(jpeg, {TSPWindowStyle::swsNormal, false, 1, "Picture"}, 0)},
+      {"borderless-viewer", showViewer(jpeg, {TSPWindowStyle::swsNoBorder, false, 1, ""}, 0)},
+      {"shaped-gif-viewer", showViewer(gif, {TSPWindowStyle::swsShaped, false, 1, ""}, 0)},
       {"fading-viewer", showViewer(bmp, {TSPWindowStyle::swsShaped, true, 2, ""}, 9)},
       {"png-alpha-viewer", showViewer(png, {TSPWindowStyle::swsShaped, true, 1, ""}, 4)},
   };
