@@ -1,4 +1,5 @@
-// telvo: plays a menu document; --render paints it off-screen, --dump prints it as text.
+// telvo: plays a menu document; --render paints it off-screen, --render-splash draws its splash,
+// --dump prints it as text.
 
 #include <cstdio>
 #include <iostream>
@@ -12,25 +13,31 @@
 #include "startup/play.h"
 #include "startup/register_menu_classes.h"
 #include "startup/render.h"
+#include "startup/splash_render.h"
 #include "document/text_form.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: telvo [DOCUMENT] [-p PAGE] [--render OUT.png] [--dump] [--first-frame] [--verbose]\n"
-    "             [--help] [--version]\n"
+    "Usage: telvo [DOCUMENT] [-p PAGE] [--render OUT.png] [--render-splash MS OUT.png] [--dump]\n"
+    "             [--first-frame] [--verbose] [--help] [--version]\n"
     "Plays a menu document (a .kiv file, or an executable that carries one).\n"
     "  -p PAGE     start on the first page whose caption is PAGE (any letter case)\n"
     "  --render OUT.png\n"
     "              paint the start page off-screen (a 1920 x 1080 screen) into a PNG\n"
     "              file, without showing a window or starting anything\n"
+    "  --render-splash MS OUT.png\n"
+    "              draw the start-up splash as it looks MS milliseconds after it\n"
+    "              opened, on a black 1920 x 1080 screen, into a PNG file; exit code 1\n"
+    "              when the document has no splash\n"
     "  --dump      print the loaded document in text form and exit; exit code 1 when\n"
     "              the document is missing, holds no menu, or fails to load\n"
     "  --first-frame\n"
     "              play as usual, but close the menu as soon as its window has painted\n"
     "              for the first time (for timing the start)\n"
-    "  --verbose   say on stderr why a document was not played, and name the stored\n"
-    "              properties this player does not know\n"
+    "  --verbose   say on stderr why a document was not played, name the stored\n"
+    "              properties this player does not know, and say when a splash or\n"
+    "              picture window cannot read the screen behind it\n"
     "  --help      show this text\n"
     "  --version   show the version\n"
     "  --          take the arguments after it as document names, even when they\n"
@@ -56,6 +63,7 @@ int main(int argc, char** argv) {
   }
 
   if (line.renderPath) return RunRenderCommand(line);
+  if (line.renderSplash) return RunRenderSplashCommand(line);
   if (!line.dump) return RunPlayCommand(line);
 
   TClassRegistry registry;

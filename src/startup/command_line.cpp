@@ -1,5 +1,19 @@
 #include "startup/command_line.h"
 
+#include <charconv>
+
+namespace {
+
+// A time in milliseconds: decimal digits only, within int64_t.
+std::optional<int64_t> Milliseconds(const std::string& text) {
+  int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || text[0] == '-' || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
 TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   TCommandLine line;
   bool optionsEnded = false;
@@ -26,6 +40,14 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         line.renderPath = arguments[++i];
       else if (line.error.empty())
         line.error = "--render needs a file name";
+    } else if (arg == "--render-splash") {
+      const std::optional<int64_t> ms = i + 1 < arguments.size() ? Milliseconds(arguments[i + 1]) : std::nullopt;
+      if (ms && i + 2 < arguments.size()) {
+        line.renderSplash = TSplashRenderRequest{*ms, arguments[i + 2]};
+        i += 2;
+      } else if (line.error.empty()) {
+        line.error = "--render-splash needs a time in milliseconds and a file name";
+      }
     } else if (line.error.empty()) {
       line.error = "unknown option " + arg;
     }

@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -19,7 +20,9 @@
 #include "platform/menu_window_widget.h"
 #include "platform/qt_action_services.h"
 #include "platform/qt_platform_choice.h"
+#include "platform/screen_capture.h"
 #include "startup/menu_session.h"
+#include "startup/picture_screens.h"
 #include "window/pointer_dispatch.h"
 #include "window/qt_tick_dispatcher.h"
 
@@ -39,16 +42,17 @@ class TVerboseDiagnostics : public TDiagnostics {
   void ReportPaintError(const std::string& text) override { std::cerr << "telvo: " << text << "\n"; }
 };
 
-// Quits application when a termination signal arrives, for as long as it lives.
+// Quits application when a termination signal arrives, for as long as it lives, and counts the
+// signals, so the splash, the end screen and the picture viewer (whose waits a quit does not end)
+// and the start before the event loop runs (where a quit would be lost) can tell.
 class TTerminationSignals {
  public:
   explicit TTerminationSignals(QApplication& application) {
     if (pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
     m_notifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, &application, [&application] {
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, &application, [this, &application] {
       char byte;
-      while (read(g_signalPipe[0], &byte, 1) > 0) {
-      }
+      while (read(g_signalPipe[0], &byte, 1) > 0) ++m_received;
       application.quit();
     });
     struct sigaction action {};
@@ -73,7 +77,15 @@ class TTerminationSignals {
     close(g_signalPipe[1]);
   }
 
+  // The signals handled so far (by the event loop, a nested wait's included).
+  uint64_t Received() const { return m_received; }
+  // True once a signal arrives after this call.
+  std::function<bool()> ArrivesFromNow() const {
+    return [this, before = m_received] { return m_received != before; };
+  }
+
  private:
+  uint64_t m_received = 0;
   std::unique_ptr<QSocketNotifier> m_notifier;
   std::vector<int> m_caught;
 };
@@ -111,7 +123,8 @@ int RunPlayCommand(const TCommandLine& line) {
 
   TStartupSystem system = RealStartupSystem();
   system.sound = TSoundSystem::Open();
-  system.tickDispatcher = std::make_shared<TQtTickDispatcher>();
+  const std::shared_ptr<TTickDispatcher> tickDispatcher = std::make_shared<TQtTickDispatcher>();
+  system.tickDispatcher = tickDispatcher;
   if (line.verbose) {
     system.explainFallback = [](const std::string& reason) {
       std::cerr << "telvo: " << reason << "; playing the built-in window\n";
@@ -137,31 +150,50 @@ int RunPlayCommand(const TCommandLine& line) {
   window.SetHandlers(std::move(handlers));
 
   TQtActionServices actions(window, form);
+  // The splash, the end screen and the picture viewer: each window ends early at a termination
+  // signal that arrives while it shows.
+  auto pictureServices = [&] {
+    TPictureWindowServices services;
+    services.dispatcher = tickDispatcher.get();
+    services.compositor = CompositorRuns();
+    services.menu = &window;
+    if (line.verbose) services.report = [](const std::string& text) { std::cerr << "telvo: " << text << "\n"; };
+    services.interrupted = terminationSignals.ArrivesFromNow();
+    return services;
+  };
+  auto showScreen = [&](const TSplashRequest& request) { ShowSplashScreen(request, pictureServices()); };
+  TPictureActions pictureActions([&](TControl& clicked) { ShowPictureOf(clicked, window, pictureServices()); });
   actions.ejectMediumOf = [&session](const std::string& folder) {
     EjectMediumOf(folder, session.Lock() ? session.Lock()->Path() : std::string());
   };
   std::optional<TMenuSounds> sounds;
   if (TSoundSystem* sound = session.Sound()) sounds.emplace(*sound, form);
   TVerboseDiagnostics diagnostics;
-  // Bound for as long as the window plays; unbound before the window and the services go. The
-  // picture viewer, the slide show and the control commands are not carried out yet.
+  // Bound for as long as the window plays; unbound before the window and the services go.
   const TServicesBinding binding(form.Context(), {.shell = &actions,
                                                   .dialogs = &actions,
                                                   .pictures = &actions,
                                                   .sounds = sounds ? &*sounds : nullptr,
                                                   .showing = &actions,
+                                                  .delegated = &pictureActions,
                                                   .diagnostics = line.verbose ? &diagnostics : nullptr});
 
   // An ended start shows nothing; the session's end removes the fonts.
   if (session.Start(&window) == TMenuSession::TStartResult::Abort) return 0;
   QObject::connect(&application, &QGuiApplication::applicationStateChanged, &application,
                    [&session](Qt::ApplicationState state) { session.ApplicationActivation(state == Qt::ApplicationActive); });
-  session.Splash({});  // the splash screen window is not built yet
-  if (session.Launch() == TMenuSession::TStartResult::Abort) return 0;
-  session.BeforeShow();
-  window.show();
-  const int code = application.exec();
+  session.Splash(showScreen);
+  // A signal handled before the event loop runs (during the splash) ends the player here: its
+  // quit would be lost on a loop that has not started. As when the menu closes, the shutdown
+  // still shows the end screen, which a further signal ends.
+  if (terminationSignals.Received() == 0 && session.Launch() == TMenuSession::TStartResult::Abort) return 0;
+  int code = 0;
+  if (terminationSignals.Received() == 0) {
+    session.BeforeShow();
+    window.show();
+    code = application.exec();
+  }
   window.hide();
-  session.Shutdown({});  // the end screen window is not built yet
+  session.Shutdown(showScreen);
   return code;
 }

@@ -1,5 +1,5 @@
-// telvo --render, run as a user runs it: the image is the one the golden test expects, and the
-// fonts of the FontData folder beside the document are used.
+// telvo --render and --render-splash, run as a user runs them: the images are the ones the golden
+// test expects, and the fonts of the FontData folder beside the document are used.
 
 #include <gtest/gtest.h>
 
@@ -60,6 +60,29 @@ TEST(TelvoRender, UsesTheFontsOfTheFontDataFolderBesideTheDocument) {
   fs::rename(cdrom / "FontData", cdrom / "fontdata");
   ASSERT_EQ(render(cdrom / "lower.png"), 0);
   EXPECT_EQ(ReadFile(cdrom / "lower.png"), ReadFile(cdrom / "with.png")) << "the folder's name in any letter case";
+}
+
+TEST(TelvoRender, SplashPreviewWritesTheGoldenImageAndRefusesADocumentWithoutSplash) {
+  const fs::path golden = fs::path(TELVO_GOLDEN_DIR) / "splash_fade";
+  const fs::path work = fs::path(testing::TempDir()) / "render_splash_cli";
+  fs::create_directories(work);
+  const fs::path document = work / "splash.kiv";
+  const fs::path image = work / "splash.png";
+  fs::remove(image);
+  ASSERT_EQ(RunCommand(std::string(TELVO_CONVERT_BINARY) + " " + (golden / "input.txt").string() + " " + document.string()), 0);
+  std::ifstream moment(golden / "splash.txt");
+  std::string ms;
+  moment >> ms;
+  ASSERT_EQ(RunCommand(std::string(TELVO_BINARY) + " --render-splash " + ms + " " + image.string() + " " + document.string()), 0);
+  EXPECT_EQ(ReadFile(image), ReadFile(golden / "expected.png"));
+
+  const fs::path plain = work / "plain.kiv";
+  ASSERT_EQ(RunCommand(std::string(TELVO_CONVERT_BINARY) + " " +
+                       (fs::path(TELVO_GOLDEN_DIR) / "tiled_picture" / "input.txt").string() + " " + plain.string()), 0);
+  EXPECT_EQ(RunCommand(std::string(TELVO_BINARY) + " --render-splash 0 " + (work / "none.png").string() + " " + plain.string()), 1);
+  EXPECT_FALSE(fs::exists(work / "none.png"));
+  for (const char* bad : {"--render-splash", "--render-splash 100", "--render-splash -5 out.png", "--render-splash 1s out.png"})
+    EXPECT_EQ(RunCommand(std::string(TELVO_BINARY) + " " + bad), 2) << bad;
 }
 
 TEST(TelvoRender, FailsWhenTheImageCannotBeWritten) {

@@ -11,7 +11,7 @@
 #include "controls/button.h"
 #include "controls/cool_button.h"
 #include "controls/cool_label.h"
-#include "controls/gif_animator.h"
+#include "graphics/gif_animator.h"
 #include "controls/hot_label.h"
 #include "controls/shape.h"
 #include "graphics/composite.h"

@@ -11,7 +11,7 @@
 #include "controls/button_face.h"
 #include "controls/cool_button.h"
 #include "controls/cool_label.h"
-#include "controls/gif_animator.h"
+#include "graphics/gif_animator.h"
 #include "controls/hot_label.h"
 #include "controls/image.h"
 #include "controls/shape.h"

@@ -376,6 +376,20 @@ TEST_F(MenuSession, EndScreenFollowsTheSplashSettingsWhenAsked) {
   }
 }
 
+TEST_F(MenuSession, SplashShowsOnlyAPictureThatDecodes) {
+  auto session = Open({});
+  TfrmMain& window = session->Window();
+  window.SetShowSplash(true);
+  int shown = 0;
+  auto count = [&](const TSplashRequest&) { ++shown; };
+  window.Splash()->SetGraphic("TJPEGImage", {0xFF, 0xD8, 0xFF, 0xE0, 0x00});
+  session->Splash(count);
+  EXPECT_EQ(shown, 0) << "a damaged picture shows no splash";
+  window.Splash()->SetGraphic("TBitmap", ReadTestFile("bmp/4bit-pat4.bmp"));
+  session->Splash(count);
+  EXPECT_EQ(shown, 1);
+}
+
 }  // namespace
 
 // Two menus in one process, each from its own medium with its own translation: a click on

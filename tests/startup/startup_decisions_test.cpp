@@ -70,6 +70,11 @@ TEST(StartupCommandLine, UnknownOptionsAreErrors) {
       {{"menu.kiv", "-P", "Main"}, "unknown option -P"},
       {{"-x", "--render"}, "unknown option -x"},
       {{"--render"}, "--render needs a file name"},
+      {{"--render-splash", "100"}, "--render-splash needs a time in milliseconds and a file name"},
+      {{"--render-splash", "-1", "out.png"}, "--render-splash needs a time in milliseconds and a file name"},
+      {{"--render-splash", "1.5", "out.png"}, "--render-splash needs a time in milliseconds and a file name"},
+      {{"--render-splash", "99999999999999999999", "out.png"},
+       "--render-splash needs a time in milliseconds and a file name"},
       {{"--", "--bogus"}, ""},
       {{"-", "--verbose"}, ""},
   };
@@ -77,6 +82,15 @@ TEST(StartupCommandLine, UnknownOptionsAreErrors) {
     SCOPED_TRACE(testing::PrintToString(arguments));
     EXPECT_EQ(ParseCommandLine(arguments).error, error);
   }
+}
+
+TEST(StartupCommandLine, SplashPreviewTakesATimeAndAFileBeforeTheDocument) {
+  const TCommandLine line = ParseCommandLine({"--render-splash", "1950", "out.png", "menu.kiv"});
+  EXPECT_EQ(line.error, "");
+  ASSERT_TRUE(line.renderSplash.has_value());
+  EXPECT_EQ(line.renderSplash->elapsedMs, 1950);
+  EXPECT_EQ(line.renderSplash->path, "out.png");
+  EXPECT_EQ(line.documentPath, "menu.kiv");
 }
 
 TEST(StartupDocument, SiblingDocumentReplacesTheExtension) {

@@ -7,6 +7,10 @@
 // the render, one a line, in client coordinates: "move X Y", "down X Y", "up X Y" (left button),
 // "leave"; lines starting with "//" are comments.
 //
+// A case may hold splash.txt: a time in milliseconds. The case then renders the document's
+// start-up splash as telvo --render-splash does, as it looks that long after it opened, on the
+// black off-screen screen.
+//
 // The cases may use TGoldenMarker, a test-only windowless control that fills its bounds with its
 // Color and draws its Caption centred in its Font, so layouts show where controls end up.
 //
@@ -29,6 +33,7 @@
 #include "document/container.h"
 #include "startup/register_menu_classes.h"
 #include "startup/render.h"
+#include "startup/splash_render.h"
 #include "document/text_form.h"
 #include "support/gui_application.h"
 #include "window/pointer_dispatch.h"
@@ -97,7 +102,8 @@ void SendPointerEvents(const fs::path& events, TKIVForm& window) {
   }
 }
 
-TBitmap32 Render(const fs::path& input, const fs::path& work, const fs::path& events = {}) {
+TBitmap32 Render(const fs::path& input, const fs::path& work, const fs::path& events = {},
+                 const fs::path& splash = {}) {
   fs::create_directories(work / "cd");
   const fs::path document = work / "cd" / "menu.kiv";
   const std::vector<uint8_t> container =
@@ -114,6 +120,7 @@ TBitmap32 Render(const fs::path& input, const fs::path& work, const fs::path& ev
   };
   TCommandLine line;
   line.documentPath = document.string();
+  if (!splash.empty() && fs::exists(splash)) return RenderSplash(line, std::move(system), std::stoll(ReadText(splash)));
   if (events.empty() || !fs::exists(events)) return RenderMenu(line, std::move(system));
   return RenderMenu(line, std::move(system), [&](TfrmMain& window) { SendPointerEvents(events, window); });
 }
@@ -144,7 +151,7 @@ TEST_P(Golden, RenderMatchesExpected) {
   const fs::path work = fs::path(testing::TempDir()) / "golden" / GetParam();
   fs::remove_all(work);
   fs::create_directories(work);
-  const TBitmap32 rendered = Render(folder / "input.txt", work, folder / "events.txt");
+  const TBitmap32 rendered = Render(folder / "input.txt", work, folder / "events.txt", folder / "splash.txt");
   ASSERT_FALSE(rendered.Empty());
   const QImage actual = WrapAsQImage(rendered.View()).copy();
 
