@@ -1,6 +1,6 @@
 #pragma once
 // What the drawing controls of a page share beyond the background capture and the opacity
-// composite (graphics/composite.h): the pointer state a face is drawn in, the frames, and the
+// composite (window/control_composite.h): the pointer state a face is drawn in, the frames, and the
 // cached decoding of the stored pictures they draw.
 
 #include <cstdint>

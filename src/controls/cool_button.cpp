@@ -7,8 +7,8 @@
 #include "controls/legacy_bitmap.h"
 #include "controls/skin_stretch.h"
 #include "graphics/colors.h"
-#include "graphics/composite.h"
 #include "graphics/raster.h"
+#include "window/control_composite.h"
 
 namespace {
 

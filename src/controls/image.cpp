@@ -6,8 +6,8 @@
 
 #include "controls/window_drag.h"
 #include "graphics/colors.h"
-#include "graphics/composite.h"
 #include "graphics/raster.h"
+#include "window/control_composite.h"
 
 const TClassInfo& TKIVImageControl::StaticClass() {
   using C = TKIVImageControl;

@@ -14,9 +14,9 @@
 #include "controls/gif_animator.h"
 #include "controls/hot_label.h"
 #include "controls/shape.h"
-#include "graphics/composite.h"
 #include "graphics/raster.h"
 #include "support/gui_application.h"
+#include "window/control_composite.h"
 #include "window/menu_form.h"
 #include "window/window_paint.h"
 

@@ -5,8 +5,8 @@
 
 #include "controls/cool_label.h"
 #include "controls/text_layers.h"
-#include "graphics/composite.h"
 #include "support/gui_application.h"
+#include "window/control_composite.h"
 #include "window/menu_form.h"
 #include "window/window_paint.h"
 
