@@ -8,6 +8,7 @@
 #include "controls/themed_button.h"
 #include "graphics/colors.h"
 #include "graphics/raster.h"
+#include "graphics/rect_frames.h"
 #include "window/control_composite.h"
 
 const TClassInfo& TKIVButton::StaticClass() {

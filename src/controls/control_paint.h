@@ -1,7 +1,7 @@
 #pragma once
 // What the drawing controls of a page share beyond the background capture and the opacity
-// composite (window/control_composite.h): the pointer state a face is drawn in, the frames, and the
-// cached decoding of the stored pictures they draw.
+// composite (window/control_composite.h): the pointer state a face is drawn in, and the cached
+// decoding of the stored pictures they draw with the key colours picked from them.
 
 #include <cstdint>
 #include <optional>
@@ -9,8 +9,6 @@
 #include <vector>
 
 #include "controls/action_control.h"
-#include "graphics/bitmap32.h"
-#include "graphics/canvas.h"
 #include "graphics/picture_decoder.h"
 
 // The pointer states an action control's face is drawn in.
@@ -20,30 +18,6 @@ struct TFaceState {
   bool visited = false;
 };
 TFaceState FaceState(const TKIVActionControl& control);
-
-// One-pixel frame on rect: topLeft on the top row and the left column, bottomRight on the right
-// column and the bottom row (both corners it meets included), as the platform's 3-D frames.
-void DrawFrame3D(const TBitmapView& target, const TRect& rect, TColor topLeft, TColor bottomRight);
-// Raised: button highlight above and left, button shadow below and right; sunken the reverse.
-void DrawRaisedFrame(const TBitmapView& target, const TRect& rect);
-void DrawSunkenFrame(const TBitmapView& target, const TRect& rect);
-// The design-mode frame: a black dotted one-pixel rectangle, every other pixel set.
-void DrawDottedFrame(const TBitmapView& target, const TRect& rect);
-// The same on a canvas, rect in its logical coordinates, inside its clip.
-void DrawDottedFrame(TCanvas& canvas, const TRect& rect);
-
-// Whether a stored picture carries transparency of its own: a GIF with a transparent colour, a
-// PNG with any transparency, or an icon. Such pictures draw themselves with it; the others are
-// drawn opaque or with a key colour.
-bool HasOwnTransparency(const TDecodedPicture& picture);
-// The picture as an opaque bitmap, as the platform converts pictures: bitmaps, JPEGs and PNGs
-// keep their colours (a PNG loses its alpha), anything else is drawn onto black.
-TBitmap32 OpaqueCopy(const TDecodedPicture& picture);
-// The key colour picked from a picture: the top-left pixel of its opaque copy (black when empty).
-TColor TopLeftColor(const TDecodedPicture& picture);
-// Draws picture with its top-left corner at `at`: with its own transparency when it has one,
-// else its opaque copy leaving out keyColor.
-void DrawIconPicture(const TBitmapView& target, TPoint at, const TDecodedPicture& picture, TColor keyColor);
 
 // Decodes a stored picture once and again only when its bytes change, so a repaint on hover
 // does not decode it anew. Get returns null for an empty or undecodable picture.

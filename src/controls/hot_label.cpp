@@ -7,6 +7,7 @@
 #include "graphics/colors.h"
 #include "graphics/gradient.h"
 #include "graphics/raster.h"
+#include "graphics/rect_frames.h"
 #include "window/control_composite.h"
 
 const TClassInfo& TKIVHotLabel::StaticClass() {

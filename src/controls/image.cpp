@@ -7,6 +7,7 @@
 #include "controls/window_drag.h"
 #include "graphics/colors.h"
 #include "graphics/raster.h"
+#include "graphics/rect_frames.h"
 #include "window/control_composite.h"
 
 const TClassInfo& TKIVImageControl::StaticClass() {

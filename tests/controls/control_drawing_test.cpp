@@ -1,6 +1,6 @@
-// The geometry and pixels of the page controls' drawing: caption and icon layout, the skin's
-// nine slices, the cool label's layout, the shape outlines, GIF frame composition and delays,
-// image placement, and hostile sizes that must draw nothing wrong.
+// The geometry and pixels of the page controls' drawing: caption and icon layout, the cool
+// label's layout, the shape outlines, GIF frame composition and delays, image placement, and
+// hostile sizes that must draw nothing wrong.
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,6 @@
 #include "controls/hot_label.h"
 #include "controls/image.h"
 #include "controls/shape.h"
-#include "controls/skin_stretch.h"
 #include "graphics/colors.h"
 #include "graphics/raster.h"
 #include "support/gui_application.h"
@@ -44,41 +43,6 @@ TEST(ButtonFace, IconAndCaptionFormOneCentredGroup) {
     EXPECT_EQ(layout.icon, c.icon);
   }
   EXPECT_EQ(LayOutCaption(121, 33, {40, 14}, false, 0, 0, TKIVGlyphLayout::aglGlyphLeft, false).caption, (TPoint{40, 9}));
-}
-
-TEST(SkinStretch, NineSlicesOnlyWhenTwiceTheMarginFitsEverywhere) {
-  const TRect frame{0, 59, 150, 118};
-  const auto nine = SkinPieces(frame, 121, 33, 8);
-  ASSERT_EQ(nine.size(), 9u);
-  EXPECT_EQ(nine[1].source, (TRect{142, 59, 150, 67}));
-  EXPECT_EQ(nine[1].target, (TRect{113, 0, 121, 8}));
-  EXPECT_EQ(nine[8].source, (TRect{8, 67, 142, 110}));
-  EXPECT_EQ(nine[8].target, (TRect{8, 8, 113, 25}));
-  struct Case {
-    int32_t width, height, margin;
-  };
-  for (const Case c : {Case{121, 16, 8}, Case{16, 33, 8}, Case{121, 33, 0}, Case{121, 33, 30}, Case{121, 33, 1 << 30}}) {
-    SCOPED_TRACE(c.margin);
-    const auto whole = SkinPieces(frame, c.width, c.height, c.margin);
-    ASSERT_EQ(whole.size(), 1u);
-    EXPECT_EQ(whole[0].source, frame);
-    EXPECT_EQ(whole[0].target, (TRect{0, 0, c.width, c.height}));
-  }
-}
-
-TEST(SkinStretch, KeyColourPixelsKeepTheTargetAndHostileRectanglesDrawNothingOutside) {
-  TBitmap32 source(4, 4, ColorToPixel(clRed));
-  source.At(0, 0) = ColorToPixel(clFuchsia);
-  TBitmap32 target(4, 4, ColorToPixel(clBlue));
-  KeyedStretchBlt(target.View(), target.Bounds(), source.View(), source.Bounds(), clFuchsia);
-  EXPECT_EQ(target.At(0, 0), ColorToPixel(clBlue));
-  EXPECT_EQ(target.At(3, 3), ColorToPixel(clRed));
-  // Rectangles far beyond the bitmaps, empty or inverted: nothing crashes, nothing outside is written.
-  TBitmap32 small(3, 3, ColorToPixel(clGreen));
-  for (const TRect r : {TRect{-100000, -100000, 100000, 100000}, TRect{5, 5, 2, 2}, TRect{1, 1, 1, 1}}) {
-    KeyedStretchBlt(small.View(), r, source.View(), {-5, -5, 50, 50}, clFuchsia);
-    AlphaStretchBlend(small.View(), r, source.View(), {2, 2, 1, 1});
-  }
 }
 
 TEST(CoolLabel, RotatedBoxAndEffectMarginsLayTheTextOut) {

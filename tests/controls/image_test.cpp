@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "graphics/canvas.h"
 #include "stored_defaults.h"
 #include "test_pictures.h"
 
