@@ -4,12 +4,9 @@
 // decoding of the stored pictures they draw with the key colours picked from them.
 
 #include <cstdint>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "controls/action_control.h"
-#include "graphics/picture_decoder.h"
+#include "graphics/picture_cache.h"
 
 // The pointer states an action control's face is drawn in.
 struct TFaceState {
@@ -18,22 +15,6 @@ struct TFaceState {
   bool visited = false;
 };
 TFaceState FaceState(const TKIVActionControl& control);
-
-// Decodes a stored picture once and again only when its bytes change, so a repaint on hover
-// does not decode it anew. Get returns null for an empty or undecodable picture.
-class TPictureCache {
- public:
-  const TDecodedPicture* Get(const TPicture& picture);
-  // Counts the decodings, so users can tell when what they derived from the picture is stale.
-  uint64_t Generation() const { return m_generation; }
-
- private:
-  uint64_t m_generation = 0;
-  bool m_filled = false;
-  std::string m_className;
-  std::vector<uint8_t> m_bytes;
-  std::optional<TDecodedPicture> m_decoded;
-};
 
 // A key colour that is set, or still to be picked from a picture: the top-left pixel of the
 // picture's opaque copy. The pick waits until the colour is first read, so a document's
