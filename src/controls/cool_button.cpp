@@ -124,8 +124,8 @@ void TKIVCoolButton::PaintSkinFace(TBitmap32& surface, const TDecodedPicture& sk
   if (frames == 3) frame = state.pressed ? 2 : state.hovered ? 1 : 0;
   const TRect source{0, frame * frameHeight, skin.bitmap.Width(), (frame + 1) * frameHeight};
   const auto pieces = NineSlicePieces(source, m_width, m_height, m_stretchMargin);
-  const bool alpha = (skin.format == "TGIFImage" && skin.transparentColor) ||
-                     (skin.format == "TPNGObject" && skin.pngTransparency != TPngTransparency::None);
+  const bool alpha = (skin.format == TPictureFormat::Gif && skin.transparentColor) ||
+                     (skin.format == TPictureFormat::Png && skin.pngTransparency != TPngTransparency::None);
   if (alpha) {
     for (const TNineSlicePiece& piece : pieces) AlphaStretchBlend(surface.View(), piece.target, skin.bitmap.View(), piece.source);
     return;

@@ -4,15 +4,15 @@
 
 const TDecodedPicture* TPictureCache::Get(const TPicture& picture) {
   const auto bytes = picture.FileBytes();
-  const bool same = m_filled && m_className == picture.GraphicClassName() && m_bytes.size() == bytes.size() &&
+  const bool same = m_filled && m_format == picture.Format() && m_bytes.size() == bytes.size() &&
                     (bytes.empty() || std::memcmp(m_bytes.data(), bytes.data(), bytes.size()) == 0);
   if (!same) {
     m_filled = true;
     ++m_generation;
-    m_className = picture.GraphicClassName();
+    m_format = picture.Format();
     m_bytes.assign(bytes.begin(), bytes.end());
     m_decoded.reset();
-    if (!picture.Empty()) m_decoded = DecodePicture(m_className, bytes);
+    if (m_format) m_decoded = DecodePicture(*m_format, bytes);
     // A picture without pixels counts as no picture.
     if (m_decoded && m_decoded->bitmap.Empty()) m_decoded.reset();
   }

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "graphics/picture_decoder.h"
@@ -24,7 +23,7 @@ class TPictureCache {
  private:
   uint64_t m_generation = 0;
   bool m_filled = false;
-  std::string m_className;
+  std::optional<TPictureFormat> m_format;
   std::vector<uint8_t> m_bytes;
   std::optional<TDecodedPicture> m_decoded;
 };

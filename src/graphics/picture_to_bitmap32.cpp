@@ -3,16 +3,16 @@
 #include "graphics/picture_decoder.h"
 
 bool PngToBitmap32(const TPicture& picture, TBitmap32& bitmap) {
-  if (picture.Empty() || picture.GraphicClassName() != "TPNGObject") return false;
-  std::optional<TDecodedPicture> decoded = DecodePicture(picture.GraphicClassName(), picture.FileBytes());
+  if (picture.Format() != TPictureFormat::Png) return false;
+  std::optional<TDecodedPicture> decoded = DecodePicture(TPictureFormat::Png, picture.FileBytes());
   if (!decoded) return false;
   bitmap = std::move(decoded->bitmap);
   return true;
 }
 
 bool GifToBitmap32(const TPicture& picture, TBitmap32& bitmap) {
-  if (picture.Empty() || picture.GraphicClassName() != "TGIFImage") return false;
-  std::optional<TDecodedPicture> decoded = DecodePicture(picture.GraphicClassName(), picture.FileBytes());
+  if (picture.Format() != TPictureFormat::Gif) return false;
+  std::optional<TDecodedPicture> decoded = DecodePicture(TPictureFormat::Gif, picture.FileBytes());
   if (!decoded) return false;
   const bool transparent = !decoded->frames.empty() && decoded->frames.front().transparentIndex >= 0;
   if (!transparent)

@@ -6,16 +6,18 @@
 #include "graphics/raster.h"
 
 bool HasOwnTransparency(const TDecodedPicture& picture) {
-  if (picture.format == "TIcon") return true;
-  if (picture.format == "TPNGObject") return picture.pngTransparency != TPngTransparency::None;
-  if (picture.format == "TGIFImage") return picture.transparentColor.has_value();
-  return false;
+  switch (picture.format) {
+    case TPictureFormat::Icon: return true;
+    case TPictureFormat::Png: return picture.pngTransparency != TPngTransparency::None;
+    case TPictureFormat::Gif: return picture.transparentColor.has_value();
+    default: return false;
+  }
 }
 
 TBitmap32 OpaqueCopy(const TDecodedPicture& picture) {
   const TBitmap32& source = picture.bitmap;
-  const bool keepsColours =
-      picture.format == "TBitmap" || picture.format == "TJPEGImage" || picture.format == "TPNGObject";
+  const bool keepsColours = picture.format == TPictureFormat::Bitmap || picture.format == TPictureFormat::Jpeg ||
+                            picture.format == TPictureFormat::Png;
   TBitmap32 copy(source.Width(), source.Height(), MakePixel(0, 0, 0));
   if (keepsColours) {
     std::transform(source.Pixels().begin(), source.Pixels().end(), copy.Pixels().begin(),

@@ -1,6 +1,6 @@
 // The menu window's decoded background picture, its icon and its three cursors.
 
-#include <string>
+#include <vector>
 
 #include "graphics/picture_decoder.h"
 #include "window/frame.h"
@@ -21,10 +21,10 @@ std::vector<TCursorImage> CursorImages(std::vector<TCursorFrame> frames) {
 const TDecodedPicture* TKIVForm::DecodedPicture() { return m_pictureCache.Get(m_picture); }
 
 TPictureKind TKIVForm::PictureKind() {
-  if (!DecodedPicture()) return TPictureKind::Empty;
-  const std::string& name = m_picture.GraphicClassName();
-  if (name == "TJPEGImage") return TPictureKind::Jpeg;
-  if (name == "TIcon") return TPictureKind::Icon;
+  const TDecodedPicture* decoded = DecodedPicture();
+  if (!decoded) return TPictureKind::Empty;
+  if (decoded->format == TPictureFormat::Jpeg) return TPictureKind::Jpeg;
+  if (decoded->format == TPictureFormat::Icon) return TPictureKind::Icon;
   return TPictureKind::Other;
 }
 

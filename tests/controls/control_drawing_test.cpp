@@ -91,7 +91,7 @@ TEST(Shape, OutlineGeometry) {
 
 TEST(GifAnimator, DelaysAreClampedAndOneFrameDoesNotAnimate) {
   TDecodedPicture gif;
-  gif.format = "TGIFImage";
+  gif.format = TPictureFormat::Gif;
   gif.screenWidth = gif.screenHeight = 2;
   for (int32_t delay : {0, 20, 30000, 100}) gif.frames.push_back({TBitmap32(2, 2), {0, 0, 2, 2}, delay, 1, -1});
   EXPECT_EQ(GifFrameDelayMs(gif, 0), 50);
@@ -173,7 +173,7 @@ TEST(CoolButton, ANewSkinResetsTheFramesAndResizesToOneThird) {
 TEST(Controls, HostileSizesAndPicturesPaintNothingWrong) {
   EnsureGuiApplication();
   TPicture broken;
-  broken.SetGraphic("TPNGObject", {0x89, 'P', 'N', 'G'});
+  broken.SetGraphic(TPictureFormat::Png, {0x89, 'P', 'N', 'G'});
   TKIVCoolButton cool;
   cool.Picture()->Assign(&broken);
   TKIVButton button;

@@ -30,25 +30,25 @@ std::vector<uint8_t> OnePixelBmp(uint8_t r, uint8_t g, uint8_t b) {
 TEST(PictureCache, DecodesAgainOnlyWhenTheFormatOrAByteChanges) {
   TPictureCache cache;
   TPicture picture;
-  picture.SetGraphic("TBitmap", OnePixelBmp(255, 0, 0));
+  picture.SetGraphic(TPictureFormat::Bitmap, OnePixelBmp(255, 0, 0));
   const TDecodedPicture* red = cache.Get(picture);
   ASSERT_NE(red, nullptr);
   EXPECT_EQ(red->bitmap.At(0, 0), MakePixel(255, 0, 0));
   const uint64_t generation = cache.Generation();
 
-  picture.SetGraphic("TBitmap", OnePixelBmp(255, 0, 0));
+  picture.SetGraphic(TPictureFormat::Bitmap, OnePixelBmp(255, 0, 0));
   EXPECT_EQ(cache.Get(picture), red) << "the same bytes again";
   EXPECT_EQ(cache.Generation(), generation);
 
-  picture.SetGraphic("TBitmap", OnePixelBmp(0, 0, 255));
+  picture.SetGraphic(TPictureFormat::Bitmap, OnePixelBmp(0, 0, 255));
   const TDecodedPicture* blue = cache.Get(picture);
   ASSERT_NE(blue, nullptr);
   EXPECT_EQ(blue->bitmap.At(0, 0), MakePixel(0, 0, 255)) << "one byte differs at the same length";
   EXPECT_EQ(cache.Generation(), generation + 1);
 
-  picture.SetGraphic("TJvPcx", OnePixelBmp(0, 0, 255));
+  picture.SetGraphic(TPictureFormat::Pcx, OnePixelBmp(0, 0, 255));
   ASSERT_NE(cache.Get(picture), nullptr);
-  EXPECT_EQ(cache.Get(picture)->format, "TJvPcx") << "the same bytes in another format";
+  EXPECT_EQ(cache.Get(picture)->format, TPictureFormat::Pcx) << "the same bytes in another format";
   EXPECT_EQ(cache.Generation(), generation + 2);
 }
 
@@ -56,9 +56,9 @@ TEST(PictureCache, EmptyAndUndecodablePicturesGiveNull) {
   TPictureCache cache;
   TPicture picture;
   EXPECT_EQ(cache.Get(picture), nullptr);
-  picture.SetGraphic("TPNGObject", {0x89, 'P', 'N', 'G'});
+  picture.SetGraphic(TPictureFormat::Png, {0x89, 'P', 'N', 'G'});
   EXPECT_EQ(cache.Get(picture), nullptr);
-  picture.SetGraphic("TBitmap", OnePixelBmp(1, 2, 3));
+  picture.SetGraphic(TPictureFormat::Bitmap, OnePixelBmp(1, 2, 3));
   EXPECT_NE(cache.Get(picture), nullptr);
   picture.Clear();
   EXPECT_EQ(cache.Get(picture), nullptr);

@@ -11,9 +11,9 @@
 
 namespace {
 
-std::unique_ptr<TPicture> StoredPicture(const char* className, const std::string& file) {
+std::unique_ptr<TPicture> StoredPicture(TPictureFormat format, const std::string& file) {
   auto picture = std::make_unique<TPicture>();
-  picture->SetGraphic(className, ReadTestFile(file));
+  picture->SetGraphic(format, ReadTestFile(file));
   return picture;
 }
 
@@ -25,24 +25,24 @@ bool AnyAlpha(const TBitmap32& bitmap, uint8_t alpha) {
 
 TEST(PictureToBitmap32, PngAndGifConvertWithTheirTransparency) {
   TBitmap32 bitmap;
-  ASSERT_TRUE(PngToBitmap32(*StoredPicture("TPNGObject", "png/pngsuite/transparency/tbbn3p08.png"), bitmap));
+  ASSERT_TRUE(PngToBitmap32(*StoredPicture(TPictureFormat::Png, "png/pngsuite/transparency/tbbn3p08.png"), bitmap));
   EXPECT_EQ(bitmap.Width(), 32);
   EXPECT_TRUE(AnyAlpha(bitmap, 0));
   EXPECT_TRUE(AnyAlpha(bitmap, 255));
 
-  ASSERT_TRUE(GifToBitmap32(*StoredPicture("TGIFImage", "gif/gif-test-suite/transparent.gif"), bitmap));
+  ASSERT_TRUE(GifToBitmap32(*StoredPicture(TPictureFormat::Gif, "gif/gif-test-suite/transparent.gif"), bitmap));
   EXPECT_TRUE(AnyAlpha(bitmap, 0));
-  ASSERT_TRUE(GifToBitmap32(*StoredPicture("TGIFImage", "gif/palette.gif"), bitmap));
+  ASSERT_TRUE(GifToBitmap32(*StoredPicture(TPictureFormat::Gif, "gif/palette.gif"), bitmap));
   EXPECT_FALSE(AnyAlpha(bitmap, 0));
 }
 
 TEST(PictureToBitmap32, OtherFormatsAndDamagedPicturesLeaveTheBitmapAlone) {
   TBitmap32 bitmap(2, 2, MakePixel(7, 7, 7));
   TPicture damaged;
-  damaged.SetGraphic("TPNGObject", {0x89, 'P', 'N', 'G'});
+  damaged.SetGraphic(TPictureFormat::Png, {0x89, 'P', 'N', 'G'});
   EXPECT_FALSE(PngToBitmap32(damaged, bitmap));
-  EXPECT_FALSE(PngToBitmap32(*StoredPicture("TGIFImage", "gif/palette.gif"), bitmap));
-  EXPECT_FALSE(GifToBitmap32(*StoredPicture("TPNGObject", "png/pngsuite/basic/basn0g08.png"), bitmap));
+  EXPECT_FALSE(PngToBitmap32(*StoredPicture(TPictureFormat::Gif, "gif/palette.gif"), bitmap));
+  EXPECT_FALSE(GifToBitmap32(*StoredPicture(TPictureFormat::Png, "png/pngsuite/basic/basn0g08.png"), bitmap));
   const TPicture empty;
   EXPECT_FALSE(GifToBitmap32(empty, bitmap));
   EXPECT_EQ(bitmap.Width(), 2);

@@ -5,14 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "graphics/colors.h"
 
 namespace {
 
 // A 1 x 1 picture of the format whose only pixel is fully transparent orange.
-TDecodedPicture TransparentPixel(const std::string& format) {
+TDecodedPicture TransparentPixel(TPictureFormat format) {
   TDecodedPicture picture;
   picture.format = format;
   picture.bitmap = TBitmap32(1, 1, MakePixel(200, 100, 50, 0));
@@ -24,23 +22,23 @@ TDecodedPicture TransparentPixel(const std::string& format) {
 TEST(PictureTransparency, EachFormatShowsItsOwnTransparencyOrIsMadeOpaque) {
   const TPixel32 kept = MakePixel(200, 100, 50), black = MakePixel(0, 0, 0);
   struct TCase {
-    const char* format;
+    TPictureFormat format;
     bool ownTransparency;
     TPixel32 opaque;
   };
-  for (const TCase& c : {TCase{"TBitmap", false, kept}, TCase{"TJPEGImage", false, kept}, TCase{"TPNGObject", false, kept},
-                         TCase{"TGIFImage", false, black}, TCase{"TIcon", true, black}, TCase{"TMetafile", false, black},
-                         TCase{"TJvAni", false, black}, TCase{"TJvPcx", false, black}}) {
-    SCOPED_TRACE(c.format);
+  for (const TCase& c : {TCase{TPictureFormat::Bitmap, false, kept}, TCase{TPictureFormat::Jpeg, false, kept}, TCase{TPictureFormat::Png, false, kept},
+                         TCase{TPictureFormat::Gif, false, black}, TCase{TPictureFormat::Icon, true, black}, TCase{TPictureFormat::Metafile, false, black},
+                         TCase{TPictureFormat::Ani, false, black}, TCase{TPictureFormat::Pcx, false, black}}) {
+    SCOPED_TRACE(StoredClassName(c.format));
     const TDecodedPicture picture = TransparentPixel(c.format);
     EXPECT_EQ(HasOwnTransparency(picture), c.ownTransparency);
     EXPECT_EQ(OpaqueCopy(picture).At(0, 0), c.opaque);
     EXPECT_EQ(TopLeftColor(picture), PixelToColor(c.opaque));
   }
-  TDecodedPicture png = TransparentPixel("TPNGObject");
+  TDecodedPicture png = TransparentPixel(TPictureFormat::Png);
   png.pngTransparency = TPngTransparency::KeyColor;
   EXPECT_TRUE(HasOwnTransparency(png));
-  TDecodedPicture gif = TransparentPixel("TGIFImage");
+  TDecodedPicture gif = TransparentPixel(TPictureFormat::Gif);
   gif.transparentColor = TColor{0x3264C8};
   EXPECT_TRUE(HasOwnTransparency(gif));
 }

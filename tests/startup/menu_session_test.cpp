@@ -361,8 +361,8 @@ TEST_F(MenuSession, EndScreenFollowsTheSplashSettingsWhenAsked) {
     SCOPED_TRACE(testing::Message() << c.sameAsSplash << c.showSplash << c.showEndScreen);
     auto session = Open({});
     TfrmMain& window = session->Window();
-    window.Splash()->SetGraphic("TBitmap", picture);
-    window.EndScreen()->SetGraphic("TBitmap", picture);
+    window.Splash()->SetGraphic(TPictureFormat::Bitmap, picture);
+    window.EndScreen()->SetGraphic(TPictureFormat::Bitmap, picture);
     window.SetEndScreenSameAsSplash(c.sameAsSplash);
     window.SetShowSplash(c.showSplash);
     window.SetShowEndScreen(c.showEndScreen);
