@@ -10,7 +10,7 @@
 
 #include "controls/action_control.h"
 #include "controls/control_paint.h"
-#include "controls/gif_animator.h"
+#include "graphics/gif_animator.h"
 
 class TKIVImageControl : public TKIVStaticActionControl {
  public:

@@ -1,6 +1,6 @@
 // The geometry and pixels of the page controls' drawing: caption and icon layout, the cool
-// label's layout, the shape outlines, GIF frame composition and delays, image placement, and
-// hostile sizes that must draw nothing wrong.
+// label's layout, the shape outlines, image placement, and hostile sizes that must draw nothing
+// wrong.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,6 @@
 #include "controls/button_face.h"
 #include "controls/cool_button.h"
 #include "controls/cool_label.h"
-#include "controls/gif_animator.h"
 #include "controls/hot_label.h"
 #include "controls/image.h"
 #include "controls/shape.h"
@@ -87,48 +86,6 @@ TEST(Shape, OutlineGeometry) {
   const auto nonagon = shape.Outline({0, 0, 100, 100}, 1).vertices;
   ASSERT_EQ(nonagon.size(), 9u);
   for (const TPoint p : nonagon) EXPECT_NEAR(std::hypot(p.x - 50, p.y - 50), 49, 1.0);
-}
-
-TEST(GifAnimator, DelaysAreClampedAndOneFrameDoesNotAnimate) {
-  TDecodedPicture gif;
-  gif.format = TPictureFormat::Gif;
-  gif.screenWidth = gif.screenHeight = 2;
-  for (int32_t delay : {0, 20, 30000, 100}) gif.frames.push_back({TBitmap32(2, 2), {0, 0, 2, 2}, delay, 1, -1});
-  EXPECT_EQ(GifFrameDelayMs(gif, 0), 50);
-  EXPECT_EQ(GifFrameDelayMs(gif, 1), 50);
-  EXPECT_EQ(GifFrameDelayMs(gif, 2), 10000);
-  EXPECT_EQ(GifFrameDelayMs(gif, 3), 100);
-  EXPECT_EQ(GifFrameDelayMs(gif, 4), 0);
-  gif.frames.resize(1);
-  EXPECT_EQ(GifFrameDelayMs(gif, 0), 0);
-}
-
-TEST(GifAnimator, DisposalMethodsComposeFramesInOrderOrAfresh) {
-  // A 4 x 1 screen: frame 0 fills it blue; frames 1 and 2 paint one pixel red at x 1 and x 2.
-  const TPixel32 blue = ColorToPixel(clBlue), red = ColorToPixel(clRed), white = ColorToPixel(clWindow);
-  auto gifWith = [&](uint8_t disposal1) {
-    TDecodedPicture gif;
-    gif.screenWidth = 4, gif.screenHeight = 1;
-    gif.frames.push_back({TBitmap32(4, 1, blue), {0, 0, 4, 1}, 100, 1, -1});
-    gif.frames.push_back({TBitmap32(1, 1, red), {1, 0, 2, 1}, 100, disposal1, -1});
-    gif.frames.push_back({TBitmap32(1, 1, red), {2, 0, 3, 1}, 100, 1, -1});
-    return gif;
-  };
-  struct Case {
-    uint8_t disposal;
-    TPixel32 atOne;  // pixel x 1 of frame 2
-  };
-  for (const Case c : {Case{1, red}, Case{0, red}, Case{2, white}, Case{3, blue}}) {
-    SCOPED_TRACE(static_cast<int>(c.disposal));
-    const TDecodedPicture gif = gifWith(c.disposal);
-    TGifAnimator stepped, fresh;
-    stepped.Compose(gif, 0), stepped.Compose(gif, 1);
-    const TBitmap32 step = stepped.Compose(gif, 2);
-    EXPECT_EQ(step.At(1, 0), c.atOne);
-    EXPECT_EQ(step.At(2, 0), red);
-    EXPECT_EQ(step.At(0, 0), blue);
-    EXPECT_EQ(fresh.Compose(gif, 2), step) << "composing frame 2 directly differs from stepping to it";
-  }
 }
 
 TEST(Image, KeepAspectRatioCentresTheStretchedPicture) {

@@ -1,4 +1,4 @@
-#include "controls/gif_animator.h"
+#include "graphics/gif_animator.h"
 
 #include <algorithm>
 
