@@ -102,7 +102,8 @@ std::optional<TDecodedPicture> DecodePicture(TPictureFormat format, std::span<co
 std::optional<TDecodedPicture> DecodePictureFile(std::span<const uint8_t> file) {
   return Guarded([&]() -> TDecodedPicture {
     if (StartsWith(file, "BM")) return FromBitmap(TPictureFormat::Bitmap, DecodeBmpFile(file));
-    if (file.size() >= 2 && file[0] == 0xFF && file[1] == 0xD8) return FromBitmap(TPictureFormat::Jpeg, DecodeJpeg(file));
+    if (file.size() >= 2 && file[0] == 0xFF && file[1] == 0xD8)
+      return FromBitmap(TPictureFormat::Jpeg, DecodeJpeg(file));
     if (StartsWith(file, kPngSignature)) return FromPng(file);
     if (StartsWith(file, "GIF8")) return FromGif(file);
     if (IsAniFile(file)) return FromAni(file);

@@ -26,19 +26,22 @@ TEST(PictureTransparency, EachFormatShowsItsOwnTransparencyOrIsMadeOpaque) {
     bool ownTransparency;
     TPixel32 opaque;
   };
-  for (const TCase& c : {TCase{TPictureFormat::Bitmap, false, kept}, TCase{TPictureFormat::Jpeg, false, kept}, TCase{TPictureFormat::Png, false, kept},
-                         TCase{TPictureFormat::Gif, false, black}, TCase{TPictureFormat::Icon, true, black}, TCase{TPictureFormat::Metafile, false, black},
-                         TCase{TPictureFormat::Ani, false, black}, TCase{TPictureFormat::Pcx, false, black}}) {
+  using enum TPictureFormat;
+  const TCase cases[] = {
+      {Bitmap, false, kept}, {Jpeg, false, kept},     {Png, false, kept},  {Gif, false, black},
+      {Icon, true, black},   {Metafile, false, black}, {Ani, false, black}, {Pcx, false, black},
+  };
+  for (const TCase& c : cases) {
     SCOPED_TRACE(StoredClassName(c.format));
     const TDecodedPicture picture = TransparentPixel(c.format);
     EXPECT_EQ(HasOwnTransparency(picture), c.ownTransparency);
     EXPECT_EQ(OpaqueCopy(picture).At(0, 0), c.opaque);
     EXPECT_EQ(TopLeftColor(picture), PixelToColor(c.opaque));
   }
-  TDecodedPicture png = TransparentPixel(TPictureFormat::Png);
+  TDecodedPicture png = TransparentPixel(Png);
   png.pngTransparency = TPngTransparency::KeyColor;
   EXPECT_TRUE(HasOwnTransparency(png));
-  TDecodedPicture gif = TransparentPixel(TPictureFormat::Gif);
+  TDecodedPicture gif = TransparentPixel(Gif);
   gif.transparentColor = TColor{0x3264C8};
   EXPECT_TRUE(HasOwnTransparency(gif));
 }
