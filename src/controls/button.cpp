@@ -7,8 +7,9 @@
 #include "controls/legacy_bitmap.h"
 #include "controls/themed_button.h"
 #include "graphics/colors.h"
-#include "graphics/composite.h"
 #include "graphics/raster.h"
+#include "graphics/rect_frames.h"
+#include "window/control_composite.h"
 
 const TClassInfo& TKIVButton::StaticClass() {
   using C = TKIVButton;

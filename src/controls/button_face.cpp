@@ -1,5 +1,6 @@
 #include "controls/button_face.h"
 
+#include "graphics/picture_transparency.h"
 #include "model/ident_tables.h"
 
 void SetPushButtonFont(TFont& font) {

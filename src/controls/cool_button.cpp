@@ -5,10 +5,13 @@
 
 #include "controls/button_face.h"
 #include "controls/legacy_bitmap.h"
-#include "controls/skin_stretch.h"
 #include "graphics/colors.h"
-#include "graphics/composite.h"
+#include "graphics/nine_slice.h"
+#include "graphics/picture_transparency.h"
 #include "graphics/raster.h"
+#include "graphics/rect_frames.h"
+#include "graphics/transparent_stretch.h"
+#include "window/control_composite.h"
 
 namespace {
 
@@ -120,18 +123,18 @@ void TKIVCoolButton::PaintSkinFace(TBitmap32& surface, const TDecodedPicture& sk
   if (frames == 2 && state.pressed) frame = 1;
   if (frames == 3) frame = state.pressed ? 2 : state.hovered ? 1 : 0;
   const TRect source{0, frame * frameHeight, skin.bitmap.Width(), (frame + 1) * frameHeight};
-  const auto pieces = SkinPieces(source, m_width, m_height, m_stretchMargin);
-  const bool alpha = (skin.format == "TGIFImage" && skin.transparentColor) ||
-                     (skin.format == "TPNGObject" && skin.pngTransparency != TPngTransparency::None);
+  const auto pieces = NineSlicePieces(source, m_width, m_height, m_stretchMargin);
+  const bool alpha = (skin.format == TPictureFormat::Gif && skin.transparentColor) ||
+                     (skin.format == TPictureFormat::Png && skin.pngTransparency != TPngTransparency::None);
   if (alpha) {
-    for (const TSkinPiece& piece : pieces) AlphaStretchBlend(surface.View(), piece.target, skin.bitmap.View(), piece.source);
+    for (const TNineSlicePiece& piece : pieces) AlphaStretchBlend(surface.View(), piece.target, skin.bitmap.View(), piece.source);
     return;
   }
   if (m_opaqueSkin.Empty() || m_opaqueSkinGeneration != m_skinCache.Generation()) {
     m_opaqueSkin = OpaqueCopy(skin);
     m_opaqueSkinGeneration = m_skinCache.Generation();
   }
-  for (const TSkinPiece& piece : pieces)
+  for (const TNineSlicePiece& piece : pieces)
     KeyedStretchBlt(surface.View(), piece.target, m_opaqueSkin.View(), piece.source, TransparentColor());
 }
 

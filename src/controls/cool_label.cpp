@@ -7,9 +7,9 @@
 #include "controls/control_paint.h"
 #include "controls/window_drag.h"
 #include "graphics/colors.h"
-#include "graphics/composite.h"
 #include "graphics/gradient.h"
 #include "graphics/raster.h"
+#include "window/control_composite.h"
 
 TCoolEffectControl::TCoolEffectControl() {
   m_width = 80;

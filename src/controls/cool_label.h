@@ -10,8 +10,8 @@
 
 #include "controls/action_control.h"
 #include "controls/control_paint.h"
-#include "controls/text_layers.h"
 #include "graphics/font_resolver.h"
+#include "graphics/text_layers.h"
 #include "graphics/text_render.h"
 
 // The effect settings both classes share. It has no class table of its own: each class declares

@@ -5,9 +5,10 @@
 
 #include "controls/button_face.h"
 #include "graphics/colors.h"
-#include "graphics/composite.h"
 #include "graphics/gradient.h"
 #include "graphics/raster.h"
+#include "graphics/rect_frames.h"
+#include "window/control_composite.h"
 
 const TClassInfo& TKIVHotLabel::StaticClass() {
   using C = TKIVHotLabel;

@@ -6,8 +6,9 @@
 
 #include "controls/window_drag.h"
 #include "graphics/colors.h"
-#include "graphics/composite.h"
 #include "graphics/raster.h"
+#include "graphics/rect_frames.h"
+#include "window/control_composite.h"
 
 const TClassInfo& TKIVImageControl::StaticClass() {
   using C = TKIVImageControl;
@@ -98,9 +99,9 @@ void TKIVImage::SetPic(const TPicture& picture) { m_pic.Assign(&picture); }
 
 bool TKIVImage::Animated() {
   // Only a GIF can animate: other pictures are not decoded to tell.
-  if (m_pic.GraphicClassName() != "TGIFImage") return false;
+  if (m_pic.Format() != TPictureFormat::Gif) return false;
   const TDecodedPicture* decoded = m_picCache.Get(m_pic);
-  return decoded && decoded->format == "TGIFImage" && decoded->frames.size() > 1;
+  return decoded && decoded->frames.size() > 1;
 }
 
 void TKIVImage::ApplyAutoSize() {
@@ -191,20 +192,21 @@ void TKIVImage::DrawImage(const TBitmapView& target) {
   const TBitmap32* source = &decoded->bitmap;
   TSourceLook look = TSourceLook::Opaque;
   TColor key = clBlack;
-  const std::string& format = decoded->format;
+  using enum TPictureFormat;
+  const TPictureFormat format = decoded->format;
   if (Animated()) {
     source = &m_animator.Compose(*decoded, m_currentFrame);
     if (source->Empty()) return;
     if (m_onAnimate) m_onAnimate(*this, *source);
     if (m_transparent && m_animator.KeyColor()) look = TSourceLook::Keyed, key = *m_animator.KeyColor();
-  } else if (format == "TIcon" || format == "TMetafile" || format == "TJvAni" ||
-             (format == "TPNGObject" && decoded->pngTransparency == TPngTransparency::Alpha)) {
+  } else if (format == Icon || format == Metafile || format == Ani ||
+             (format == Png && decoded->pngTransparency == TPngTransparency::Alpha)) {
     look = TSourceLook::OwnAlpha;  // these keep their own transparency whatever Transparent says
-  } else if (m_transparent && (format == "TPNGObject" || format == "TGIFImage")) {
+  } else if (m_transparent && (format == Png || format == Gif)) {
     look = TSourceLook::OwnAlpha;
-  } else if (m_transparent && !m_tile && (format == "TBitmap" || format == "TJPEGImage")) {
+  } else if (m_transparent && !m_tile && (format == Bitmap || format == Jpeg)) {
     look = TSourceLook::Keyed, key = PixelToColor(source->At(0, 0));
-  } else if (m_transparent && m_tile && format == "TBitmap") {
+  } else if (m_transparent && m_tile && format == Bitmap) {
     look = TSourceLook::Keyed, key = PixelToColor(source->At(0, source->Height() - 1));
   }
   const TBitmap32 prepared = PrepareSource(*source, look, key);

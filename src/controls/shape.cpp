@@ -6,10 +6,10 @@
 
 #include "controls/window_drag.h"
 #include "graphics/colors.h"
-#include "graphics/composite.h"
 #include "graphics/gradient.h"
 #include "graphics/raster.h"
 #include "graphics/text_render.h"
+#include "window/control_composite.h"
 
 const TClassInfo& TKIVShape::StaticClass() {
   using C = TKIVShape;

@@ -29,16 +29,16 @@ namespace {
 
 constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1a\n";
 
-TDecodedPicture FromBitmap(std::string format, TBitmap32 bitmap) {
+TDecodedPicture FromBitmap(TPictureFormat format, TBitmap32 bitmap) {
   TDecodedPicture picture;
-  picture.format = std::move(format);
+  picture.format = format;
   picture.bitmap = std::move(bitmap);
   return picture;
 }
 
 TDecodedPicture FromPng(std::span<const uint8_t> file) {
   TPngImage png = DecodePng(file);
-  TDecodedPicture picture = FromBitmap("TPNGObject", std::move(png.image));
+  TDecodedPicture picture = FromBitmap(TPictureFormat::Png, std::move(png.image));
   picture.pngTransparency = png.transparency;
   if (png.transparency == TPngTransparency::KeyColor) picture.transparentColor = png.keyColor;
   return picture;
@@ -46,7 +46,7 @@ TDecodedPicture FromPng(std::span<const uint8_t> file) {
 
 TDecodedPicture FromGif(std::span<const uint8_t> file) {
   TGifImage gif = DecodeGif(file);
-  TDecodedPicture picture = FromBitmap("TGIFImage", ComposeFirstGifFrame(gif));
+  TDecodedPicture picture = FromBitmap(TPictureFormat::Gif, ComposeFirstGifFrame(gif));
   picture.transparentColor = gif.transparentColor;
   picture.screenWidth = gif.screenWidth;
   picture.screenHeight = gif.screenHeight;
@@ -57,12 +57,12 @@ TDecodedPicture FromGif(std::span<const uint8_t> file) {
 TDecodedPicture FromIcon(std::span<const uint8_t> file) {
   if (!IsIconFile(file, 1)) throw TDecodeError("not an icon file", 0);
   TIconFile icon = DecodeIconFile(file);
-  return FromBitmap("TIcon", std::move(icon.entries[NearestIconEntry(icon.entries)].image));
+  return FromBitmap(TPictureFormat::Icon, std::move(icon.entries[NearestIconEntry(icon.entries)].image));
 }
 
 TDecodedPicture FromAni(std::span<const uint8_t> file) {
   std::vector<TCursorFrame> frames = DecodeAni(file);
-  return FromBitmap("TJvAni", std::move(frames.front().image));
+  return FromBitmap(TPictureFormat::Ani, std::move(frames.front().image));
 }
 
 // Runs a decoder and turns every failure into "no picture". This is the one place where the
@@ -81,29 +81,35 @@ auto Guarded(Decode decode) -> std::optional<decltype(decode())> {
 
 }  // namespace
 
-std::optional<TDecodedPicture> DecodePicture(std::string_view className, std::span<const uint8_t> file) {
+std::optional<TDecodedPicture> DecodePicture(TPictureFormat format, std::span<const uint8_t> file) {
   return Guarded([&]() -> TDecodedPicture {
-    if (className == "TBitmap" || className == "TJvPcx") return FromBitmap(std::string(className), DecodeBmpFile(file));
-    if (className == "TJPEGImage") return FromBitmap("TJPEGImage", DecodeJpeg(file));
-    if (className == "TPNGObject") return FromPng(file);
-    if (className == "TGIFImage") return FromGif(file);
-    if (className == "TIcon") return FromIcon(file);
-    if (className == "TMetafile") return FromBitmap("TMetafile", DecodeMetafile(file));
-    if (className == "TJvAni") return FromAni(file);
-    throw TDecodeError("unknown picture format", 0);
+    switch (format) {
+      // A stored PCX picture holds a bitmap file.
+      case TPictureFormat::Bitmap:
+      case TPictureFormat::Pcx: return FromBitmap(format, DecodeBmpFile(file));
+      case TPictureFormat::Jpeg: return FromBitmap(format, DecodeJpeg(file));
+      case TPictureFormat::Png: return FromPng(file);
+      case TPictureFormat::Gif: return FromGif(file);
+      case TPictureFormat::Icon: return FromIcon(file);
+      case TPictureFormat::Metafile: return FromBitmap(format, DecodeMetafile(file));
+      case TPictureFormat::Ani: return FromAni(file);
+      case TPictureFormat::OleGraphic: break;
+    }
+    throw TDecodeError("picture format not drawn", 0);
   });
 }
 
 std::optional<TDecodedPicture> DecodePictureFile(std::span<const uint8_t> file) {
   return Guarded([&]() -> TDecodedPicture {
-    if (StartsWith(file, "BM")) return FromBitmap("TBitmap", DecodeBmpFile(file));
-    if (file.size() >= 2 && file[0] == 0xFF && file[1] == 0xD8) return FromBitmap("TJPEGImage", DecodeJpeg(file));
+    if (StartsWith(file, "BM")) return FromBitmap(TPictureFormat::Bitmap, DecodeBmpFile(file));
+    if (file.size() >= 2 && file[0] == 0xFF && file[1] == 0xD8)
+      return FromBitmap(TPictureFormat::Jpeg, DecodeJpeg(file));
     if (StartsWith(file, kPngSignature)) return FromPng(file);
     if (StartsWith(file, "GIF8")) return FromGif(file);
     if (IsAniFile(file)) return FromAni(file);
-    if (IsMetafile(file)) return FromBitmap("TMetafile", DecodeMetafile(file));
+    if (IsMetafile(file)) return FromBitmap(TPictureFormat::Metafile, DecodeMetafile(file));
     if (IsIconFile(file, 1)) return FromIcon(file);
-    if (IsPcxFile(file)) return FromBitmap("TJvPcx", DecodePcx(file));
+    if (IsPcxFile(file)) return FromBitmap(TPictureFormat::Pcx, DecodePcx(file));
     throw TDecodeError("unknown picture file", 0);
   });
 }

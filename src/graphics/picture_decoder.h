@@ -16,12 +16,11 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "graphics/bitmap32.h"
 #include "graphics/geometry.h"
+#include "model/graphic_registry.h"
 #include "model/ident_tables.h"
 
 // How a PNG is transparent: not at all, by one key colour (grey and RGB images with a tRNS key,
@@ -42,7 +41,7 @@ struct TGifFrame {
 };
 
 struct TDecodedPicture {
-  std::string format;  // the stored class name it came from ("TBitmap", "TPNGObject", ...)
+  TPictureFormat format = TPictureFormat::Bitmap;  // the format it came from
   // The picture as drawn (a GIF's first composed frame, an animated cursor's first frame, an
   // icon's image nearest 32 x 32), alpha per the format's transparency.
   TBitmap32 bitmap;
@@ -52,12 +51,12 @@ struct TDecodedPicture {
   std::vector<TGifFrame> frames;              // every GIF frame (empty for other formats)
 };
 
-// Decodes a stored picture: class name and file bytes as TPicture keeps them. Unknown class
-// names, content that is not of the named format and empty metafiles give std::nullopt.
-std::optional<TDecodedPicture> DecodePicture(std::string_view className, std::span<const uint8_t> file);
+// Decodes a stored picture: format and file bytes as TPicture keeps them. Content that is not of
+// the format, empty metafiles and the OLE format (never drawn) give std::nullopt.
+std::optional<TDecodedPicture> DecodePicture(TPictureFormat format, std::span<const uint8_t> file);
 // Decodes a picture file recognised by its content (BMP, JPEG, PNG, GIF, ICO, PCX, ANI, WMF/EMF),
-// for pictures loaded from files. format names the class that would store it; a PCX file is
-// decoded into a bitmap and named "TJvPcx".
+// for pictures loaded from files. format is the one that would store it; a PCX file is decoded
+// into a bitmap of the PCX format.
 std::optional<TDecodedPicture> DecodePictureFile(std::span<const uint8_t> file);
 
 struct TCursorFrame {

@@ -1,16 +1,37 @@
 #include "model/graphic_registry.h"
 
 #include <array>
+#include <cstddef>
 
 namespace {
 
+struct TGraphicClass {
+  std::string_view name;  // as stored
+  TPictureFormat format;
+  TGraphicForm form;
+};
+
 constexpr std::array<TGraphicClass, 9> kGraphicClasses = {{
-    {"TBitmap", TGraphicForm::CountedFile},  {"TIcon", TGraphicForm::WholeRest},
-    {"TMetafile", TGraphicForm::MetafileCount}, {"TJPEGImage", TGraphicForm::CountedFile},
-    {"TPNGObject", TGraphicForm::WholeRest}, {"TGIFImage", TGraphicForm::CountedFile},
-    {"TJvAni", TGraphicForm::WholeRest},     {"TJvPcx", TGraphicForm::CountedFile},
-    {"TOleGraphic", TGraphicForm::WholeRest},
+    {"TBitmap", TPictureFormat::Bitmap, TGraphicForm::CountedFile},
+    {"TIcon", TPictureFormat::Icon, TGraphicForm::WholeRest},
+    {"TMetafile", TPictureFormat::Metafile, TGraphicForm::MetafileCount},
+    {"TJPEGImage", TPictureFormat::Jpeg, TGraphicForm::CountedFile},
+    {"TPNGObject", TPictureFormat::Png, TGraphicForm::WholeRest},
+    {"TGIFImage", TPictureFormat::Gif, TGraphicForm::CountedFile},
+    {"TJvAni", TPictureFormat::Ani, TGraphicForm::WholeRest},
+    {"TJvPcx", TPictureFormat::Pcx, TGraphicForm::CountedFile},
+    {"TOleGraphic", TPictureFormat::OleGraphic, TGraphicForm::WholeRest},
 }};
+
+// The table lists the formats in their enumeration's order, so a format is its own index.
+constexpr bool InFormatOrder() {
+  for (size_t i = 0; i < kGraphicClasses.size(); ++i)
+    if (kGraphicClasses[i].format != static_cast<TPictureFormat>(i)) return false;
+  return true;
+}
+static_assert(InFormatOrder());
+
+const TGraphicClass& GraphicClass(TPictureFormat format) { return kGraphicClasses[static_cast<size_t>(format)]; }
 
 void AppendUint32(std::vector<uint8_t>& out, uint32_t value) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
@@ -18,11 +39,15 @@ void AppendUint32(std::vector<uint8_t>& out, uint32_t value) {
 
 }  // namespace
 
-std::optional<TGraphicForm> FindGraphicClass(std::string_view name) {
+std::optional<TPictureFormat> FindPictureFormat(std::string_view name) {
   for (const TGraphicClass& graphicClass : kGraphicClasses)
-    if (graphicClass.name == name) return graphicClass.form;
+    if (graphicClass.name == name) return graphicClass.format;
   return std::nullopt;
 }
+
+std::string_view StoredClassName(TPictureFormat format) { return GraphicClass(format).name; }
+
+TGraphicForm StoredForm(TPictureFormat format) { return GraphicClass(format).form; }
 
 TByteBlock ReadGraphicData(TGraphicForm form, TBinaryValue& data) {
   switch (form) {

@@ -1,6 +1,7 @@
 #include "model/picture.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -38,38 +39,36 @@ void TPicture::Assign(const TPersistent* source) {
   const TPicture* from = As<TPicture>(source);
   if (!from) AssignError(source);
   if (from != this) {
-    m_className = from->m_className;
+    m_format = from->m_format;
     m_file = from->m_file;
   }
   Changed();
 }
 
+std::string_view TPicture::GraphicClassName() const { return m_format ? StoredClassName(*m_format) : ""; }
+
 void TPicture::Clear() {
-  m_className.clear();
+  m_format.reset();
   m_file.clear();
   Changed();
 }
 
-void TPicture::SetGraphic(std::string className, std::vector<uint8_t> file) {
-  if (!FindGraphicClass(className)) {
-    Clear();
-    return;
-  }
-  m_className = std::move(className);
+void TPicture::SetGraphic(TPictureFormat format, std::vector<uint8_t> file) {
+  m_format = format;
   m_file.assign(file.begin(), file.end());
   Changed();
 }
 
 void TPicture::ReadStoredData(TBinaryValue& data) {
-  m_className.clear();
+  m_format.reset();
   m_file.clear();
   const size_t nameLength = data.ReadByte();
   std::string className(nameLength, '\0');
   for (char& c : className) c = static_cast<char>(data.ReadByte());
   // An unknown format loads as no picture, without error.
-  if (const auto form = FindGraphicClass(className); form && nameLength > 0) {
-    m_file = ReadGraphicData(*form, data);
-    m_className = std::move(className);
+  if (const std::optional<TPictureFormat> format = FindPictureFormat(className)) {
+    m_file = ReadGraphicData(StoredForm(*format), data);
+    m_format = format;
   }
   Changed();
 }
@@ -79,10 +78,11 @@ void TPicture::Changed() {
 }
 
 std::vector<uint8_t> TPicture::StoredData() const {
-  std::vector<uint8_t> out(1 + m_className.size());
-  out[0] = static_cast<uint8_t>(m_className.size());
-  std::copy(m_className.begin(), m_className.end(), out.begin() + 1);
-  if (auto form = FindGraphicClass(m_className)) WriteGraphicData(*form, m_file, out);
+  const std::string_view className = GraphicClassName();
+  std::vector<uint8_t> out(1 + className.size());
+  out[0] = static_cast<uint8_t>(className.size());
+  std::copy(className.begin(), className.end(), out.begin() + 1);
+  if (m_format) WriteGraphicData(StoredForm(*m_format), m_file, out);
   return out;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Stored pictures. TPicture keeps the stored format class name and that format's file bytes;
+// Stored pictures. TPicture keeps the picture's format and that format's file bytes;
 // TBitmap and TIcon are single-format properties (a button glyph, the window icon) whose stored
 // data has no class name. Decoding belongs to the graphics layer. Each tells its owner of every
 // change, the document's reading included, so the owner's change rules (key colours, sizes,
@@ -7,8 +7,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/byte_block.h"
@@ -26,14 +27,15 @@ class TPicture : public TPersistent {
   // owner sets it once, and it may change the picture again.
   void SetOnChange(std::function<void()> onChange) { m_onChange = std::move(onChange); }
 
-  bool Empty() const { return m_className.empty(); }
-  // Name of the format class ("TBitmap", "TPNGObject", ...); empty when there is no picture.
-  const std::string& GraphicClassName() const { return m_className; }
+  bool Empty() const { return !m_format; }
+  // The picture's format; none when there is no picture.
+  std::optional<TPictureFormat> Format() const { return m_format; }
+  // The format's stored class name ("TBitmap", "TPNGObject", ...); empty when there is no picture.
+  std::string_view GraphicClassName() const;
   // The format's file bytes (a .bmp, .png, .gif ... file).
   std::span<const uint8_t> FileBytes() const { return m_file; }
   void Clear();
-  // className must be a registered format; otherwise the picture becomes empty.
-  void SetGraphic(std::string className, std::vector<uint8_t> file);
+  void SetGraphic(TPictureFormat format, std::vector<uint8_t> file);
 
   // Stored "Data": the class name as a short string, then the format's data. Reading takes
   // what the format counts; the caller skips the rest of the value.
@@ -43,7 +45,7 @@ class TPicture : public TPersistent {
  private:
   void Changed();
 
-  std::string m_className;
+  std::optional<TPictureFormat> m_format;
   TByteBlock m_file;
   std::function<void()> m_onChange;
 };

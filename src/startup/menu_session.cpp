@@ -39,7 +39,7 @@ namespace {
 // A picture the splash or end screen can show: it decodes and has an area.
 bool ShowablePicture(const TPicture& picture) {
   if (picture.Empty()) return false;
-  std::optional<TDecodedPicture> decoded = DecodePicture(picture.GraphicClassName(), picture.FileBytes());
+  std::optional<TDecodedPicture> decoded = DecodePicture(*picture.Format(), picture.FileBytes());
   return decoded && decoded->bitmap.Width() > 0 && decoded->bitmap.Height() > 0;
 }
 

@@ -4,11 +4,11 @@
 // TfrmMain is the run-time class: it adds the event handlers a document binds by name.
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "graphics/geometry.h"
+#include "graphics/picture_cache.h"
 #include "graphics/region.h"
 #include "model/control.h"
 #include "model/custom_data.h"
@@ -29,8 +29,6 @@ extern const TEnumType kBorderIconType;  // biSystemMenu, biMinimize, biMaximize
 inline constexpr uint32_t biSystemMenu = 1;
 inline constexpr uint32_t biMinimize = 2;
 inline constexpr uint32_t biMaximize = 4;
-
-struct TDecodedPicture;
 
 // What the window's Picture holds, as far as frames and shapes care: nothing usable (empty,
 // or not decodable), a JPEG or an icon (never cut into a shape), or any other picture.
@@ -285,7 +283,6 @@ class TKIVForm : public TWinControl {
   bool Scaled() const { return m_scaled; }
 
  private:
-  struct TPictureCache;
   void PictureChanged();
   void RunPageSwitch();
   void SetLiveClientSize(TSize size);
@@ -301,7 +298,7 @@ class TKIVForm : public TWinControl {
   std::optional<TSize> m_liveClient;   // set by the first ApplyFrame
   std::optional<TSize> m_savedClient;  // client size before the full-screen layout
   std::optional<TRegion> m_shape;
-  std::shared_ptr<TPictureCache> m_pictureCache;  // shared_ptr: the cache type is private to its file
+  TPictureCache m_pictureCache;
   bool m_painting = false;
   bool m_inTray = false;
   int32_t m_activePage = 0;

@@ -13,9 +13,10 @@ constexpr TPixel32 kWhite = MakePixel(255, 255, 255);
 
 // Formats the image control draws with their own transparency even when it is not transparent.
 bool KeepsOwnAlpha(const TDecodedPicture& picture) {
-  const std::string& format = picture.format;
-  return format == "TIcon" || format == "TMetafile" || format == "TJvAni" ||
-         (format == "TPNGObject" && picture.pngTransparency == TPngTransparency::Alpha);
+  using F = TPictureFormat;
+  const F format = picture.format;
+  return format == F::Icon || format == F::Metafile || format == F::Ani ||
+         (format == F::Png && picture.pngTransparency == TPngTransparency::Alpha);
 }
 
 TBitmap32 Opaque(const TBitmap32& picture) {
@@ -44,7 +45,7 @@ void PasteInside(const TBitmapView& screen, TPoint at, const TBitmap32& picture,
 
 std::optional<TSplashPicture> TSplashPicture::Prepare(const TPicture& picture, bool shaped) {
   if (picture.Empty()) return std::nullopt;
-  std::optional<TDecodedPicture> decoded = DecodePicture(picture.GraphicClassName(), picture.FileBytes());
+  std::optional<TDecodedPicture> decoded = DecodePicture(*picture.Format(), picture.FileBytes());
   if (!decoded || decoded->bitmap.Empty()) return std::nullopt;
   TSplashPicture prepared;
   prepared.m_decoded = std::move(*decoded);
@@ -53,8 +54,8 @@ std::optional<TSplashPicture> TSplashPicture::Prepare(const TPicture& picture, b
   prepared.m_width = animated ? d.screenWidth : d.bitmap.Width();
   prepared.m_height = animated ? d.screenHeight : d.bitmap.Height();
   if (prepared.m_width <= 0 || prepared.m_height <= 0) return std::nullopt;
-  if (shaped && d.format != "TJPEGImage" && d.format != "TIcon") {
-    const bool ownAlpha = d.format == "TPNGObject" && d.pngTransparency == TPngTransparency::Alpha;
+  if (shaped && d.format != TPictureFormat::Jpeg && d.format != TPictureFormat::Icon) {
+    const bool ownAlpha = d.format == TPictureFormat::Png && d.pngTransparency == TPngTransparency::Alpha;
     prepared.m_look = ownAlpha ? TPictureWindowLook::PerPixelAlpha : TPictureWindowLook::ShapeRegion;
   }
   if (prepared.m_look == TPictureWindowLook::PerPixelAlpha) {
@@ -68,7 +69,7 @@ std::optional<TSplashPicture> TSplashPicture::Prepare(const TPicture& picture, b
 }
 
 bool TSplashPicture::Animated() const {
-  return m_decoded.format == "TGIFImage" && m_decoded.frames.size() > 1;
+  return m_decoded.format == TPictureFormat::Gif && m_decoded.frames.size() > 1;
 }
 
 int32_t TSplashPicture::FrameCount() const {

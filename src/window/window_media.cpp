@@ -1,27 +1,12 @@
 // The menu window's decoded background picture, its icon and its three cursors.
 
-#include <string>
+#include <vector>
 
 #include "graphics/picture_decoder.h"
 #include "window/frame.h"
 #include "window/menu_form.h"
 
-// The decoded Picture, kept until the stored bytes change (the picture has no change
-// notification, so the bytes are fingerprinted on each use; far cheaper than decoding).
-struct TKIVForm::TPictureCache {
-  std::string className;
-  uint64_t fingerprint = 0;
-  size_t size = 0;
-  std::optional<TDecodedPicture> decoded;
-};
-
 namespace {
-
-uint64_t Fingerprint(std::span<const uint8_t> bytes) {
-  uint64_t hash = 14695981039346656037ull;  // FNV-1a
-  for (uint8_t b : bytes) hash = (hash ^ b) * 1099511628211ull;
-  return hash;
-}
 
 std::vector<TCursorImage> CursorImages(std::vector<TCursorFrame> frames) {
   std::vector<TCursorImage> images;
@@ -32,29 +17,14 @@ std::vector<TCursorImage> CursorImages(std::vector<TCursorFrame> frames) {
 
 }  // namespace
 
-const TDecodedPicture* TKIVForm::DecodedPicture() {
-  if (m_picture.Empty()) return nullptr;
-  const std::span<const uint8_t> bytes = m_picture.FileBytes();
-  const uint64_t fingerprint = Fingerprint(bytes);
-  if (!m_pictureCache) m_pictureCache = std::make_shared<TPictureCache>();
-  TPictureCache& cache = *m_pictureCache;
-  if (cache.className != m_picture.GraphicClassName() || cache.size != bytes.size() ||
-      cache.fingerprint != fingerprint) {
-    cache.className = m_picture.GraphicClassName();
-    cache.size = bytes.size();
-    cache.fingerprint = fingerprint;
-    // A picture that does not decode counts as no picture: the menu runs without it.
-    cache.decoded = DecodePicture(cache.className, bytes);
-    if (cache.decoded && cache.decoded->bitmap.Empty()) cache.decoded.reset();
-  }
-  return cache.decoded ? &*cache.decoded : nullptr;
-}
+// A picture that does not decode counts as no picture: the menu runs without it.
+const TDecodedPicture* TKIVForm::DecodedPicture() { return m_pictureCache.Get(m_picture); }
 
 TPictureKind TKIVForm::PictureKind() {
-  if (!DecodedPicture()) return TPictureKind::Empty;
-  const std::string& name = m_picture.GraphicClassName();
-  if (name == "TJPEGImage") return TPictureKind::Jpeg;
-  if (name == "TIcon") return TPictureKind::Icon;
+  const TDecodedPicture* decoded = DecodedPicture();
+  if (!decoded) return TPictureKind::Empty;
+  if (decoded->format == TPictureFormat::Jpeg) return TPictureKind::Jpeg;
+  if (decoded->format == TPictureFormat::Icon) return TPictureKind::Icon;
   return TPictureKind::Other;
 }
 

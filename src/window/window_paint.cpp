@@ -4,10 +4,10 @@
 
 #include "graphics/canvas.h"
 #include "graphics/colors.h"
-#include "graphics/composite.h"
 #include "graphics/gradient.h"
 #include "graphics/picture_decoder.h"
 #include "graphics/raster.h"
+#include "window/control_composite.h"
 
 TPixel32 GridDotPixel(TColor background) {
   const TPixel32 pixel = ColorToPixel(background);

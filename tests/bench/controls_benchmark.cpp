@@ -11,12 +11,12 @@
 #include "controls/button.h"
 #include "controls/cool_button.h"
 #include "controls/cool_label.h"
-#include "graphics/gif_animator.h"
 #include "controls/hot_label.h"
 #include "controls/shape.h"
-#include "graphics/composite.h"
+#include "graphics/gif_animator.h"
 #include "graphics/raster.h"
 #include "support/gui_application.h"
+#include "window/control_composite.h"
 #include "window/menu_form.h"
 #include "window/window_paint.h"
 
@@ -38,7 +38,7 @@ void SetAlphaSkin(TPicture& skin) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "PNG");
-  skin.SetGraphic("TPNGObject", std::vector<uint8_t>(bytes.begin(), bytes.end()));
+  skin.SetGraphic(TPictureFormat::Png, std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
 // A menu window with a gradient background.
@@ -114,7 +114,7 @@ BENCHMARK(BM_PageOfFiftyControls)->Unit(benchmark::kMillisecond);
 // disposed to the background after each frame. Each step composes the next frame and shows it.
 void BM_GifFrameStep(benchmark::State& state) {
   TDecodedPicture gif;
-  gif.format = "TGIFImage";
+  gif.format = TPictureFormat::Gif;
   gif.screenWidth = 640;
   gif.screenHeight = 480;
   gif.frames.push_back({TBitmap32(640, 480, MakePixel(0, 0, 200)), {0, 0, 640, 480}, 100, 1, -1});

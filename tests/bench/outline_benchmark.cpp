@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "controls/cool_label.h"
-#include "controls/text_layers.h"
-#include "graphics/composite.h"
+#include "graphics/text_layers.h"
 #include "support/gui_application.h"
+#include "window/control_composite.h"
 #include "window/menu_form.h"
 #include "window/window_paint.h"
 

@@ -211,7 +211,7 @@ TEST(ButtonsAndLabels, LegacyBitmapsMoveIntoEmptyPicturesOnLoad) {
       SCOPED_TRACE(testing::Message() << c.name << (targetStored ? " with" : " without") << " stored picture");
       std::unique_ptr<TComponent> control = c.create();
       control->BeginLoading();
-      if (targetStored) c.target(*control)->SetGraphic("TPNGObject", storedBytes);
+      if (targetStored) c.target(*control)->SetGraphic(TPictureFormat::Png, storedBytes);
       c.legacy(*control)->SetFileBytes(legacyBytes);
       control->Loaded();
 

@@ -1,6 +1,6 @@
-// The geometry and pixels of the page controls' drawing: caption and icon layout, the skin's
-// nine slices, the cool label's layout, the shape outlines, GIF frame composition and delays,
-// image placement, and hostile sizes that must draw nothing wrong.
+// The geometry and pixels of the page controls' drawing: caption and icon layout, the cool
+// label's layout, the shape outlines, image placement, and hostile sizes that must draw nothing
+// wrong.
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,9 @@
 #include "controls/button_face.h"
 #include "controls/cool_button.h"
 #include "controls/cool_label.h"
-#include "graphics/gif_animator.h"
 #include "controls/hot_label.h"
 #include "controls/image.h"
 #include "controls/shape.h"
-#include "controls/skin_stretch.h"
 #include "graphics/colors.h"
 #include "graphics/raster.h"
 #include "support/gui_application.h"
@@ -44,41 +42,6 @@ TEST(ButtonFace, IconAndCaptionFormOneCentredGroup) {
     EXPECT_EQ(layout.icon, c.icon);
   }
   EXPECT_EQ(LayOutCaption(121, 33, {40, 14}, false, 0, 0, TKIVGlyphLayout::aglGlyphLeft, false).caption, (TPoint{40, 9}));
-}
-
-TEST(SkinStretch, NineSlicesOnlyWhenTwiceTheMarginFitsEverywhere) {
-  const TRect frame{0, 59, 150, 118};
-  const auto nine = SkinPieces(frame, 121, 33, 8);
-  ASSERT_EQ(nine.size(), 9u);
-  EXPECT_EQ(nine[1].source, (TRect{142, 59, 150, 67}));
-  EXPECT_EQ(nine[1].target, (TRect{113, 0, 121, 8}));
-  EXPECT_EQ(nine[8].source, (TRect{8, 67, 142, 110}));
-  EXPECT_EQ(nine[8].target, (TRect{8, 8, 113, 25}));
-  struct Case {
-    int32_t width, height, margin;
-  };
-  for (const Case c : {Case{121, 16, 8}, Case{16, 33, 8}, Case{121, 33, 0}, Case{121, 33, 30}, Case{121, 33, 1 << 30}}) {
-    SCOPED_TRACE(c.margin);
-    const auto whole = SkinPieces(frame, c.width, c.height, c.margin);
-    ASSERT_EQ(whole.size(), 1u);
-    EXPECT_EQ(whole[0].source, frame);
-    EXPECT_EQ(whole[0].target, (TRect{0, 0, c.width, c.height}));
-  }
-}
-
-TEST(SkinStretch, KeyColourPixelsKeepTheTargetAndHostileRectanglesDrawNothingOutside) {
-  TBitmap32 source(4, 4, ColorToPixel(clRed));
-  source.At(0, 0) = ColorToPixel(clFuchsia);
-  TBitmap32 target(4, 4, ColorToPixel(clBlue));
-  KeyedStretchBlt(target.View(), target.Bounds(), source.View(), source.Bounds(), clFuchsia);
-  EXPECT_EQ(target.At(0, 0), ColorToPixel(clBlue));
-  EXPECT_EQ(target.At(3, 3), ColorToPixel(clRed));
-  // Rectangles far beyond the bitmaps, empty or inverted: nothing crashes, nothing outside is written.
-  TBitmap32 small(3, 3, ColorToPixel(clGreen));
-  for (const TRect r : {TRect{-100000, -100000, 100000, 100000}, TRect{5, 5, 2, 2}, TRect{1, 1, 1, 1}}) {
-    KeyedStretchBlt(small.View(), r, source.View(), {-5, -5, 50, 50}, clFuchsia);
-    AlphaStretchBlend(small.View(), r, source.View(), {2, 2, 1, 1});
-  }
 }
 
 TEST(CoolLabel, RotatedBoxAndEffectMarginsLayTheTextOut) {
@@ -125,48 +88,6 @@ TEST(Shape, OutlineGeometry) {
   for (const TPoint p : nonagon) EXPECT_NEAR(std::hypot(p.x - 50, p.y - 50), 49, 1.0);
 }
 
-TEST(GifAnimator, DelaysAreClampedAndOneFrameDoesNotAnimate) {
-  TDecodedPicture gif;
-  gif.format = "TGIFImage";
-  gif.screenWidth = gif.screenHeight = 2;
-  for (int32_t delay : {0, 20, 30000, 100}) gif.frames.push_back({TBitmap32(2, 2), {0, 0, 2, 2}, delay, 1, -1});
-  EXPECT_EQ(GifFrameDelayMs(gif, 0), 50);
-  EXPECT_EQ(GifFrameDelayMs(gif, 1), 50);
-  EXPECT_EQ(GifFrameDelayMs(gif, 2), 10000);
-  EXPECT_EQ(GifFrameDelayMs(gif, 3), 100);
-  EXPECT_EQ(GifFrameDelayMs(gif, 4), 0);
-  gif.frames.resize(1);
-  EXPECT_EQ(GifFrameDelayMs(gif, 0), 0);
-}
-
-TEST(GifAnimator, DisposalMethodsComposeFramesInOrderOrAfresh) {
-  // A 4 x 1 screen: frame 0 fills it blue; frames 1 and 2 paint one pixel red at x 1 and x 2.
-  const TPixel32 blue = ColorToPixel(clBlue), red = ColorToPixel(clRed), white = ColorToPixel(clWindow);
-  auto gifWith = [&](uint8_t disposal1) {
-    TDecodedPicture gif;
-    gif.screenWidth = 4, gif.screenHeight = 1;
-    gif.frames.push_back({TBitmap32(4, 1, blue), {0, 0, 4, 1}, 100, 1, -1});
-    gif.frames.push_back({TBitmap32(1, 1, red), {1, 0, 2, 1}, 100, disposal1, -1});
-    gif.frames.push_back({TBitmap32(1, 1, red), {2, 0, 3, 1}, 100, 1, -1});
-    return gif;
-  };
-  struct Case {
-    uint8_t disposal;
-    TPixel32 atOne;  // pixel x 1 of frame 2
-  };
-  for (const Case c : {Case{1, red}, Case{0, red}, Case{2, white}, Case{3, blue}}) {
-    SCOPED_TRACE(static_cast<int>(c.disposal));
-    const TDecodedPicture gif = gifWith(c.disposal);
-    TGifAnimator stepped, fresh;
-    stepped.Compose(gif, 0), stepped.Compose(gif, 1);
-    const TBitmap32 step = stepped.Compose(gif, 2);
-    EXPECT_EQ(step.At(1, 0), c.atOne);
-    EXPECT_EQ(step.At(2, 0), red);
-    EXPECT_EQ(step.At(0, 0), blue);
-    EXPECT_EQ(fresh.Compose(gif, 2), step) << "composing frame 2 directly differs from stepping to it";
-  }
-}
-
 TEST(Image, KeepAspectRatioCentresTheStretchedPicture) {
   EnsureGuiApplication();
   TKIVImage image;
@@ -209,7 +130,7 @@ TEST(CoolButton, ANewSkinResetsTheFramesAndResizesToOneThird) {
 TEST(Controls, HostileSizesAndPicturesPaintNothingWrong) {
   EnsureGuiApplication();
   TPicture broken;
-  broken.SetGraphic("TPNGObject", {0x89, 'P', 'N', 'G'});
+  broken.SetGraphic(TPictureFormat::Png, {0x89, 'P', 'N', 'G'});
   TKIVCoolButton cool;
   cool.Picture()->Assign(&broken);
   TKIVButton button;

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "graphics/canvas.h"
 #include "stored_defaults.h"
 #include "test_pictures.h"
 
@@ -100,7 +101,7 @@ TEST(Image, OnChangeFollowsEveryPictureChangeAndOnAnimateSeesEachComposedFrame) 
   EXPECT_TRUE(animated.empty()) << "a still picture raised OnAnimate";
 
   TPicture gif;
-  SetTestDataPicture(gif, "TGIFImage", "gif/gif-test-suite/animation.gif");
+  SetTestDataPicture(gif, TPictureFormat::Gif, "gif/gif-test-suite/animation.gif");
   image.SetPic(gif);
   ASSERT_TRUE(image.Animated());
   EXPECT_EQ(changes, (std::vector<std::pair<int32_t, int32_t>>{{2, 2}}));

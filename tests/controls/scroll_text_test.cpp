@@ -50,7 +50,7 @@ TEST(ScrollText, LoadedMovesAnOldGlyphIntoAnEmptyPicture) {
 
   TKIVScrollText both;
   both.BeginLoading();
-  both.Picture()->SetGraphic("TPNGObject", png);
+  both.Picture()->SetGraphic(TPictureFormat::Png, png);
   both.Glyph()->SetFileBytes(bmp);
   both.Loaded();
   EXPECT_EQ(both.Picture()->GraphicClassName(), "TPNGObject");

@@ -29,11 +29,11 @@ inline void SetBitmap(TPicture& picture, int32_t width, int32_t height, const st
       const size_t at = 54 + static_cast<size_t>(y) * row + static_cast<size_t>(x) * 3;
       file[at] = static_cast<uint8_t>(c >> 16), file[at + 1] = static_cast<uint8_t>(c >> 8), file[at + 2] = static_cast<uint8_t>(c);
     }
-  picture.SetGraphic("TBitmap", file);
+  picture.SetGraphic(TPictureFormat::Bitmap, file);
 }
 
 
-// Makes picture the format className holding the test data file at relative.
-inline void SetTestDataPicture(TPicture& picture, const std::string& className, const std::string& relative) {
-  picture.SetGraphic(className, ReadTestFile(relative));
+// Makes picture the format holding the test data file at relative.
+inline void SetTestDataPicture(TPicture& picture, TPictureFormat format, const std::string& relative) {
+  picture.SetGraphic(format, ReadTestFile(relative));
 }

@@ -70,7 +70,7 @@ TPixel32 Rgb(uint32_t rgb) { return MakePixel(uint8_t(rgb >> 16), uint8_t(rgb >>
 
 // Pixels top row first; empty when the file gives no picture.
 std::vector<TPixel32> Decode(const std::vector<uint8_t>& file) {
-  auto picture = DecodePicture("TBitmap", file);
+  auto picture = DecodePicture(TPictureFormat::Bitmap, file);
   if (!picture) return {};
   return {picture->bitmap.Pixels().begin(), picture->bitmap.Pixels().end()};
 }
@@ -117,7 +117,7 @@ TEST(BmpDecoder, SixteenBitChannelsScaleOverAllValues) {
   for (uint32_t green : {0x03E0u, 0x07E0u}) {
     TBmpLayout layout{40, 256, 256, 16, 3, 0, {}, {green == 0x03E0u ? 0x7C00u : 0xF800u, green, 0x1Fu}, {}};
     for (uint32_t v = 0; v < 65536; ++v) Put16(layout.bits, v);
-    auto picture = DecodePicture("TBitmap", BuildBmp(layout));
+    auto picture = DecodePicture(TPictureFormat::Bitmap, BuildBmp(layout));
     ASSERT_TRUE(picture);
     int greenBits = green == 0x03E0u ? 5 : 6;
     auto scale = [](uint32_t v, int bits) { return static_cast<uint8_t>(std::lround(v * 255.0 / ((1 << bits) - 1))); };
@@ -165,7 +165,7 @@ TEST(BmpDecoder, RealFilesMatchQtReader) {
   for (const char* name : files) {
     SCOPED_TRACE(name);
     std::string file = std::string("bmp/") + name;
-    auto picture = DecodePicture("TBitmap", ReadTestFile(file));
+    auto picture = DecodePicture(TPictureFormat::Bitmap, ReadTestFile(file));
     ASSERT_TRUE(picture);
     TBitmap32 reference = QtReference(file);
     ASSERT_EQ(picture->bitmap.Width(), reference.Width());

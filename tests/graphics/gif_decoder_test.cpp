@@ -96,7 +96,7 @@ TEST(GifDecoder, SuiteFramesMatch) {
   ASSERT_GT(tests.size(), 50u);
   for (const std::string& name : tests) {
     SCOPED_TRACE(name);
-    auto picture = DecodePicture("TGIFImage", ReadTestFile(kSuite + name + ".gif"));
+    auto picture = DecodePicture(TPictureFormat::Gif, ReadTestFile(kSuite + name + ".gif"));
     if (differ.count(name)) continue;
     TConf conf = ReadConf(name);
     std::vector<std::string> frames = Split(conf["config"]["frames"]);
@@ -127,7 +127,7 @@ TEST(GifDecoder, SuiteFramesMatch) {
 TEST(GifDecoder, FramesOfAnAnimation) {
   auto picture = DecodePictureFile(ReadTestFile("gif/test-animation.gif"));
   ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->format, "TGIFImage");
+  EXPECT_EQ(picture->format, TPictureFormat::Gif);
   EXPECT_EQ(picture->screenWidth, 17);
   EXPECT_EQ(picture->screenHeight, 17);
   ASSERT_EQ(picture->frames.size(), 10u);
@@ -143,7 +143,7 @@ TEST(GifDecoder, FramesOfAnAnimation) {
 // clear pixels, and the screen the frame does not cover, keep the transparent colour at alpha 0;
 // that colour is the shape colour. A pixel of the same colour under another index stays opaque.
 TEST(GifDecoder, FirstFrameTransparency) {
-  auto picture = DecodePicture("TGIFImage", ReadTestFile(kSuite + "transparent.gif"));
+  auto picture = DecodePicture(TPictureFormat::Gif, ReadTestFile(kSuite + "transparent.gif"));
   ASSERT_TRUE(picture);
   ASSERT_TRUE(picture->transparentColor);
   ASSERT_EQ(picture->frames.size(), 1u);
@@ -160,7 +160,7 @@ TEST(GifDecoder, FirstFrameTransparency) {
   EXPECT_EQ(ShapeColor(*picture), *picture->transparentColor);
 
   // Without a transparent index every pixel is opaque and the shape colour is the top-left one.
-  picture = DecodePicture("TGIFImage", ReadTestFile(kSuite + "four-colors.gif"));
+  picture = DecodePicture(TPictureFormat::Gif, ReadTestFile(kSuite + "four-colors.gif"));
   ASSERT_TRUE(picture);
   EXPECT_FALSE(picture->transparentColor);
   for (TPixel32 p : picture->bitmap.Pixels()) EXPECT_EQ(PixelA(p), 255);

@@ -28,8 +28,8 @@ void CheckPicture(const std::optional<TDecodedPicture>& picture) {
 }
 
 // Runs every entry point over the bytes and checks whatever comes back.
-void DecodeEverything(const std::vector<uint8_t>& bytes, const char* className) {
-  CheckPicture(DecodePicture(className, bytes));
+void DecodeEverything(const std::vector<uint8_t>& bytes, TPictureFormat format) {
+  CheckPicture(DecodePicture(format, bytes));
   CheckPicture(DecodePictureFile(bytes));
   if (auto frames = DecodeCursor(bytes))
     for (const TCursorFrame& frame : *frames) CheckBitmap(frame.image);
@@ -39,28 +39,28 @@ void DecodeEverything(const std::vector<uint8_t>& bytes, const char* className) 
 
 struct TSample {
   const char* file;
-  const char* className;
+  TPictureFormat format;
 };
 
 const TSample kSamples[] = {
-    {"bmp/1bit-pat36.bmp", "TBitmap"},
-    {"bmp/8bit-rle8-alexlogo.bmp", "TBitmap"},
-    {"bmp/32bit-v4-bitfields-svg.bmp", "TBitmap"},
-    {"jpeg/video-001.jpeg", "TJPEGImage"},
-    {"jpeg/video-001.progressive.jpeg", "TJPEGImage"},
-    {"jpeg/video-001.cmyk.jpeg", "TJPEGImage"},
-    {"png/pngsuite/basic/basn3p04.png", "TPNGObject"},
-    {"png/pngsuite/interlacing/basi6a16.png", "TPNGObject"},
-    {"png/pngsuite/transparency/tbbn2c16.png", "TPNGObject"},
-    {"gif/test-animation.gif", "TGIFImage"},
-    {"gif/video-001.interlaced.gif", "TGIFImage"},
-    {"icons/modern-install-colorful.ico", "TIcon"},
-    {"icons/horse-1bit.cur", "TIcon"},
-    {"icons/horse3.ani", "TJvAni"},
-    {"pcx/planet-8bit.pcx", "TJvPcx"},
-    {"pcx/sample-24bit.pcx", "TJvPcx"},
-    {"metafile/beef.wmf", "TMetafile"},
-    {"metafile/flowchart.emf", "TMetafile"},
+    {"bmp/1bit-pat36.bmp", TPictureFormat::Bitmap},
+    {"bmp/8bit-rle8-alexlogo.bmp", TPictureFormat::Bitmap},
+    {"bmp/32bit-v4-bitfields-svg.bmp", TPictureFormat::Bitmap},
+    {"jpeg/video-001.jpeg", TPictureFormat::Jpeg},
+    {"jpeg/video-001.progressive.jpeg", TPictureFormat::Jpeg},
+    {"jpeg/video-001.cmyk.jpeg", TPictureFormat::Jpeg},
+    {"png/pngsuite/basic/basn3p04.png", TPictureFormat::Png},
+    {"png/pngsuite/interlacing/basi6a16.png", TPictureFormat::Png},
+    {"png/pngsuite/transparency/tbbn2c16.png", TPictureFormat::Png},
+    {"gif/test-animation.gif", TPictureFormat::Gif},
+    {"gif/video-001.interlaced.gif", TPictureFormat::Gif},
+    {"icons/modern-install-colorful.ico", TPictureFormat::Icon},
+    {"icons/horse-1bit.cur", TPictureFormat::Icon},
+    {"icons/horse3.ani", TPictureFormat::Ani},
+    {"pcx/planet-8bit.pcx", TPictureFormat::Pcx},
+    {"pcx/sample-24bit.pcx", TPictureFormat::Pcx},
+    {"metafile/beef.wmf", TPictureFormat::Metafile},
+    {"metafile/flowchart.emf", TPictureFormat::Metafile},
 };
 
 TEST(HostilePicture, TruncatedFiles) {
@@ -74,7 +74,7 @@ TEST(HostilePicture, TruncatedFiles) {
     for (size_t i = 1; i < 48; ++i) lengths.push_back(whole.size() * i / 48);
     for (size_t n : lengths) {
       SCOPED_TRACE(n);
-      DecodeEverything(std::vector<uint8_t>(whole.begin(), whole.begin() + static_cast<ptrdiff_t>(n)), sample.className);
+      DecodeEverything(std::vector<uint8_t>(whole.begin(), whole.begin() + static_cast<ptrdiff_t>(n)), sample.format);
     }
   }
 }
@@ -92,7 +92,7 @@ TEST(HostilePicture, CorruptedBytes) {
         size_t range = (next() & 1) ? std::min<size_t>(bytes.size(), 256) : bytes.size();
         bytes[next() % range] = static_cast<uint8_t>(next());
       }
-      DecodeEverything(bytes, sample.className);
+      DecodeEverything(bytes, sample.format);
     }
   }
 }

@@ -50,7 +50,7 @@ TEST(IconDecoder, ImagesLargestFirstAndLikeQtReader) {
 }
 
 TEST(IconDecoder, SquaresMatchReferenceRendering) {
-  auto picture = DecodePicture("TIcon", ReadTestFile("icons/squares.ico"));
+  auto picture = DecodePicture(TPictureFormat::Icon, ReadTestFile("icons/squares.ico"));
   ASSERT_TRUE(picture);
   TBitmap32 reference = QtReference("icons/squares.ico.ref.png");
   ASSERT_EQ(picture->bitmap.Width(), reference.Width());
@@ -61,13 +61,13 @@ TEST(IconDecoder, SquaresMatchReferenceRendering) {
 
 // An icon picture shows the image nearest 32 x 32, the one with more colours among equals.
 TEST(IconDecoder, PictureUsesImageNearest32) {
-  auto picture = DecodePicture("TIcon", ReadTestFile("icons/modern-install-colorful.ico"));
+  auto picture = DecodePicture(TPictureFormat::Icon, ReadTestFile("icons/modern-install-colorful.ico"));
   ASSERT_TRUE(picture);
   auto images = DecodeIcon(ReadTestFile("icons/modern-install-colorful.ico"));
   ASSERT_TRUE(images);
   EXPECT_EQ(picture->bitmap, (*images)[2]);  // the 32-bit 32 x 32 image
   // A cursor file is not an icon picture.
-  EXPECT_FALSE(DecodePicture("TIcon", ReadTestFile("icons/horse-1bit.cur")));
+  EXPECT_FALSE(DecodePicture(TPictureFormat::Icon, ReadTestFile("icons/horse-1bit.cur")));
   EXPECT_FALSE(DecodeIcon(ReadTestFile("icons/horse-1bit.cur")));
 }
 
@@ -125,7 +125,7 @@ TEST(CursorDecoder, MonochromeMaskPixels) {
 TEST(CursorDecoder, AnimatedCursorAsPicture) {
   auto picture = DecodePictureFile(ReadTestFile("icons/hourglass.ani"));
   ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->format, "TJvAni");
+  EXPECT_EQ(picture->format, TPictureFormat::Ani);
   auto frames = DecodeCursor(ReadTestFile("icons/hourglass.ani"));
   EXPECT_EQ(picture->bitmap, (*frames)[0].image);
 }

@@ -12,19 +12,19 @@ TColor ColorOf(TPixel32 p) { return TColor((PixelB(p) << 16) | (PixelG(p) << 8) 
 TEST(PictureDecoder, FilesRecognisedByContent) {
   struct TCase {
     const char* file;
-    const char* format;
+    TPictureFormat format;
     int32_t width, height;
   };
   const TCase cases[] = {
-      {"bmp/8bit-rle8-horse.bmp", "TBitmap", 200, 200},
-      {"jpeg/video-001.progressive.jpeg", "TJPEGImage", 150, 103},
-      {"png/pngsuite/basic/basn6a08.png", "TPNGObject", 32, 32},
-      {"gif/video-001.interlaced.gif", "TGIFImage", 150, 103},
-      {"icons/nsis-menu.ico", "TIcon", 32, 32},
-      {"icons/horse3.ani", "TJvAni", 32, 32},
-      {"pcx/planet-8bit.pcx", "TJvPcx", 49, 49},
-      {"metafile/fish.wmf", "TMetafile", 288, 211},
-      {"metafile/greenpig.emf", "TMetafile", 946, 639},
+      {"bmp/8bit-rle8-horse.bmp", TPictureFormat::Bitmap, 200, 200},
+      {"jpeg/video-001.progressive.jpeg", TPictureFormat::Jpeg, 150, 103},
+      {"png/pngsuite/basic/basn6a08.png", TPictureFormat::Png, 32, 32},
+      {"gif/video-001.interlaced.gif", TPictureFormat::Gif, 150, 103},
+      {"icons/nsis-menu.ico", TPictureFormat::Icon, 32, 32},
+      {"icons/horse3.ani", TPictureFormat::Ani, 32, 32},
+      {"pcx/planet-8bit.pcx", TPictureFormat::Pcx, 49, 49},
+      {"metafile/fish.wmf", TPictureFormat::Metafile, 288, 211},
+      {"metafile/greenpig.emf", TPictureFormat::Metafile, 946, 639},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.file);
@@ -33,25 +33,25 @@ TEST(PictureDecoder, FilesRecognisedByContent) {
     EXPECT_EQ(picture->format, c.format);
     EXPECT_EQ(picture->bitmap.Width(), c.width);
     EXPECT_EQ(picture->bitmap.Height(), c.height);
-    EXPECT_TRUE(picture->frames.empty() == (picture->format != "TGIFImage"));
+    EXPECT_TRUE(picture->frames.empty() == (picture->format != TPictureFormat::Gif));
   }
   EXPECT_FALSE(DecodePictureFile(ReadTestFile("gif/gif-test-suite/TESTS")));
   EXPECT_FALSE(DecodePictureFile({}));
 }
 
-// A stored picture is decoded as its class name says: a "TJvPcx" holds a bitmap file, content of
-// another format or an unknown class gives no picture.
-TEST(PictureDecoder, StoredClassNameDecides) {
+// A stored picture is decoded as its format says: a PCX picture holds a bitmap file; content of
+// another format, or the OLE format that is never drawn, gives no picture.
+TEST(PictureDecoder, StoredFormatDecides) {
   std::vector<uint8_t> bmp = ReadTestFile("bmp/24bit-image.bmp");
-  auto asPcx = DecodePicture("TJvPcx", bmp);
+  auto asPcx = DecodePicture(TPictureFormat::Pcx, bmp);
   ASSERT_TRUE(asPcx);
-  EXPECT_EQ(asPcx->format, "TJvPcx");
-  EXPECT_EQ(asPcx->bitmap, DecodePicture("TBitmap", bmp)->bitmap);
-  EXPECT_FALSE(DecodePicture("TJvPcx", ReadTestFile("pcx/horse-8bit.pcx")));
-  EXPECT_FALSE(DecodePicture("TBitmap", ReadTestFile("png/pngsuite/basic/basn2c08.png")));
-  EXPECT_FALSE(DecodePicture("TJPEGImage", bmp));
-  EXPECT_FALSE(DecodePicture("TWhatever", bmp));
-  EXPECT_FALSE(DecodePicture("TMetafile", {}));
+  EXPECT_EQ(asPcx->format, TPictureFormat::Pcx);
+  EXPECT_EQ(asPcx->bitmap, DecodePicture(TPictureFormat::Bitmap, bmp)->bitmap);
+  EXPECT_FALSE(DecodePicture(TPictureFormat::Pcx, ReadTestFile("pcx/horse-8bit.pcx")));
+  EXPECT_FALSE(DecodePicture(TPictureFormat::Bitmap, ReadTestFile("png/pngsuite/basic/basn2c08.png")));
+  EXPECT_FALSE(DecodePicture(TPictureFormat::Jpeg, bmp));
+  EXPECT_FALSE(DecodePicture(TPictureFormat::OleGraphic, bmp));
+  EXPECT_FALSE(DecodePicture(TPictureFormat::Metafile, {}));
   // Shape colour of a plain bitmap: its top-left pixel.
   EXPECT_EQ(ShapeColor(*asPcx), ColorOf(asPcx->bitmap.At(0, 0)));
 }
@@ -65,7 +65,7 @@ TEST(PictureDecoder, JpegMatchesQtReader) {
   for (const char* name : files) {
     SCOPED_TRACE(name);
     std::string file = std::string("jpeg/") + name;
-    auto picture = DecodePicture("TJPEGImage", ReadTestFile(file));
+    auto picture = DecodePicture(TPictureFormat::Jpeg, ReadTestFile(file));
     ASSERT_TRUE(picture);
     TBitmap32 reference = QtReference(file);
     ASSERT_EQ(picture->bitmap.Width(), reference.Width());
@@ -74,9 +74,9 @@ TEST(PictureDecoder, JpegMatchesQtReader) {
     EXPECT_LE(ComparePixels(picture->bitmap, reference).maxChannel, 1);
   }
   // The baseline file is close to the reference pixels it was made from.
-  auto baseline = DecodePicture("TJPEGImage", ReadTestFile("jpeg/video-001.jpeg"));
+  auto baseline = DecodePicture(TPictureFormat::Jpeg, ReadTestFile("jpeg/video-001.jpeg"));
   EXPECT_LT(ComparePixels(baseline->bitmap, QtReference("jpeg/video-001.png")).meanChannel, 1.0);
-  auto grey = DecodePicture("TJPEGImage", ReadTestFile("jpeg/video-005.gray.jpeg"));
+  auto grey = DecodePicture(TPictureFormat::Jpeg, ReadTestFile("jpeg/video-005.gray.jpeg"));
   for (TPixel32 p : grey->bitmap.Pixels()) ASSERT_TRUE(PixelR(p) == PixelG(p) && PixelG(p) == PixelB(p));
 }
 
@@ -131,7 +131,7 @@ TEST(PictureDecoder, MetafileSizesAndShapes) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.file);
-    auto picture = DecodePicture("TMetafile", ReadTestFile(c.file));
+    auto picture = DecodePicture(TPictureFormat::Metafile, ReadTestFile(c.file));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->bitmap.Width(), c.width);
     EXPECT_EQ(picture->bitmap.Height(), c.height);
@@ -140,13 +140,13 @@ TEST(PictureDecoder, MetafileSizesAndShapes) {
   // Without the placeable header an old-style metafile has no size: no picture.
   std::vector<uint8_t> bare = ReadTestFile("metafile/fish.wmf");
   bare.erase(bare.begin(), bare.begin() + 22);
-  EXPECT_FALSE(DecodePicture("TMetafile", bare));
+  EXPECT_FALSE(DecodePicture(TPictureFormat::Metafile, bare));
 }
 
 TEST(PictureDecoder, MetafileTextIsDrawn) {
   // Metafile text needs fonts, and fonts need the application object.
   EnsureGuiApplication();
-  auto picture = DecodePicture("TMetafile", ReadTestFile("metafile/flowchart.emf"));
+  auto picture = DecodePicture(TPictureFormat::Metafile, ReadTestFile("metafile/flowchart.emf"));
   ASSERT_TRUE(picture);
   // The title "FLOWCHARTING FIGS" is the only thing in the top band.
   int inked = 0;

@@ -30,7 +30,7 @@ TEST(PngDecoder, SuiteMatchesQtReader) {
   ASSERT_GT(files.size(), 100u);
   for (const std::string& file : files) {
     SCOPED_TRACE(file);
-    auto picture = DecodePicture("TPNGObject", ReadTestFile(file));
+    auto picture = DecodePicture(TPictureFormat::Png, ReadTestFile(file));
     ASSERT_TRUE(picture);
     TBitmap32 reference = QtReference(file);
     ASSERT_EQ(picture->bitmap.Width(), reference.Width());
@@ -46,7 +46,7 @@ TEST(PngDecoder, CorruptSuiteFilesGiveNoPicture) {
   ASSERT_EQ(files.size(), 14u);
   for (const std::string& file : files) {
     SCOPED_TRACE(file);
-    EXPECT_FALSE(DecodePicture("TPNGObject", ReadTestFile(file)));
+    EXPECT_FALSE(DecodePicture(TPictureFormat::Png, ReadTestFile(file)));
   }
 }
 
@@ -70,7 +70,7 @@ TEST(PngDecoder, TransparencyKindAndKeyColor) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.file);
-    auto picture = DecodePicture("TPNGObject", ReadTestFile(std::string("png/pngsuite/") + c.file));
+    auto picture = DecodePicture(TPictureFormat::Png, ReadTestFile(std::string("png/pngsuite/") + c.file));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->pngTransparency, c.kind);
     EXPECT_EQ(picture->transparentColor, c.key);
@@ -133,7 +133,7 @@ class TPngBuilder {
 };
 
 std::vector<TPixel32> DecodedPixels(const std::vector<uint8_t>& file) {
-  auto picture = DecodePicture("TPNGObject", file);
+  auto picture = DecodePicture(TPictureFormat::Png, file);
   if (!picture) return {};
   return {picture->bitmap.Pixels().begin(), picture->bitmap.Pixels().end()};
 }
@@ -147,7 +147,7 @@ TEST(PngDecoder, SixteenBitKeyComparesAllBits) {
                                             0, 0, 0, 0, 0, 0}});
   EXPECT_EQ(DecodedPixels(file), (std::vector<TPixel32>{MakePixel(0x12, 0x56, 0x9A, 0), MakePixel(0x12, 0x56, 0x9A),
                                                          MakePixel(0, 0, 0)}));
-  auto picture = DecodePicture("TPNGObject", file);
+  auto picture = DecodePicture(TPictureFormat::Png, file);
   EXPECT_EQ(picture->transparentColor, TColor{0x9A5612});
 }
 
@@ -165,11 +165,11 @@ TEST(PngDecoder, PaletteAlphaPerIndex) {
   std::vector<uint8_t> file = TPngBuilder(4, 1, 8, 3).Chunk("PLTE", plte).Chunk("tRNS", {0, 128}).Finish({{0, 1, 2, 7}});
   EXPECT_EQ(DecodedPixels(file), (std::vector<TPixel32>{MakePixel(10, 20, 30, 0), MakePixel(40, 50, 60, 128),
                                                          MakePixel(70, 80, 90), MakePixel(0, 0, 0)}));
-  EXPECT_EQ(DecodePicture("TPNGObject", file)->pngTransparency, TPngTransparency::Alpha);
+  EXPECT_EQ(DecodePicture(TPictureFormat::Png, file)->pngTransparency, TPngTransparency::Alpha);
 
   // Only fully clear and opaque entries: transparency by key colour, the first clear entry's.
   file = TPngBuilder(2, 1, 8, 3).Chunk("PLTE", plte).Chunk("tRNS", {255, 0, 0}).Finish({{0, 1}});
-  auto picture = DecodePicture("TPNGObject", file);
+  auto picture = DecodePicture(TPictureFormat::Png, file);
   EXPECT_EQ(picture->pngTransparency, TPngTransparency::KeyColor);
   EXPECT_EQ(picture->transparentColor, TColor{0x3C3228});
 }
@@ -192,7 +192,7 @@ TEST(PngDecoder, ShapeOfAnAlphaPictureCutsAwayEveryFullyTransparentPixel) {
     rows.emplace_back();
     for (const auto& pixel : row) rows.back().insert(rows.back().end(), pixel.begin(), pixel.end());
   }
-  const auto picture = DecodePicture("TPNGObject", TPngBuilder(4, 3, 8, 6).Finish(rows));
+  const auto picture = DecodePicture(TPictureFormat::Png, TPngBuilder(4, 3, 8, 6).Finish(rows));
   ASSERT_TRUE(picture);
   ASSERT_EQ(picture->pngTransparency, TPngTransparency::Alpha);
   ASSERT_EQ(PixelToColor(picture->bitmap.At(1, 0)), TColor{0x00FF00});  // the decoder keeps the hidden colour
@@ -207,7 +207,7 @@ TEST(PngDecoder, ShapeOfAnAlphaPictureCutsAwayEveryFullyTransparentPixel) {
 
   // With an opaque pixel at (0, 0) its colour is the shape colour.
   rows[0][3] = 255;
-  EXPECT_EQ(ShapeColor(*DecodePicture("TPNGObject", TPngBuilder(4, 3, 8, 6).Finish(rows))), TColor{0x0000FF});
+  EXPECT_EQ(ShapeColor(*DecodePicture(TPictureFormat::Png, TPngBuilder(4, 3, 8, 6).Finish(rows))), TColor{0x0000FF});
 }
 
 }  // namespace

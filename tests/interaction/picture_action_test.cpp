@@ -103,7 +103,7 @@ class PictureAction : public testing::Test {
 
 TEST_F(PictureAction, ViewerShowsTheControlsPictureWithTheMenuHiddenAroundIt) {
   TPicture picture;
-  SetTestDataPicture(picture, "TBitmap", "bmp/24bit-image.bmp");
+  SetTestDataPicture(picture, TPictureFormat::Bitmap, "bmp/24bit-image.bmp");
   const TBitmap32 face = TSplashPicture::Prepare(picture, false)->Face(0);
   for (const int row : {0, 1}) {
     const bool minimize = row == 1;
@@ -120,12 +120,12 @@ TEST_F(PictureAction, ViewerShowsTheControlsPictureWithTheMenuHiddenAroundIt) {
 }
 
 TEST_F(PictureAction, FadeTimeOfZeroShowsThePictureAtOnceAndAnEmptyPictureShowsNothing) {
-  SetTestDataPicture(*Button().SP_Picture(), "TBitmap", "bmp/24bit-image.bmp");
+  SetTestDataPicture(*Button().SP_Picture(), TPictureFormat::Bitmap, "bmp/24bit-image.bmp");
   Button().m_spWindow = TSPWindowStyle::swsNoBorder;
   Button().m_spFade = true;
   Button().m_spFadeTime = 0;
   TPicture picture;
-  SetTestDataPicture(picture, "TBitmap", "bmp/24bit-image.bmp");
+  SetTestDataPicture(picture, TPictureFormat::Bitmap, "bmp/24bit-image.bmp");
   const TBitmap32 full = TSplashPicture::Prepare(picture, false)->FadeForeground();
   ASSERT_TRUE(ClickAndLook([&](TPictureWindow& viewer) { EXPECT_EQ(viewer.Picture(), full); }));
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -133,7 +133,7 @@ TEST_F(PictureAction, FadeTimeOfZeroShowsThePictureAtOnceAndAnEmptyPictureShowsN
   Button().SP_Picture()->Clear();
   EXPECT_FALSE(ClickAndLook([](TPictureWindow&) {}));
   // A picture that does not decode is no picture either.
-  Button().SP_Picture()->SetGraphic("TJPEGImage", {0xFF, 0xD8, 0xFF, 0x00});
+  Button().SP_Picture()->SetGraphic(TPictureFormat::Jpeg, {0xFF, 0xD8, 0xFF, 0x00});
   EXPECT_FALSE(ClickAndLook([](TPictureWindow&) {}));
 }
 

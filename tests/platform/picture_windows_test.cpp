@@ -33,9 +33,9 @@ void Click(QWidget& window) {
   QCoreApplication::sendEvent(&window, &up);
 }
 
-TSplashPicture Picture(const std::string& className, const std::string& file, bool shaped) {
+TSplashPicture Picture(TPictureFormat format, const std::string& file, bool shaped) {
   TPicture picture;
-  SetTestDataPicture(picture, className, file);
+  SetTestDataPicture(picture, format, file);
   std::optional<TSplashPicture> prepared = TSplashPicture::Prepare(picture, shaped);
   if (!prepared) throw std::runtime_error(file + " does not decode");
   return std::move(*prepared);
@@ -63,7 +63,7 @@ class PictureWindows : public testing::Test {
 };
 
 TEST_F(PictureWindows, FadeViewerRefusesInputWhileFadingIn) {
-  TSplashPicture picture = Picture("TBitmap", "bmp/24bit-image.bmp", false);
+  TSplashPicture picture = Picture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
   TPictureViewer viewer(nullptr, picture, {TSPWindowStyle::swsNoBorder, true, 1, "Picture"}, services, QCursor());
   EXPECT_FALSE(reports.empty()) << "the screen cannot be read here, and says so";
   viewer.Show();
@@ -87,7 +87,7 @@ TEST_F(PictureWindows, FadeViewerRefusesInputWhileFadingIn) {
 }
 
 TEST_F(PictureWindows, PlainViewerClosesAtOnceAndIgnoresTheFadeOfACaptionedWindow) {
-  TSplashPicture picture = Picture("TJPEGImage", "jpeg/video-001.jpeg", true);
+  TSplashPicture picture = Picture(TPictureFormat::Jpeg, "jpeg/video-001.jpeg", true);
   for (const int way : {0, 1, 2}) {
     TPictureViewer viewer(nullptr, picture, {TSPWindowStyle::swsNormal, true, 1, "Holiday"}, services, QCursor());
     viewer.Show();
@@ -103,7 +103,7 @@ TEST_F(PictureWindows, PlainViewerClosesAtOnceAndIgnoresTheFadeOfACaptionedWindo
 }
 
 TEST_F(PictureWindows, ShapedPlainViewerFollowsTheAnimationsOutline) {
-  TSplashPicture picture = Picture("TGIFImage", "gif/gif-test-suite/dispose-none.gif", true);
+  TSplashPicture picture = Picture(TPictureFormat::Gif, "gif/gif-test-suite/dispose-none.gif", true);
   TPictureViewer viewer(nullptr, picture, {TSPWindowStyle::swsShaped, false, 1, ""}, services, QCursor());
   viewer.Show();
   EXPECT_TRUE(viewer.Window().windowFlags() & Qt::FramelessWindowHint);
@@ -119,7 +119,7 @@ TEST_F(PictureWindows, ShapedPlainViewerFollowsTheAnimationsOutline) {
 }
 
 TEST_F(PictureWindows, SplashEndsWithEscOnlyWhenAllowedAndFadesStepByStep) {
-  TSplashPicture picture = Picture("TBitmap", "bmp/24bit-image.bmp", false);
+  TSplashPicture picture = Picture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
   {
     TSplashScreen plain(picture, {false, false, 60}, services);
     plain.Show();
@@ -150,7 +150,7 @@ TEST_F(PictureWindows, WhereTheScreenCannotBeReadTheMenusOwnPictureStandsInForIt
   TMenuWindowHandlers handlers;
   handlers.paint = [](const TBitmapView& surface, const TRect& area) { FillRect(surface, area, MakePixel(255, 0, 0)); };
   menu.SetHandlers(handlers);
-  TSplashPicture picture = Picture("TBitmap", "bmp/24bit-image.bmp", false);
+  TSplashPicture picture = Picture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
   const QRect area = CentredArea(nullptr, picture);
   // The menu covers the picture's left half.
   menu.SetPosition(area.x() - 100, area.y() - 100);
@@ -167,7 +167,7 @@ TEST_F(PictureWindows, WhereTheScreenCannotBeReadTheMenusOwnPictureStandsInForIt
 }
 
 TEST_F(PictureWindows, PlainSplashLastsItsDelayAndATerminationEndsAnyWait) {
-  TSplashPicture picture = Picture("TBitmap", "bmp/24bit-image.bmp", false);
+  TSplashPicture picture = Picture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
   QElapsedTimer clock;
   clock.start();
   ShowSplashPicture(picture, {false, false, 1}, services);

@@ -29,9 +29,9 @@ namespace {
 
 QImage Copy(const TBitmap32& picture) { return WrapAsQImage(picture.View()).copy(); }
 
-TSplashPicture Picture(const std::string& className, const std::string& file, bool shaped) {
+TSplashPicture Picture(TPictureFormat format, const std::string& file, bool shaped) {
   TPicture picture;
-  SetTestDataPicture(picture, className, file);
+  SetTestDataPicture(picture, format, file);
   std::optional<TSplashPicture> prepared = TSplashPicture::Prepare(picture, shaped);
   if (!prepared) throw std::runtime_error(file + " does not decode");
   return std::move(*prepared);
@@ -85,21 +85,23 @@ class PictureWindowsOnX : public X11WindowTest {
 TEST_F(PictureWindowsOnX, SplashShowsTheOffscreenRenderOfItsMoment) {
   ShowDesktop();
   struct TCase {
-    std::string name, className, file;
+    std::string name;
+    TPictureFormat format;
+    std::string file;
     bool shaped;
     TSplashSettings settings;
     int ticks;
   };
   const TCase cases[] = {
-      {"plain", "TJPEGImage", "jpeg/video-001.jpeg", true, {false, false, 60}, 0},
-      {"png-alpha", "TPNGObject", "png/pngsuite/basic/basn6a08.png", true, {false, false, 60}, 0},
-      {"fading", "TBitmap", "bmp/24bit-image.bmp", false, {true, false, 3}, 7},
-      {"fading-png-alpha", "TPNGObject", "png/pngsuite/basic/basn6a08.png", true, {true, false, 3}, 19},
+      {"plain", TPictureFormat::Jpeg, "jpeg/video-001.jpeg", true, {false, false, 60}, 0},
+      {"png-alpha", TPictureFormat::Png, "png/pngsuite/basic/basn6a08.png", true, {false, false, 60}, 0},
+      {"fading", TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false, {true, false, 3}, 7},
+      {"fading-png-alpha", TPictureFormat::Png, "png/pngsuite/basic/basn6a08.png", true, {true, false, 3}, 19},
   };
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.name);
-    TSplashPicture picture = Picture(c.className, c.file, c.shaped);
+    TSplashPicture picture = Picture(c.format, c.file, c.shaped);
     // The desktop has repainted where the last splash was.
     ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] {
       const QImage shown = GrabScreen(screen);
@@ -124,10 +126,10 @@ TEST_F(PictureWindowsOnX, SplashShowsTheOffscreenRenderOfItsMoment) {
 }
 
 TEST_F(PictureWindowsOnX, EverySplashAndViewerShowsItsPicture) {
-  TSplashPicture jpeg = Picture("TJPEGImage", "jpeg/video-001.jpeg", false);
-  TSplashPicture gif = Picture("TGIFImage", "gif/test-animation.gif", true);
-  TSplashPicture bmp = Picture("TBitmap", "bmp/24bit-image.bmp", true);
-  TSplashPicture png = Picture("TPNGObject", "png/pngsuite/basic/basn6a08.png", true);
+  TSplashPicture jpeg = Picture(TPictureFormat::Jpeg, "jpeg/video-001.jpeg", false);
+  TSplashPicture gif = Picture(TPictureFormat::Gif, "gif/test-animation.gif", true);
+  TSplashPicture bmp = Picture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", true);
+  TSplashPicture png = Picture(TPictureFormat::Png, "png/pngsuite/basic/basn6a08.png", true);
   struct TShown {
     std::string name;
     std::function<void()> open;
@@ -177,7 +179,7 @@ TEST_F(PictureWindowsOnX, FadeCopiesTheScreenOnceAHiddenMenuIsGone) {
   // A blue desktop under the red menu: once the menu is hidden, the desktop must have repainted
   // where it was before the copy is taken.
   ShowDesktop();
-  TSplashPicture bmp = Picture("TBitmap", "bmp/24bit-image.bmp", false);
+  TSplashPicture bmp = Picture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
   const TBitmap32 blue(bmp.Width(), bmp.Height(), MakePixel(0, 0, 255));
   for (int show = 0; show < 5; ++show) {
     SCOPED_TRACE(show);
@@ -222,7 +224,7 @@ TEST_F(PictureWindowsOnX, CompositorBlendsAWindowWithPerPixelAlphaAsTheCopyWould
     if (!compositor.Started() || !telvo_test::ProcessEventsUntil([] { return CompositorRuns(); }))
       GTEST_SKIP() << "xcompmgr did not start";
     services.compositor = true;
-    TSplashPicture png = Picture("TPNGObject", "png/pngsuite/basic/basn6a08.png", true);
+    TSplashPicture png = Picture(TPictureFormat::Png, "png/pngsuite/basic/basn6a08.png", true);
     // The blue desktop, shown once the compositor runs, so it is the compositor that draws it.
     const QRect area = CentredArea(nullptr, png);
     ShowDesktop();

@@ -363,8 +363,8 @@ TEST_F(MenuSession, EndScreenFollowsTheSplashSettingsWhenAsked) {
     SCOPED_TRACE(testing::Message() << c.sameAsSplash << c.showSplash << c.showEndScreen);
     auto session = Open({});
     TfrmMain& window = session->Window();
-    window.Splash()->SetGraphic("TBitmap", picture);
-    window.EndScreen()->SetGraphic("TBitmap", picture);
+    window.Splash()->SetGraphic(TPictureFormat::Bitmap, picture);
+    window.EndScreen()->SetGraphic(TPictureFormat::Bitmap, picture);
     window.SetEndScreenSameAsSplash(c.sameAsSplash);
     window.SetShowSplash(c.showSplash);
     window.SetShowEndScreen(c.showEndScreen);
@@ -382,10 +382,10 @@ TEST_F(MenuSession, SplashShowsOnlyAPictureThatDecodes) {
   window.SetShowSplash(true);
   int shown = 0;
   auto count = [&](const TSplashRequest&) { ++shown; };
-  window.Splash()->SetGraphic("TJPEGImage", {0xFF, 0xD8, 0xFF, 0xE0, 0x00});
+  window.Splash()->SetGraphic(TPictureFormat::Jpeg, {0xFF, 0xD8, 0xFF, 0xE0, 0x00});
   session->Splash(count);
   EXPECT_EQ(shown, 0) << "a damaged picture shows no splash";
-  window.Splash()->SetGraphic("TBitmap", ReadTestFile("bmp/4bit-pat4.bmp"));
+  window.Splash()->SetGraphic(TPictureFormat::Bitmap, ReadTestFile("bmp/4bit-pat4.bmp"));
   session->Splash(count);
   EXPECT_EQ(shown, 1);
 }

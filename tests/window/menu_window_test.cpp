@@ -189,17 +189,17 @@ end
 )"};
   TRecordingHost host;
 
-  TShapedMenu(const std::string& className, const std::string& file) {
-    menu->Picture()->SetGraphic(className, ReadTestFile(file));
+  TShapedMenu(TPictureFormat format, const std::string& file) {
+    menu->Picture()->SetGraphic(format, ReadTestFile(file));
     menu->SetHost(&host);
     menu->SetDesignMode(false);
   }
 };
 
 TEST(MenuWindowFrame, ShapedWindowTakesThePicturesSizeAndRegion) {
-  TShapedMenu shaped("TPNGObject", "png/pngsuite/transparency/tbrn2c08.png");
+  TShapedMenu shaped(TPictureFormat::Png, "png/pngsuite/transparency/tbrn2c08.png");
   const std::optional<TDecodedPicture> decoded =
-      DecodePicture("TPNGObject", ReadTestFile("png/pngsuite/transparency/tbrn2c08.png"));
+      DecodePicture(TPictureFormat::Png, ReadTestFile("png/pngsuite/transparency/tbrn2c08.png"));
   ASSERT_TRUE(decoded);
   EXPECT_EQ(shaped.host.border, TBorderKind::None);
   EXPECT_EQ(shaped.host.clientSize, (TSize{decoded->bitmap.Width(), decoded->bitmap.Height()}));
@@ -216,8 +216,8 @@ TEST(MenuWindowFrame, ShapedWindowTakesThePicturesSizeAndRegion) {
 // The picture's transparent pixels hide a different colour each, the one at (0, 0) among them.
 TEST(MenuWindowFrame, ShapedWindowOfAnAlphaPngLeavesOutEveryTransparentPixel) {
   const std::string file = "png/pngsuite/basic/basn6a08.png";
-  TShapedMenu shaped("TPNGObject", file);
-  const std::optional<TDecodedPicture> decoded = DecodePicture("TPNGObject", ReadTestFile(file));
+  TShapedMenu shaped(TPictureFormat::Png, file);
+  const std::optional<TDecodedPicture> decoded = DecodePicture(TPictureFormat::Png, ReadTestFile(file));
   ASSERT_TRUE(decoded);
   ASSERT_TRUE(shaped.host.shape.has_value());
   int32_t transparent = 0, opaque = 0;
@@ -239,16 +239,16 @@ TEST(MenuWindowFrame, ShapedWindowOfAnAlphaPngLeavesOutEveryTransparentPixel) {
 TEST(MenuWindowFrame, JpegAndIconPicturesCutNoShape) {
   {
     SCOPED_TRACE("JPEG: rectangular, client size unchanged");
-    TShapedMenu shaped("TJPEGImage", "jpeg/video-001.jpeg");
+    TShapedMenu shaped(TPictureFormat::Jpeg, "jpeg/video-001.jpeg");
     EXPECT_EQ(shaped.host.border, TBorderKind::SingleFixed);
     EXPECT_EQ(shaped.host.clientSize, (TSize{200, 150}));
     EXPECT_FALSE(shaped.host.shape.has_value());
   }
   {
     SCOPED_TRACE("icon: rectangular, the icon's size");
-    TShapedMenu shaped("TIcon", "icons/horse.ico");
+    TShapedMenu shaped(TPictureFormat::Icon, "icons/horse.ico");
     EXPECT_EQ(shaped.host.border, TBorderKind::SingleFixed);
-    const std::optional<TDecodedPicture> decoded = DecodePicture("TIcon", ReadTestFile("icons/horse.ico"));
+    const std::optional<TDecodedPicture> decoded = DecodePicture(TPictureFormat::Icon, ReadTestFile("icons/horse.ico"));
     ASSERT_TRUE(decoded);
     EXPECT_EQ(shaped.host.clientSize, (TSize{decoded->bitmap.Width(), decoded->bitmap.Height()}));
     EXPECT_FALSE(shaped.host.shape.has_value());
@@ -262,7 +262,7 @@ TEST(MenuWindowFrame, JpegAndIconPicturesCutNoShape) {
   DesignMode = True
 end
 )");
-    menu->Picture()->SetGraphic("TPNGObject", {0x89, 'P', 'N', 'G', 1, 2, 3});
+    menu->Picture()->SetGraphic(TPictureFormat::Png, {0x89, 'P', 'N', 'G', 1, 2, 3});
     TRecordingHost host;
     menu->SetHost(&host);
     menu->SetDesignMode(false);

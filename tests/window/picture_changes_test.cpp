@@ -46,8 +46,8 @@ TEST(PictureChanges, TheWindowRefitsAndCutsItsShape) {
   TRunningMenu running;
   EXPECT_FALSE(running.host.shape.has_value());
   const std::vector<uint8_t> png = ReadTestFile("png/pngsuite/transparency/tbrn2c08.png");
-  running.menu->Picture()->SetGraphic("TPNGObject", png);
-  const std::optional<TDecodedPicture> decoded = DecodePicture("TPNGObject", png);
+  running.menu->Picture()->SetGraphic(TPictureFormat::Png, png);
+  const std::optional<TDecodedPicture> decoded = DecodePicture(TPictureFormat::Png, png);
   ASSERT_TRUE(decoded);
   EXPECT_EQ(running.host.clientSize, (TSize{decoded->bitmap.Width(), decoded->bitmap.Height()}));
   EXPECT_TRUE(running.host.shape.has_value());
@@ -90,7 +90,7 @@ TEST(PictureChanges, ImagesAndCoolButtonsFollowTheirPictures) {
   // An icon with transparency of its own keeps the key colour an earlier icon gave.
   button.SetImgIcon(picture);
   TPicture ownAlpha;
-  ownAlpha.SetGraphic("TPNGObject", ReadTestFile("png/pngsuite/transparency/tbrn2c08.png"));
+  ownAlpha.SetGraphic(TPictureFormat::Png, ReadTestFile("png/pngsuite/transparency/tbrn2c08.png"));
   button.SetImgIcon(ownAlpha);
   EXPECT_EQ(button.ImageTransColor(), clFuchsia);
 }

@@ -14,9 +14,9 @@
 
 namespace {
 
-TSplashPicture Prepared(const std::string& className, const std::string& file, bool shaped) {
+TSplashPicture Prepared(TPictureFormat format, const std::string& file, bool shaped) {
   TPicture picture;
-  SetTestDataPicture(picture, className, file);
+  SetTestDataPicture(picture, format, file);
   std::optional<TSplashPicture> prepared = TSplashPicture::Prepare(picture, shaped);
   if (!prepared) throw std::runtime_error(file + " does not decode");
   return std::move(*prepared);
@@ -25,23 +25,24 @@ TSplashPicture Prepared(const std::string& className, const std::string& file, b
 TEST(SplashPicture, EachKindOfPictureIsCutItsOwnWay) {
   using L = TPictureWindowLook;
   struct TCase {
-    std::string className, file;
+    TPictureFormat format;
+    std::string file;
     bool shaped;
     L look;
   };
   const TCase cases[] = {
-      {"TJPEGImage", "jpeg/video-001.jpeg", true, L::Rectangle},
-      {"TIcon", "icons/horse.ico", true, L::Rectangle},
-      {"TPNGObject", "png/pngsuite/basic/basn6a08.png", true, L::PerPixelAlpha},
-      {"TPNGObject", "png/pngsuite/basic/basn6a08.png", false, L::Rectangle},
-      {"TPNGObject", "png/pngsuite/transparency/tbbn3p08.png", true, L::ShapeRegion},
-      {"TGIFImage", "gif/test-animation.gif", true, L::ShapeRegion},
-      {"TBitmap", "bmp/24bit-image.bmp", true, L::ShapeRegion},
-      {"TBitmap", "bmp/24bit-image.bmp", false, L::Rectangle},
+      {TPictureFormat::Jpeg, "jpeg/video-001.jpeg", true, L::Rectangle},
+      {TPictureFormat::Icon, "icons/horse.ico", true, L::Rectangle},
+      {TPictureFormat::Png, "png/pngsuite/basic/basn6a08.png", true, L::PerPixelAlpha},
+      {TPictureFormat::Png, "png/pngsuite/basic/basn6a08.png", false, L::Rectangle},
+      {TPictureFormat::Png, "png/pngsuite/transparency/tbbn3p08.png", true, L::ShapeRegion},
+      {TPictureFormat::Gif, "gif/test-animation.gif", true, L::ShapeRegion},
+      {TPictureFormat::Bitmap, "bmp/24bit-image.bmp", true, L::ShapeRegion},
+      {TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false, L::Rectangle},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.file + (c.shaped ? " shaped" : ""));
-    TSplashPicture picture = Prepared(c.className, c.file, c.shaped);
+    TSplashPicture picture = Prepared(c.format, c.file, c.shaped);
     EXPECT_EQ(picture.Look(), c.look);
     EXPECT_EQ(picture.Shape(0).has_value(), c.look == L::ShapeRegion);
   }
@@ -50,15 +51,15 @@ TEST(SplashPicture, EachKindOfPictureIsCutItsOwnWay) {
 TEST(SplashPicture, PicturesThatDoNotDecodeOrAreEmptyShowNothing) {
   TPicture picture;
   EXPECT_FALSE(TSplashPicture::Prepare(picture, false));
-  picture.SetGraphic("TJPEGImage", {0xFF, 0xD8, 0xFF, 0x00, 1, 2, 3});
+  picture.SetGraphic(TPictureFormat::Jpeg, {0xFF, 0xD8, 0xFF, 0x00, 1, 2, 3});
   EXPECT_FALSE(TSplashPicture::Prepare(picture, true));
-  picture.SetGraphic("TPNGObject", {});
+  picture.SetGraphic(TPictureFormat::Png, {});
   EXPECT_FALSE(TSplashPicture::Prepare(picture, true));
 }
 
 TEST(SplashPicture, AnimatedGifOutlineFollowsItsFrames) {
   // Each frame leaves one more of the four pixels opaque.
-  TSplashPicture gif = Prepared("TGIFImage", "gif/gif-test-suite/dispose-none.gif", true);
+  TSplashPicture gif = Prepared(TPictureFormat::Gif, "gif/gif-test-suite/dispose-none.gif", true);
   ASSERT_TRUE(gif.Animated());
   ASSERT_EQ(gif.FrameCount(), 4);
   std::vector<std::vector<TRect>> outlines;
@@ -100,7 +101,7 @@ TEST(SplashPicture, TranslucentWindowOverABackgroundLooksAsTheBlendedCopy) {
 
 // The screen of a plain and of a fading splash of three seconds, at moments through its show.
 TEST(SplashMoment, PlainShowsThroughItsDelayFadeFromItsFirstTick) {
-  TSplashPicture bmp = Prepared("TBitmap", "bmp/24bit-image.bmp", false);
+  TSplashPicture bmp = Prepared(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
   const TPixel32 grey = MakePixel(90, 90, 90);
   const TPoint centre{400 / 2, 300 / 2};
   auto centreAt = [&](bool fade, int64_t ms) {

@@ -1,4 +1,4 @@
-#include "controls/text_layers.h"
+#include "graphics/text_layers.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,15 +1,14 @@
 #pragma once
-// How a windowless control composes its picture with what lies behind it: it captures the
-// background (its parent's own picture and the siblings below it), draws its layers over that
-// in an off-screen surface, and shows the surface faded by its opacity. Also the conversions of
-// PNG and GIF pictures to 32-bit bitmaps with alpha that the controls draw from.
+// How the window composes its windowless controls: each is painted in its place, and a control
+// composes its own picture with what lies behind it: it captures the background (its parent's own
+// picture and the siblings below it), draws its layers over that in an off-screen surface, and
+// shows the surface faded by its opacity.
 
 #include <cstdint>
 
 #include "graphics/bitmap32.h"
 #include "graphics/canvas.h"
 #include "model/control.h"
-#include "model/picture.h"
 
 // Paints child into canvas as its parent shows it: child's top-left corner at the canvas's
 // logical (child left, child top), clipped to the child's bounds, with the child's font.
@@ -22,11 +21,6 @@ void PaintChildControl(TCanvas& canvas, TControl& child);
 // parent's child order and overlaps it. Each of them is marked as painting a copy while it
 // paints. A control without a parent gets nothing drawn.
 void CopyParentBackground(TControl& control, TCanvas& canvas);
-
-// Each channel of the result is bottom + (top - bottom) * masterAlpha / 255 (rounded to the
-// nearest), alpha included; the result is copied into canvas at logical (0, 0) at the size both
-// pictures have in common, inside the clip.
-void BlendBitmaps(const TBitmap32& top, const TBitmap32& bottom, TCanvas& canvas, uint8_t masterAlpha);
 
 // Shows surface, the control's finished picture (which already holds its background), on the
 // control's canvas faded by opacity (a percentage, clamped to 0..100): unchanged at 100;
@@ -56,18 +50,3 @@ class TCaptureScope {
  private:
   bool m_outermost;
 };
-
-// Copies bitmap into canvas at the logical point, pixels unchanged (alpha included), inside the
-// clip.
-void CopyToCanvas(TCanvas& canvas, TPoint at, const TBitmapView& bitmap);
-
-// Replaces bitmap with the picture when it is a PNG, pixels in ARGB following the format's
-// transparency (per-pixel alpha, palette alpha, a key colour, or opaque). False, with bitmap
-// untouched, for an empty picture, another format or one that does not decode.
-bool PngToBitmap32(const TPicture& picture, TBitmap32& bitmap);
-
-// Replaces bitmap with the first frame of a GIF picture as it shows: pixels of the transparent
-// index get alpha 0, all others are opaque (all of them when the frame has no transparent
-// index). False, with bitmap untouched, for an empty picture, another format or one that does
-// not decode.
-bool GifToBitmap32(const TPicture& picture, TBitmap32& bitmap);

@@ -1,7 +1,7 @@
 // Text masks: the outline painted through the grown mask against the outline as a stack of
 // layers, one at every offset of its square.
 
-#include "controls/text_layers.h"
+#include "graphics/text_layers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,17 +1,17 @@
 // Composing a windowless control with what lies behind it: the background capture (parent's own
-// picture and the siblings below), the opacity composite, the colour blend, and the PNG and GIF
-// conversions.
+// picture and the siblings below), the opacity composite, the colour blend, and the captures
+// shared within one paint.
 
-#include "graphics/composite.h"
+#include "window/control_composite.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
+#include "graphics/bitmap_to_canvas.h"
 #include "graphics/colors.h"
 #include "graphics/raster.h"
-#include "picture_test_data.h"
 
 namespace {
 
@@ -136,48 +136,6 @@ TEST(Composite, ColourBlendsHalfAndHalfWithTheBackground) {
   auto mix = [](uint8_t b) { return static_cast<uint8_t>((255 * 127 + b * 128 + 127) / 255); };
   EXPECT_EQ(target.At(11, 7), MakePixel(mix(PixelR(back)), mix(PixelG(back)), mix(PixelB(back))));
 }
-
-std::unique_ptr<TPicture> StoredPicture(const char* className, const std::string& file) {
-  auto picture = std::make_unique<TPicture>();
-  picture->SetGraphic(className, ReadTestFile(file));
-  return picture;
-}
-
-bool AnyAlpha(const TBitmap32& bitmap, uint8_t alpha) {
-  for (TPixel32 p : bitmap.Pixels())
-    if (PixelA(p) == alpha) return true;
-  return false;
-}
-
-TEST(Composite, PngAndGifConvertWithTheirTransparency) {
-  TBitmap32 bitmap;
-  ASSERT_TRUE(PngToBitmap32(*StoredPicture("TPNGObject", "png/pngsuite/transparency/tbbn3p08.png"), bitmap));
-  EXPECT_EQ(bitmap.Width(), 32);
-  EXPECT_TRUE(AnyAlpha(bitmap, 0));
-  EXPECT_TRUE(AnyAlpha(bitmap, 255));
-
-  ASSERT_TRUE(GifToBitmap32(*StoredPicture("TGIFImage", "gif/gif-test-suite/transparent.gif"), bitmap));
-  EXPECT_TRUE(AnyAlpha(bitmap, 0));
-  ASSERT_TRUE(GifToBitmap32(*StoredPicture("TGIFImage", "gif/palette.gif"), bitmap));
-  EXPECT_FALSE(AnyAlpha(bitmap, 0));
-}
-
-TEST(Composite, OtherFormatsAndDamagedPicturesLeaveTheBitmapAlone) {
-  TBitmap32 bitmap(2, 2, MakePixel(7, 7, 7));
-  TPicture damaged;
-  damaged.SetGraphic("TPNGObject", {0x89, 'P', 'N', 'G'});
-  EXPECT_FALSE(PngToBitmap32(damaged, bitmap));
-  EXPECT_FALSE(PngToBitmap32(*StoredPicture("TGIFImage", "gif/palette.gif"), bitmap));
-  EXPECT_FALSE(GifToBitmap32(*StoredPicture("TPNGObject", "png/pngsuite/basic/basn0g08.png"), bitmap));
-  const TPicture empty;
-  EXPECT_FALSE(GifToBitmap32(empty, bitmap));
-  EXPECT_EQ(bitmap.Width(), 2);
-  EXPECT_EQ(bitmap.At(0, 0), MakePixel(7, 7, 7));
-}
-
-}  // namespace
-
-namespace {
 
 // Captures its background in every paint, as the page controls do, and counts its paints.
 class TCapturingControl : public TGraphicControl {

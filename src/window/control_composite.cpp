@@ -1,11 +1,10 @@
-#include "graphics/composite.h"
+#include "window/control_composite.h"
 
 #include <algorithm>
 #include <map>
 
-#include "graphics/picture_decoder.h"
+#include "graphics/bitmap_to_canvas.h"
 #include "graphics/colors.h"
-#include "graphics/raster.h"
 
 namespace {
 
@@ -59,17 +58,6 @@ void CopyParentBackground(TControl& control, TCanvas& canvas) {
   canvas.Restore();
 }
 
-void CopyToCanvas(TCanvas& canvas, TPoint at, const TBitmapView& bitmap) {
-  const TCanvasArea area = canvas.Area();
-  CopyRect(area.view, area.Place(at), bitmap);
-}
-
-void BlendBitmaps(const TBitmap32& top, const TBitmap32& bottom, TCanvas& canvas, uint8_t masterAlpha) {
-  TBitmap32 result(std::min(top.Width(), bottom.Width()), std::min(top.Height(), bottom.Height()));
-  BlendMaster(result.View(), top.View(), bottom.View(), masterAlpha);
-  CopyToCanvas(canvas, {0, 0}, result.View());
-}
-
 namespace {
 
 // The captures of the current scope, or null outside one.
@@ -115,23 +103,4 @@ void BlendColorOverBackground(TCanvas& canvas, TControl& control, TColor color) 
   const TBitmap32 background = CaptureBackground(control);
   const TBitmap32 colour(background.Width(), background.Height(), ColorToPixel(color));
   BlendBitmaps(background, colour, canvas, 128);
-}
-
-bool PngToBitmap32(const TPicture& picture, TBitmap32& bitmap) {
-  if (picture.Empty() || picture.GraphicClassName() != "TPNGObject") return false;
-  std::optional<TDecodedPicture> decoded = DecodePicture(picture.GraphicClassName(), picture.FileBytes());
-  if (!decoded) return false;
-  bitmap = std::move(decoded->bitmap);
-  return true;
-}
-
-bool GifToBitmap32(const TPicture& picture, TBitmap32& bitmap) {
-  if (picture.Empty() || picture.GraphicClassName() != "TGIFImage") return false;
-  std::optional<TDecodedPicture> decoded = DecodePicture(picture.GraphicClassName(), picture.FileBytes());
-  if (!decoded) return false;
-  const bool transparent = !decoded->frames.empty() && decoded->frames.front().transparentIndex >= 0;
-  if (!transparent)
-    for (TPixel32& pixel : decoded->bitmap.Pixels()) pixel |= 0xFF000000u;
-  bitmap = std::move(decoded->bitmap);
-  return true;
 }
