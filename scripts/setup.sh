@@ -30,6 +30,7 @@ packages="
   libx11-dev
   libxcb1-dev
   xauth
+  xcompmgr
   libsdl2-dev
   libasound2-dev
   libsndfile1-dev

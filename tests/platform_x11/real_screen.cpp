@@ -1,5 +1,7 @@
 #include "real_screen.h"
 
+#include <cstdlib>
+
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
@@ -35,15 +37,21 @@ namespace {
 
 constexpr QRgb kColourBits = 0x00FFFFFF;
 
-// The pixels of region (window coordinates) where screen and picture differ in colour; a pixel
-// outside the picture counts as differing.
-int CountDifferences(const QImage& screen, const QImage& picture, const QRegion& region, QImage* diff) {
+bool SameColour(QRgb a, QRgb b, int tolerance) {
+  if (tolerance == 0) return (a & kColourBits) == (b & kColourBits);
+  return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+         std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+// The pixels of region (window coordinates) where screen and picture differ in colour by more
+// than tolerance; a pixel outside the picture counts as differing.
+int CountDifferences(const QImage& screen, const QImage& picture, const QRegion& region, int tolerance, QImage* diff) {
   int differing = 0;
   for (const QRect& rect : region)
     for (int y = rect.top(); y <= rect.bottom(); ++y)
       for (int x = rect.left(); x <= rect.right(); ++x) {
-        const bool same = picture.valid(x, y) && screen.valid(x, y) &&
-                          (picture.pixel(x, y) & kColourBits) == (screen.pixel(x, y) & kColourBits);
+        const bool same =
+            picture.valid(x, y) && screen.valid(x, y) && SameColour(picture.pixel(x, y), screen.pixel(x, y), tolerance);
         if (same) continue;
         ++differing;
         if (diff && diff->valid(x, y)) diff->setPixel(x, y, qRgb(255, 0, 0));
@@ -60,7 +68,8 @@ std::string WriteImage(const QImage& image, const std::string& fileName) {
 }  // namespace
 
 testing::AssertionResult ShowsItsPicture(const QWidget& window, const TPaintWatch& watch, TX11Observer& observer,
-                                         const std::function<QImage()>& picture, const std::string& name) {
+                                         const std::function<QImage()>& picture, const std::string& name,
+                                         int tolerance) {
   const bool shown = telvo_test::ProcessEventsUntil(
       [&] {
         return window.windowHandle() && observer.Viewable(static_cast<xcb_window_t>(window.winId())) &&
@@ -80,11 +89,11 @@ testing::AssertionResult ShowsItsPicture(const QWidget& window, const TPaintWatc
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     screen = GrabScreen(area);
     expected = picture();
-    if (CountDifferences(screen, expected, region, nullptr) == 0) return testing::AssertionSuccess();
+    if (CountDifferences(screen, expected, region, tolerance, nullptr) == 0) return testing::AssertionSuccess();
     if (settling.elapsed() > kSettleMs) break;
   }
   QImage diff = screen.copy();
-  const int differing = CountDifferences(screen, expected, region, &diff);
+  const int differing = CountDifferences(screen, expected, region, tolerance, &diff);
   return testing::AssertionFailure() << name << ": " << differing << " of the window's pixels on screen differ from its picture; see "
                                      << WriteImage(screen, name + "-screen.png") << ", "
                                      << WriteImage(expected, name + "-picture.png") << " and "

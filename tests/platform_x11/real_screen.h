@@ -48,11 +48,13 @@ inline constexpr int kSettleMs = 1000;
 // Waits until window (a shown top-level window) is mapped as observer sees it, exposed and
 // painted as watch saw, then looks at the server's image of its area until it shows picture()
 // inside the window's mask (the whole window without one) as far as it lies on the screen:
-// colours equal, alpha ignored. picture is asked again at every look, since the window may change
+// colours equal, alpha ignored (each channel may differ by tolerance, for pictures that a
+// compositor blends with its own rounding). picture is asked again at every look, since the window may change
 // its face meanwhile (the pointer entering it). Fails when the window is not painted within
 // kShowTimeoutMs or still shows something else kSettleMs after: the message counts the differing
 // pixels, and the screen, the picture and a difference image (the screen, differing pixels red)
 // are written as name-screen.png, name-picture.png and name-diff.png in the test's temporary
 // folder.
 testing::AssertionResult ShowsItsPicture(const QWidget& window, const TPaintWatch& watch, TX11Observer& observer,
-                                         const std::function<QImage()>& picture, const std::string& name);
+                                         const std::function<QImage()>& picture, const std::string& name,
+                                         int tolerance = 0);
