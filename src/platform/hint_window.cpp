@@ -40,6 +40,7 @@ void TKIVHintWindow::ActivateHint(const THintSettings& settings, const std::stri
     return;
   }
   if (m_picture.Empty()) return;
+  setWindowTitle(QString::fromStdString(text));
   show();
 }
 
