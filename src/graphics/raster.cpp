@@ -121,21 +121,6 @@ uint32_t BlendChannel(uint32_t bottom, uint32_t top, uint32_t alpha) {
   return (bottom * (255 - alpha) + top * alpha + 127) / 255;
 }
 
-TPixel32 Over(TPixel32 dst, TPixel32 src, uint32_t masterAlpha) {
-  uint32_t sa = (PixelA(src) * masterAlpha + 127) / 255;
-  if (sa == 255) return src;
-  if (sa == 0) return dst;
-  uint32_t da = PixelA(dst);
-  uint32_t srcWeight = sa * 255;
-  uint32_t dstWeight = da * (255 - sa);
-  uint32_t total = srcWeight + dstWeight;  // > 0 since sa > 0
-  auto channel = [&](uint8_t s, uint8_t d) {
-    return static_cast<uint8_t>((s * srcWeight + d * dstWeight + total / 2) / total);
-  };
-  return MakePixel(channel(PixelR(src), PixelR(dst)), channel(PixelG(src), PixelG(dst)),
-                   channel(PixelB(src), PixelB(dst)), static_cast<uint8_t>((total + 127) / 255));
-}
-
 }  // namespace
 
 void FillRect(const TBitmapView& dst, const TRect& rect, TPixel32 pixel) {
@@ -253,20 +238,40 @@ void BlendMaster(const TBitmapView& dst, const TBitmapView& top, const TBitmapVi
   }
 }
 
+TPixel32 AlphaOverPixel(TPixel32 dst, TPixel32 src, uint8_t masterAlpha) {
+  uint32_t sa = (PixelA(src) * uint32_t{masterAlpha} + 127) / 255;
+  if (sa == 255) return src;
+  if (sa == 0) return dst;
+  uint32_t da = PixelA(dst);
+  uint32_t srcWeight = sa * 255;
+  uint32_t dstWeight = da * (255 - sa);
+  uint32_t total = srcWeight + dstWeight;  // > 0 since sa > 0
+  auto channel = [&](uint8_t s, uint8_t d) {
+    return static_cast<uint8_t>((s * srcWeight + d * dstWeight + total / 2) / total);
+  };
+  return MakePixel(channel(PixelR(src), PixelR(dst)), channel(PixelG(src), PixelG(dst)),
+                   channel(PixelB(src), PixelB(dst)), static_cast<uint8_t>((total + 127) / 255));
+}
+
 void AlphaBlend(const TBitmapView& dst, TPoint at, const TBitmapView& src, uint8_t masterAlpha) {
   TBlitArea a = ClipBlit(dst, at, src.Width(), src.Height());
   for (int32_t row = 0; row < a.height; ++row) {
     const TPixel32* in = src.Row(a.srcY + row) + a.srcX;
     TPixel32* out = dst.Row(a.dstY + row) + a.dstX;
-    for (int32_t n = 0; n < a.width; ++n) out[n] = Over(out[n], in[n], masterAlpha);
+    for (int32_t n = 0; n < a.width; ++n) out[n] = AlphaOverPixel(out[n], in[n], masterAlpha);
   }
 }
 
 void CheckerboardAnd(const TBitmapView& dst, const TRect& rect, TPixel32 pixel) {
-  TRect r = rect.Intersect(dst.Bounds());
+  CheckerboardAnd(dst, dst, rect, pixel);
+}
+
+void CheckerboardAnd(const TBitmapView& dst, const TBitmapView& src, const TRect& rect, TPixel32 pixel) {
+  TRect r = rect.Intersect(dst.Bounds()).Intersect(src.Bounds());
   for (int32_t y = r.top; y < r.bottom; ++y) {
-    TPixel32* row = dst.Row(y);
-    for (int32_t x = r.left + ((r.left + y) & 1); x < r.right; x += 2) row[x] &= pixel;
+    const TPixel32* in = src.Row(y);
+    TPixel32* out = dst.Row(y);
+    for (int32_t x = r.left + ((r.left + y) & 1); x < r.right; x += 2) out[x] = in[x] & pixel;
   }
 }
 

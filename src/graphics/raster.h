@@ -66,11 +66,17 @@ void BlendMaster(const TBitmapView& dst, const TBitmapView& top, const TBitmapVi
 // to the nearest integer, halves up. On an opaque destination this is dst + (src - dst) * sa / 255
 // and the result stays opaque.
 void AlphaBlend(const TBitmapView& dst, TPoint at, const TBitmapView& src, uint8_t masterAlpha = 255);
+// The same for one pixel: src drawn over dst.
+TPixel32 AlphaOverPixel(TPixel32 dst, TPixel32 src, uint8_t masterAlpha = 255);
 
 // ANDs pixel, bitwise over all 32 bits, into every pixel of rect (clipped to dst) whose
 // coordinates x + y (in dst) are even: the checkerboard of the 8 x 8 pattern whose rows alternate
 // 0xAA and 0x55. Used for dithered shadows and disabled looks; pass an opaque pixel to keep alpha.
 void CheckerboardAnd(const TBitmapView& dst, const TRect& rect, TPixel32 pixel);
+// The same checker pixels of rect taken from src, which lies in dst's coordinates (the pattern's
+// phase is theirs), and ANDed with pixel into dst; dst's other pixels stay as they are. src may be
+// dst itself.
+void CheckerboardAnd(const TBitmapView& dst, const TBitmapView& src, const TRect& rect, TPixel32 pixel);
 
 // Fills rect with copies of tile laid side by side from rect's top-left corner, pixels copied
 // unchanged; the copies along the right and bottom edges are cut off at rect (and at dst).

@@ -2,10 +2,13 @@
 
 #include <memory>
 
-#include "platform/standard_hint.h"
+#include "platform/control_hints.h"
+#include "window/menu_context.h"
+#include "window/menu_form.h"
 #include "window/window_paint.h"
 
-TMenuWindowHandlers MenuWindowHandlers(TQtMenuWindow& window, TKIVForm& form, TPointerDispatcher& dispatcher) {
+TMenuWindowHandlers MenuWindowHandlers(TQtMenuWindow& window, TKIVForm& form, TPointerDispatcher& dispatcher,
+                                       std::function<void(const std::string&)> report) {
   auto followCursor = [&window, &dispatcher] { window.SetPointerCursor(dispatcher.CurrentCursor()); };
   TMenuWindowHandlers handlers;
   // The window logic paints the whole client area; Qt shows only the part that needs it.
@@ -14,7 +17,9 @@ TMenuWindowHandlers MenuWindowHandlers(TQtMenuWindow& window, TKIVForm& form, TP
     PaintMenuWindow(form, surface);
     form.SetPainting(false);
   };
-  auto hint = std::make_shared<TStandardHint>(window);
+  // The one place the window reads the menu's hint settings.
+  auto hint = std::make_shared<TControlHints>(
+      window, [&form]() -> const THintSettings& { return form.Context().hintSettings; }, std::move(report));
   handlers.mouseDown = [&form, &dispatcher, followCursor, hint](TMouseButton button, TShiftState shift, int32_t x,
                                                                 int32_t y) {
     hint->Cancel();

@@ -137,7 +137,9 @@ int RunPlayCommand(const TCommandLine& line) {
   TfrmMain& form = session.Window();
   TQtMenuWindow window;
   TPointerDispatcher dispatcher(form);
-  TMenuWindowHandlers handlers = MenuWindowHandlers(window, form, dispatcher);
+  std::function<void(const std::string&)> reportHint;
+  if (line.verbose) reportHint = [](const std::string& text) { std::cerr << "telvo: " << text << "\n"; };
+  TMenuWindowHandlers handlers = MenuWindowHandlers(window, form, dispatcher, std::move(reportHint));
   handlers.closed = [&application] { application.quit(); };
   handlers.dialogChar = [&form](char32_t character, TShiftState shift) {
     return DispatchDialogChar(form, character, shift);

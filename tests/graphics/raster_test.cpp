@@ -360,15 +360,23 @@ TEST(Raster, AlphaBlendOnAnOpaqueDestinationIsTheMasterBlend) {
 }
 
 TEST(Raster, CheckerboardAndTouchesEveryOtherPixelOfTheRectangle) {
+  const TBitmap32 source = RandomBitmap(20, 12, 16);
   for (const TRect& rect : kRects) {
     SCOPED_TRACE(Describe(rect));
     TBitmap32 dst = RandomBitmap(20, 12, 17);
     TBitmap32 expected = dst;
+    TBitmap32 fromSource = dst;
+    TBitmap32 expectedFromSource = dst;
     for (int32_t y = 0; y < 12; ++y)
       for (int32_t x = 0; x < 20; ++x)
-        if (rect.Contains({x, y}) && (x + y) % 2 == 0) expected.At(x, y) &= 0xFF00FF0F;
+        if (rect.Contains({x, y}) && (x + y) % 2 == 0) {
+          expected.At(x, y) &= 0xFF00FF0F;
+          expectedFromSource.At(x, y) = source.At(x, y) & 0xFF00FF0F;
+        }
     CheckerboardAnd(dst.View(), rect, 0xFF00FF0F);
     EXPECT_EQ(FirstDifference(dst, expected), "");
+    CheckerboardAnd(fromSource.View(), source.View(), rect, 0xFF00FF0F);
+    EXPECT_EQ(FirstDifference(fromSource, expectedFromSource), "") << "taken from a source";
   }
 }
 

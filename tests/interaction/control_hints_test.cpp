@@ -1,16 +1,21 @@
-// The standard tool tip of the real menu window: hovering a control whose ShowHint is set shows
-// its short hint after the menu's hint delay, in the system's tool-tip colours, for the menu's
-// display time; nothing shows without ShowHint or while the menu uses its custom hint window.
+// The hints of the real menu window's controls: hovering a control whose ShowHint is set shows
+// its short hint after the menu's hint delay for the menu's display time, in the standard tool
+// tip with the system's tool-tip colours, or in the custom hint window's balloon while the menu
+// uses it; nothing shows without ShowHint.
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolTip>
 
+#include "platform/hint_window.h"
 #include "platform/menu_window_binding.h"
 #include "support/test_application.h"
+#include "window/hint_balloon.h"
 #include "window/pointer_dispatch.h"
 #include "window/window_test_support.h"
 
@@ -34,7 +39,8 @@ std::string Document(bool customHint) {
 class ShownMenu {
  public:
   explicit ShownMenu(bool customHint) : menu(Document(customHint)) {
-    window.SetHandlers(MenuWindowHandlers(window, *menu, dispatcher));
+    window.SetHandlers(
+        MenuWindowHandlers(window, *menu, dispatcher, [this](const std::string& text) { reports.push_back(text); }));
     menu->SetHost(&window);
     menu->SetDesignMode(false);
     menu->ApplyHintSettings();
@@ -55,6 +61,7 @@ class ShownMenu {
   TTestMenu menu;
   TQtMenuWindow window;
   TPointerDispatcher dispatcher{*menu};
+  std::vector<std::string> reports;
 };
 
 bool TipShows(const QString& text) { return QToolTip::isVisible() && QToolTip::text() == text; }
@@ -125,6 +132,86 @@ TEST_F(StandardHint, APressClosesTheTipUntilTheNextControl) {
   EXPECT_FALSE(QToolTip::isVisible()) << "still on the pressed control";
   shown.HoverRow(2);
   EXPECT_TRUE(telvo_test::ProcessEventsUntil([] { return QToolTip::isVisible(); })) << "on the next control";
+}
+
+}  // namespace
+
+namespace {
+
+// The custom hint window once the menu has needed one.
+TKIVHintWindow* HintWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (auto* hint = dynamic_cast<TKIVHintWindow*>(widget)) return hint;
+  return nullptr;
+}
+
+bool BalloonShows() {
+  const TKIVHintWindow* hint = HintWindow();
+  return hint && hint->isVisible();
+}
+
+class CustomHint : public StandardHint {};
+
+TEST_F(CustomHint, HoveringShowsTheBalloonBesideThePointerAfterTheDelayForTheDisplayTime) {
+  ShownMenu shown(true);
+  shown.HoverRow(0);
+  EXPECT_FALSE(BalloonShows()) << "not before the delay";
+  ASSERT_TRUE(telvo_test::ProcessEventsUntil(BalloonShows));
+  EXPECT_FALSE(QToolTip::isVisible());
+
+  const TKIVHintWindow& hint = *HintWindow();
+  const QPoint pointer = shown.window.mapToGlobal(QPoint(50, 20));
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const THintLayout layout = LayOutHint(shown.menu->Context().hintSettings, "Play the game", {pointer.x(), pointer.y()},
+                                        TRect::FromSize(screen.x(), screen.y(), screen.width(), screen.height()));
+  EXPECT_EQ(hint.geometry(), QRect(layout.window.left, layout.window.top, layout.window.Width(), layout.window.Height()));
+  EXPECT_FALSE(hint.Translucent()) << "no compositor here";
+  EXPECT_EQ(hint.Picture().Width(), layout.window.Width());
+  EXPECT_EQ(hint.Picture().Height(), layout.window.Height());
+
+  EXPECT_TRUE(telvo_test::ProcessEventsUntil([] { return !BalloonShows(); }, 3000)) << "gone after its time";
+}
+
+TEST_F(CustomHint, LeavingTheControlOrPressingClosesTheBalloon) {
+  ShownMenu shown(true);
+  shown.HoverRow(0);
+  ASSERT_TRUE(telvo_test::ProcessEventsUntil(BalloonShows));
+  QTest::mouseMove(&shown.window, QPoint(250, 190));
+  EXPECT_TRUE(telvo_test::ProcessEventsUntil([] { return !BalloonShows(); }, 100)) << "left for the background";
+
+  shown.HoverRow(2);
+  ASSERT_TRUE(telvo_test::ProcessEventsUntil(BalloonShows));
+  QTest::mousePress(&shown.window, Qt::LeftButton, Qt::NoModifier, QPoint(50, 120));
+  EXPECT_FALSE(BalloonShows()) << "closed by the press";
+  QTest::mouseRelease(&shown.window, Qt::LeftButton, Qt::NoModifier, QPoint(50, 120));
+  telvo_test::ProcessEventsFor(400);
+  EXPECT_FALSE(BalloonShows()) << "still on the pressed control";
+}
+
+TEST_F(CustomHint, EachBalloonIsComposedOnceOverTheMenusPictureWhereTheScreenCannotBeRead) {
+  ShownMenu shown(true);
+  shown.HoverRow(2);
+  ASSERT_TRUE(telvo_test::ProcessEventsUntil(BalloonShows));
+  TKIVHintWindow& hint = *HintWindow();
+  const TBitmap32 first = hint.Picture();
+  // Beyond the balloon's rounded top right corner the window shows what lies under it: here the
+  // menu's own picture, the offscreen platform giving no screen to copy.
+  const QPoint corner = hint.geometry().topRight();
+  const QPoint onMenu = shown.window.mapFromGlobal(corner);
+  ASSERT_TRUE(shown.window.rect().contains(onMenu));
+  EXPECT_EQ(first.At(first.Width() - 1, 0), shown.window.Surface().At(onMenu.x(), onMenu.y()));
+
+  // Repaints show the same picture, and so does the next hint for the same control: the
+  // antialiased outline is not blended again over its own pixels.
+  for (int i = 0; i < 3; ++i) hint.repaint();
+  EXPECT_EQ(hint.Picture(), first);
+  QTest::mouseMove(&shown.window, QPoint(250, 190));
+  shown.HoverRow(2);
+  ASSERT_TRUE(telvo_test::ProcessEventsUntil(BalloonShows));
+  EXPECT_EQ(HintWindow()->Picture(), first);
+  EXPECT_EQ(shown.reports, std::vector<std::string>{
+                               "the screen cannot be read here; hints show over the menu's own picture and black"})
+      << "said once";
 }
 
 }  // namespace
