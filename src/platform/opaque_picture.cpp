@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include "graphics/qt_seam.h"
+
 void DrawOpaque(QPainter& painter, const TBitmapView& picture, const QRect& part) {
   const QRect area = part.intersected(QRect(0, 0, picture.Width(), picture.Height()));
   if (area.isEmpty()) return;
@@ -13,4 +15,14 @@ void DrawOpaque(QPainter& painter, const TBitmapView& picture, const QRect& part
   }
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   painter.drawImage(area.topLeft(), opaque);
+}
+
+void DrawWindowPicture(QPainter& painter, const TBitmapView& picture, const QRect& part, bool translucent) {
+  if (!translucent) {
+    DrawOpaque(painter, picture, part);
+    return;
+  }
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.fillRect(part, Qt::transparent);
+  painter.drawImage(QPoint(0, 0), WrapAsQImage(picture));
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Showing a bitmap on a window that has no alpha of its own.
+// Showing a bitmap on a window: on one that has no alpha of its own, or on a translucent one.
 
 #include <QPainter>
 #include <QRect>
@@ -12,3 +12,7 @@
 // weighted by its alpha; either way a transparent pixel would show as black or as whatever the
 // store held before, so the alpha never reaches it.
 void DrawOpaque(QPainter& painter, const TBitmapView& picture, const QRect& part);
+
+// Draws the part of picture inside part as a window shows it: opaque (DrawOpaque), or on a
+// translucent window with its alpha as it is, for the compositor to blend over the screen.
+void DrawWindowPicture(QPainter& painter, const TBitmapView& picture, const QRect& part, bool translucent);

@@ -63,13 +63,7 @@ void TPictureWindow::SetShape(const std::optional<TRegion>& region) {
 
 void TPictureWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  if (!m_translucent) {
-    DrawOpaque(painter, m_picture.View(), event->rect());
-    return;
-  }
-  painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.fillRect(event->rect(), Qt::transparent);
-  painter.drawImage(QPoint(0, 0), WrapAsQImage(m_picture.View()));
+  DrawWindowPicture(painter, m_picture.View(), event->rect(), m_translucent);
 }
 
 void TPictureWindow::keyPressEvent(QKeyEvent* event) {

@@ -48,7 +48,8 @@ TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
   return image;
 }
 
-int RunRenderCommand(const TCommandLine& line) {
+int RunOffscreenRender(const TCommandLine& line, const std::string& path, const std::string& nothingToRender,
+                       const std::function<TBitmap32(TStartupSystem)>& render) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   int argc = 1;
   char name[] = "telvo";
@@ -64,10 +65,9 @@ int RunRenderCommand(const TCommandLine& line) {
       std::cerr << "telvo: skipped unknown property " << owner << "." << path << "\n";
     };
   }
-  const TBitmap32 image = RenderMenu(line, std::move(system));
-  const std::string& path = *line.renderPath;
+  const TBitmap32 image = render(std::move(system));
   if (image.Empty()) {
-    std::cerr << "telvo: the menu's client area is empty or too large to render\n";
+    std::cerr << "telvo: " << nothingToRender << "\n";
     return 1;
   }
   if (!WrapAsQImage(image.View()).save(QString::fromStdString(path), "PNG")) {
@@ -75,4 +75,9 @@ int RunRenderCommand(const TCommandLine& line) {
     return 1;
   }
   return 0;
+}
+
+int RunRenderCommand(const TCommandLine& line) {
+  return RunOffscreenRender(line, *line.renderPath, "the menu's client area is empty or too large to render",
+                            [&line](TStartupSystem system) { return RenderMenu(line, std::move(system)); });
 }

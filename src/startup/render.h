@@ -20,6 +20,15 @@
 TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
                      const std::function<void(TfrmMain&)>& beforePaint = {});
 
+// The frame of the render commands: creates the QGuiApplication (on Qt's offscreen platform unless
+// QT_QPA_PLATFORM says otherwise) and the player's start-up system (which, with --verbose, says
+// why the built-in window is rendered and which stored properties were skipped), renders with it
+// and writes the picture into the PNG file path. Returns the process's exit code: 0, or 1 with
+// "telvo: " + nothingToRender on stderr when render gives an empty picture, or when the file
+// cannot be written.
+int RunOffscreenRender(const TCommandLine& line, const std::string& path, const std::string& nothingToRender,
+                       const std::function<TBitmap32(TStartupSystem)>& render);
+
 // Renders line's document into the PNG file line.renderPath. Creates the QGuiApplication
 // itself (on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise). Returns the
 // process's exit code: 0, or 1 when there is nothing to render or the image cannot be written

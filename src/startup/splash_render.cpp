@@ -1,10 +1,6 @@
 #include "startup/splash_render.h"
 
-#include <QGuiApplication>
-#include <QImage>
-#include <iostream>
-
-#include "graphics/qt_seam.h"
+#include "startup/render.h"
 #include "window/splash_picture.h"
 
 namespace {
@@ -27,26 +23,8 @@ TBitmap32 RenderSplash(const TCommandLine& line, TStartupSystem system, int64_t 
 }
 
 int RunRenderSplashCommand(const TCommandLine& line) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "telvo";
-  char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
-
-  TStartupSystem system = RealStartupSystem();
-  if (line.verbose)
-    system.explainFallback = [](const std::string& reason) {
-      std::cerr << "telvo: " << reason << "; rendering the built-in window\n";
-    };
-  const TBitmap32 image = RenderSplash(line, std::move(system), line.renderSplash->elapsedMs);
-  if (image.Empty()) {
-    std::cerr << "telvo: the document has no splash screen to render\n";
-    return 1;
-  }
-  const std::string& path = line.renderSplash->path;
-  if (!WrapAsQImage(image.View()).save(QString::fromStdString(path), "PNG")) {
-    std::cerr << "telvo: cannot write " << path << "\n";
-    return 1;
-  }
-  return 0;
+  return RunOffscreenRender(line, line.renderSplash->path, "the document has no splash screen to render",
+                            [&line](TStartupSystem system) {
+                              return RenderSplash(line, std::move(system), line.renderSplash->elapsedMs);
+                            });
 }

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 
 #include "controls/test_pictures.h"
+#include "window/test_splash_pictures.h"
 #include "graphics/raster.h"
 #include "platform/menu_window_widget.h"
 #include "platform/picture_viewer.h"
@@ -31,14 +32,6 @@ void Click(QWidget& window) {
   QMouseEvent up(QEvent::MouseButtonRelease, at, window.mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&window, &down);
   QCoreApplication::sendEvent(&window, &up);
-}
-
-TSplashPicture Picture(TPictureFormat format, const std::string& file, bool shaped) {
-  TPicture picture;
-  SetTestDataPicture(picture, format, file);
-  std::optional<TSplashPicture> prepared = TSplashPicture::Prepare(picture, shaped);
-  if (!prepared) throw std::runtime_error(file + " does not decode");
-  return std::move(*prepared);
 }
 
 class PictureWindows : public testing::Test {
@@ -63,7 +56,7 @@ class PictureWindows : public testing::Test {
 };
 
 TEST_F(PictureWindows, FadeViewerRefusesInputWhileFadingIn) {
-  TSplashPicture picture = Picture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
+  TSplashPicture picture = PreparedTestPicture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
   TPictureViewer viewer(nullptr, picture, {TSPWindowStyle::swsNoBorder, true, 1, "Picture"}, services, QCursor());
   EXPECT_FALSE(reports.empty()) << "the screen cannot be read here, and says so";
   viewer.Show();
@@ -87,7 +80,7 @@ TEST_F(PictureWindows, FadeViewerRefusesInputWhileFadingIn) {
 }
 
 TEST_F(PictureWindows, PlainViewerClosesAtOnceAndIgnoresTheFadeOfACaptionedWindow) {
-  TSplashPicture picture = Picture(TPictureFormat::Jpeg, "jpeg/video-001.jpeg", true);
+  TSplashPicture picture = PreparedTestPicture(TPictureFormat::Jpeg, "jpeg/video-001.jpeg", true);
   for (const int way : {0, 1, 2}) {
     TPictureViewer viewer(nullptr, picture, {TSPWindowStyle::swsNormal, true, 1, "Holiday"}, services, QCursor());
     viewer.Show();
@@ -103,7 +96,7 @@ TEST_F(PictureWindows, PlainViewerClosesAtOnceAndIgnoresTheFadeOfACaptionedWindo
 }
 
 TEST_F(PictureWindows, ShapedPlainViewerFollowsTheAnimationsOutline) {
-  TSplashPicture picture = Picture(TPictureFormat::Gif, "gif/gif-test-suite/dispose-none.gif", true);
+  TSplashPicture picture = PreparedTestPicture(TPictureFormat::Gif, "gif/gif-test-suite/dispose-none.gif", true);
   TPictureViewer viewer(nullptr, picture, {TSPWindowStyle::swsShaped, false, 1, ""}, services, QCursor());
   viewer.Show();
   EXPECT_TRUE(viewer.Window().windowFlags() & Qt::FramelessWindowHint);
@@ -119,7 +112,7 @@ TEST_F(PictureWindows, ShapedPlainViewerFollowsTheAnimationsOutline) {
 }
 
 TEST_F(PictureWindows, SplashEndsWithEscOnlyWhenAllowedAndFadesStepByStep) {
-  TSplashPicture picture = Picture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
+  TSplashPicture picture = PreparedTestPicture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
   {
     TSplashScreen plain(picture, {false, false, 60}, services);
     plain.Show();
@@ -150,7 +143,7 @@ TEST_F(PictureWindows, WhereTheScreenCannotBeReadTheMenusOwnPictureStandsInForIt
   TMenuWindowHandlers handlers;
   handlers.paint = [](const TBitmapView& surface, const TRect& area) { FillRect(surface, area, MakePixel(255, 0, 0)); };
   menu.SetHandlers(handlers);
-  TSplashPicture picture = Picture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
+  TSplashPicture picture = PreparedTestPicture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
   const QRect area = CentredArea(nullptr, picture);
   // The menu covers the picture's left half.
   menu.SetPosition(area.x() - 100, area.y() - 100);
@@ -167,7 +160,7 @@ TEST_F(PictureWindows, WhereTheScreenCannotBeReadTheMenusOwnPictureStandsInForIt
 }
 
 TEST_F(PictureWindows, PlainSplashLastsItsDelayAndATerminationEndsAnyWait) {
-  TSplashPicture picture = Picture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
+  TSplashPicture picture = PreparedTestPicture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
   QElapsedTimer clock;
   clock.start();
   ShowSplashPicture(picture, {false, false, 1}, services);

@@ -4,13 +4,10 @@
 // previous balloon, fails), both where the balloon is blended over a copy of the screen and,
 // under xcompmgr, as a window with per-pixel alpha that the compositor blends.
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "compositor.h"
 #include "controls/test_pictures.h"
 #include "graphics/qt_seam.h"
 #include "graphics/raster.h"
@@ -20,8 +17,6 @@
 #include "support/patterned_screen.h"
 #include "window/hint_balloon.h"
 #include "x11_fixture.h"
-
-extern char** environ;
 
 namespace {
 
@@ -64,27 +59,6 @@ void Apply(const TLook& look, THintSettings& settings) {
   settings.gradStyle = TKIVGradFillStyle::agsRadialC;
   SetBitmap(settings.picture, 2, 2, {clYellow, clLime, clLime, clYellow});
 }
-
-// xcompmgr on the test's X server for as long as the object lives.
-class TCompositor {
- public:
-  TCompositor() {
-    char name[] = "xcompmgr";
-    char* argv[] = {name, nullptr};
-    if (posix_spawnp(&m_pid, "xcompmgr", nullptr, nullptr, argv, environ) != 0) m_pid = -1;
-  }
-  ~TCompositor() {
-    if (m_pid <= 0) return;
-    kill(m_pid, SIGTERM);
-    waitpid(m_pid, nullptr, 0);
-  }
-  TCompositor(const TCompositor&) = delete;
-  TCompositor& operator=(const TCompositor&) = delete;
-  bool Started() const { return m_pid > 0; }
-
- private:
-  pid_t m_pid = -1;
-};
 
 // The menu window as a desktop of stripes over the whole screen.
 class HintWindowOnX : public X11WindowTest {

@@ -3,17 +3,14 @@
 // of a menu hidden just before); and with a compositor running, a window with per-pixel alpha is
 // blended over the screen as the copy-and-blend path blends it without one.
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <stdexcept>
 
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "compositor.h"
 #include "controls/test_pictures.h"
+#include "window/test_splash_pictures.h"
 #include "graphics/qt_seam.h"
 #include "graphics/raster.h"
 #include "platform/picture_viewer.h"
@@ -23,19 +20,9 @@
 #include "support/driven_timer.h"
 #include "x11_fixture.h"
 
-extern char** environ;
-
 namespace {
 
 QImage Copy(const TBitmap32& picture) { return WrapAsQImage(picture.View()).copy(); }
-
-TSplashPicture Picture(TPictureFormat format, const std::string& file, bool shaped) {
-  TPicture picture;
-  SetTestDataPicture(picture, format, file);
-  std::optional<TSplashPicture> prepared = TSplashPicture::Prepare(picture, shaped);
-  if (!prepared) throw std::runtime_error(file + " does not decode");
-  return std::move(*prepared);
-}
 
 class PictureWindowsOnX : public X11WindowTest {
  protected:
@@ -101,7 +88,7 @@ TEST_F(PictureWindowsOnX, SplashShowsTheOffscreenRenderOfItsMoment) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.name);
-    TSplashPicture picture = Picture(c.format, c.file, c.shaped);
+    TSplashPicture picture = PreparedTestPicture(c.format, c.file, c.shaped);
     // The desktop has repainted where the last splash was.
     ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] {
       const QImage shown = GrabScreen(screen);
@@ -126,10 +113,10 @@ TEST_F(PictureWindowsOnX, SplashShowsTheOffscreenRenderOfItsMoment) {
 }
 
 TEST_F(PictureWindowsOnX, EverySplashAndViewerShowsItsPicture) {
-  TSplashPicture jpeg = Picture(TPictureFormat::Jpeg, "jpeg/video-001.jpeg", false);
-  TSplashPicture gif = Picture(TPictureFormat::Gif, "gif/test-animation.gif", true);
-  TSplashPicture bmp = Picture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", true);
-  TSplashPicture png = Picture(TPictureFormat::Png, "png/pngsuite/basic/basn6a08.png", true);
+  TSplashPicture jpeg = PreparedTestPicture(TPictureFormat::Jpeg, "jpeg/video-001.jpeg", false);
+  TSplashPicture gif = PreparedTestPicture(TPictureFormat::Gif, "gif/test-animation.gif", true);
+  TSplashPicture bmp = PreparedTestPicture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", true);
+  TSplashPicture png = PreparedTestPicture(TPictureFormat::Png, "png/pngsuite/basic/basn6a08.png", true);
   struct TShown {
     std::string name;
     std::function<void()> open;
@@ -179,7 +166,7 @@ TEST_F(PictureWindowsOnX, FadeCopiesTheScreenOnceAHiddenMenuIsGone) {
   // A blue desktop under the red menu: once the menu is hidden, the desktop must have repainted
   // where it was before the copy is taken.
   ShowDesktop();
-  TSplashPicture bmp = Picture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
+  TSplashPicture bmp = PreparedTestPicture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
   const TBitmap32 blue(bmp.Width(), bmp.Height(), MakePixel(0, 0, 255));
   for (int show = 0; show < 5; ++show) {
     SCOPED_TRACE(show);
@@ -199,32 +186,13 @@ TEST_F(PictureWindowsOnX, FadeCopiesTheScreenOnceAHiddenMenuIsGone) {
   EXPECT_EQ(over.Window().Picture(), TBitmap32(bmp.Width(), bmp.Height(), MakePixel(255, 0, 0)));
 }
 
-// xcompmgr on the test's X server for as long as the object lives.
-class TCompositor {
- public:
-  TCompositor() {
-    char name[] = "xcompmgr";
-    char* argv[] = {name, nullptr};
-    if (posix_spawnp(&m_pid, "xcompmgr", nullptr, nullptr, argv, environ) != 0) m_pid = -1;
-  }
-  ~TCompositor() {
-    if (m_pid <= 0) return;
-    kill(m_pid, SIGTERM);
-    waitpid(m_pid, nullptr, 0);
-  }
-  bool Started() const { return m_pid > 0; }
-
- private:
-  pid_t m_pid = -1;
-};
-
 TEST_F(PictureWindowsOnX, CompositorBlendsAWindowWithPerPixelAlphaAsTheCopyWould) {
   {
     TCompositor compositor;
     if (!compositor.Started() || !telvo_test::ProcessEventsUntil([] { return CompositorRuns(); }))
       GTEST_SKIP() << "xcompmgr did not start";
     services.compositor = true;
-    TSplashPicture png = Picture(TPictureFormat::Png, "png/pngsuite/basic/basn6a08.png", true);
+    TSplashPicture png = PreparedTestPicture(TPictureFormat::Png, "png/pngsuite/basic/basn6a08.png", true);
     // The blue desktop, shown once the compositor runs, so it is the compositor that draws it.
     const QRect area = CentredArea(nullptr, png);
     ShowDesktop();

@@ -1,6 +1,7 @@
 #include "golden_image.h"
 
 #include <QImage>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -54,4 +55,12 @@ testing::AssertionResult MatchesGoldenImage(const TBitmap32& image, const std::f
                                      << actual.width() << " x " << actual.height() << " against " << expected.width()
                                      << " x " << expected.height() << ", " << differing << " pixels differ); see "
                                      << (work / "actual.png") << " and " << (work / "diff.png");
+}
+
+std::vector<std::string> GoldenCases(const std::filesystem::path& folder, const std::string& input) {
+  std::vector<std::string> cases;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (std::filesystem::exists(entry.path() / input)) cases.push_back(entry.path().filename().string());
+  std::sort(cases.begin(), cases.end());
+  return cases;
 }

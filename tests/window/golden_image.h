@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "graphics/bitmap32.h"
 
@@ -15,3 +17,7 @@ bool UpdatingGoldenImages();
 // work/diff.png (differences in red over a faded copy of the expected image) and says so.
 testing::AssertionResult MatchesGoldenImage(const TBitmap32& image, const std::filesystem::path& folder,
                                             const std::filesystem::path& work);
+
+// The names of folder's subfolders that hold a file named input, sorted: the cases of a
+// parameterised golden test.
+std::vector<std::string> GoldenCases(const std::filesystem::path& folder, const std::string& input);

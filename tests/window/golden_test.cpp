@@ -19,16 +19,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "controls/test_pictures.h"
+#include "golden_image.h"
 #include "graphics/canvas.h"
 #include "graphics/colors.h"
-#include "graphics/qt_seam.h"
 #include "graphics/text_render.h"
 #include "document/container.h"
 #include "startup/register_menu_classes.h"
@@ -125,24 +123,6 @@ TBitmap32 Render(const fs::path& input, const fs::path& work, const fs::path& ev
   return RenderMenu(line, std::move(system), [&](TfrmMain& window) { SendPointerEvents(events, window); });
 }
 
-// Differences in red over a faded copy of the expected image.
-QImage DiffImage(const QImage& expected, const QImage& actual) {
-  const int width = std::max(expected.width(), actual.width());
-  const int height = std::max(expected.height(), actual.height());
-  QImage diff(width, height, QImage::Format_ARGB32);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) {
-      const bool inBoth = x < expected.width() && y < expected.height() && x < actual.width() && y < actual.height();
-      if (inBoth && expected.pixel(x, y) == actual.pixel(x, y)) {
-        const int grey = qGray(expected.pixel(x, y));
-        diff.setPixel(x, y, qRgb(128 + grey / 2, 128 + grey / 2, 128 + grey / 2));
-      } else {
-        diff.setPixel(x, y, qRgb(255, 0, 0));
-      }
-    }
-  return diff;
-}
-
 class Golden : public testing::TestWithParam<std::string> {};
 
 TEST_P(Golden, RenderMatchesExpected) {
@@ -153,28 +133,8 @@ TEST_P(Golden, RenderMatchesExpected) {
   fs::create_directories(work);
   const TBitmap32 rendered = Render(folder / "input.txt", work, folder / "events.txt", folder / "splash.txt");
   ASSERT_FALSE(rendered.Empty());
-  const QImage actual = WrapAsQImage(rendered.View()).copy();
-
-  const char* update = std::getenv("TELVO_UPDATE_GOLDEN");
-  if (update && std::string(update) == "1") {
-    ASSERT_TRUE(actual.save(QString::fromStdString((folder / "expected.png").string()), "PNG"));
-    GTEST_SKIP() << "wrote " << (folder / "expected.png").string();
-  }
-
-  QImage expected(QString::fromStdString((folder / "expected.png").string()));
-  ASSERT_FALSE(expected.isNull()) << "no expected.png in " << folder << " (TELVO_UPDATE_GOLDEN=1 writes it)";
-  expected = expected.convertToFormat(QImage::Format_ARGB32);
-  if (expected == actual) return;
-  actual.save(QString::fromStdString((work / "actual.png").string()), "PNG");
-  DiffImage(expected, actual).save(QString::fromStdString((work / "diff.png").string()), "PNG");
-  int differing = 0;
-  if (expected.size() == actual.size())
-    for (int y = 0; y < actual.height(); ++y)
-      for (int x = 0; x < actual.width(); ++x) differing += expected.pixel(x, y) != actual.pixel(x, y);
-  ADD_FAILURE() << GetParam() << ": the render differs from expected.png (" << actual.width() << " x "
-                << actual.height() << " against " << expected.width() << " x " << expected.height() << ", "
-                << differing << " pixels differ); see " << (work / "actual.png").string() << " and "
-                << (work / "diff.png").string();
+  EXPECT_TRUE(MatchesGoldenImage(rendered, folder, work));
+  if (UpdatingGoldenImages()) GTEST_SKIP() << "wrote " << (folder / "expected.png").string();
 }
 
 TEST(Render, ClientAreasBeyondTheBitmapLimitsAreRefused) {
@@ -255,15 +215,7 @@ TEST(Render, PicturesReadFromADocumentPickTheirKeyColours) {
   }
 }
 
-std::vector<std::string> GoldenCases() {
-  std::vector<std::string> cases;
-  for (const auto& entry : fs::directory_iterator(GoldenFolder()))
-    if (fs::exists(entry.path() / "input.txt")) cases.push_back(entry.path().filename().string());
-  std::sort(cases.begin(), cases.end());
-  return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, Golden, testing::ValuesIn(GoldenCases()),
+INSTANTIATE_TEST_SUITE_P(Cases, Golden, testing::ValuesIn(GoldenCases(GoldenFolder(), "input.txt")),
                          [](const testing::TestParamInfo<std::string>& info) {
                            std::string name = info.param;
                            for (char& c : name)

@@ -71,15 +71,7 @@ TEST_P(HintGolden, BalloonMatchesExpected) {
   if (UpdatingGoldenImages()) GTEST_SKIP() << "wrote " << (folder / "expected.png").string();
 }
 
-std::vector<std::string> HintCases() {
-  std::vector<std::string> cases;
-  for (const auto& entry : fs::directory_iterator(HintCasesFolder()))
-    if (fs::exists(entry.path() / "hint.txt")) cases.push_back(entry.path().filename().string());
-  std::sort(cases.begin(), cases.end());
-  return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, HintGolden, testing::ValuesIn(HintCases()),
+INSTANTIATE_TEST_SUITE_P(Cases, HintGolden, testing::ValuesIn(GoldenCases(HintCasesFolder(), "hint.txt")),
                          [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
 }  // namespace

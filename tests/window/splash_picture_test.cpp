@@ -10,17 +10,10 @@
 #include <algorithm>
 
 #include "controls/test_pictures.h"
+#include "window/test_splash_pictures.h"
 #include "graphics/raster.h"
 
 namespace {
-
-TSplashPicture Prepared(TPictureFormat format, const std::string& file, bool shaped) {
-  TPicture picture;
-  SetTestDataPicture(picture, format, file);
-  std::optional<TSplashPicture> prepared = TSplashPicture::Prepare(picture, shaped);
-  if (!prepared) throw std::runtime_error(file + " does not decode");
-  return std::move(*prepared);
-}
 
 TEST(SplashPicture, EachKindOfPictureIsCutItsOwnWay) {
   using L = TPictureWindowLook;
@@ -42,7 +35,7 @@ TEST(SplashPicture, EachKindOfPictureIsCutItsOwnWay) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.file + (c.shaped ? " shaped" : ""));
-    TSplashPicture picture = Prepared(c.format, c.file, c.shaped);
+    TSplashPicture picture = PreparedTestPicture(c.format, c.file, c.shaped);
     EXPECT_EQ(picture.Look(), c.look);
     EXPECT_EQ(picture.Shape(0).has_value(), c.look == L::ShapeRegion);
   }
@@ -59,7 +52,7 @@ TEST(SplashPicture, PicturesThatDoNotDecodeOrAreEmptyShowNothing) {
 
 TEST(SplashPicture, AnimatedGifOutlineFollowsItsFrames) {
   // Each frame leaves one more of the four pixels opaque.
-  TSplashPicture gif = Prepared(TPictureFormat::Gif, "gif/gif-test-suite/dispose-none.gif", true);
+  TSplashPicture gif = PreparedTestPicture(TPictureFormat::Gif, "gif/gif-test-suite/dispose-none.gif", true);
   ASSERT_TRUE(gif.Animated());
   ASSERT_EQ(gif.FrameCount(), 4);
   std::vector<std::vector<TRect>> outlines;
@@ -101,7 +94,7 @@ TEST(SplashPicture, TranslucentWindowOverABackgroundLooksAsTheBlendedCopy) {
 
 // The screen of a plain and of a fading splash of three seconds, at moments through its show.
 TEST(SplashMoment, PlainShowsThroughItsDelayFadeFromItsFirstTick) {
-  TSplashPicture bmp = Prepared(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
+  TSplashPicture bmp = PreparedTestPicture(TPictureFormat::Bitmap, "bmp/24bit-image.bmp", false);
   const TPixel32 grey = MakePixel(90, 90, 90);
   const TPoint centre{400 / 2, 300 / 2};
   auto centreAt = [&](bool fade, int64_t ms) {
