@@ -11,7 +11,7 @@ void ControlBGMusic(TSoundSystem& sound, TComponent* window, TKIVBGMusicControl 
 }
 
 void PrepareMusic(TSoundSystem& sound, TKIVForm& form) {
-  if (RecogniseMusicKind(form.StartupSound()->Bytes()) == TMusicKind::Midi) sound.Engine().MidiSynths()->Prepare();
+  if (RecogniseMusicKind(form.StartupSound()->Bytes()) == TMusicKind::Midi) sound.PrepareMidi();
 }
 
 void StartUpMusic(TSoundSystem& sound, TKIVForm& form) {
