@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -14,6 +15,7 @@ TModuleLoad NotInstalled(std::string reason) { return {nullptr, std::move(reason
 }  // namespace
 
 std::string ModuleFolder() {
+  if (const char* folder = std::getenv("TELVO_MODULE_DIR"); folder && *folder) return folder;
   std::error_code ec;
   const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
   if (ec || executable.empty()) return {};

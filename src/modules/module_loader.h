@@ -13,7 +13,9 @@
 
 // Where the running player's modules are: lib/telvo/modules beside the folder of its
 // executable (bin/telvo and lib/telvo/modules under an installation prefix; src/app/telvo and
-// src/lib/telvo/modules in the build tree). Empty when the executable's path cannot be read.
+// src/lib/telvo/modules in the build tree), or the folder that the environment variable
+// TELVO_MODULE_DIR names (the tests' executables use the build tree's modules so). Empty when
+// neither is known.
 std::string ModuleFolder();
 
 // What loading a module came to: the factory of the interface asked for, or why there is none.
