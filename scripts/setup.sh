@@ -27,6 +27,7 @@ packages="
   fonts-wine
   fonts-dejavu-core
   xvfb
+  time
   libx11-dev
   libxcb1-dev
   xauth

@@ -6,8 +6,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "audio/midi_player.h"
-
 namespace fs = std::filesystem;
 
 namespace {
@@ -34,12 +32,12 @@ std::string SaveTempMidiFile(std::span<const uint8_t> bytes) {
 
 class TMusicPlayback final : public TAudioPlayback {
  public:
-  TMusicPlayback(TMusicKind kind, std::shared_ptr<TMusicModule> module) : m_kind(kind), m_module(std::move(module)) {}
-  TMusicPlayback(std::unique_ptr<TKIVMidiPlayer> midi, std::string tempFile)
+  TMusicPlayback(TMusicKind kind, TSoundSystem& musicModule) : m_kind(kind), m_musicModule(&musicModule) {}
+  TMusicPlayback(std::unique_ptr<TSoundSystem::TMidiSong> midi, std::string tempFile)
       : m_kind(TMusicKind::Midi), m_midi(std::move(midi)), m_tempFile(std::move(tempFile)) {}
   ~TMusicPlayback() override {
-    if (m_module) m_module->Stop();
-    if (m_midi) m_midi->Close();
+    if (m_musicModule) m_musicModule->StopMusic();
+    m_midi.reset();
     if (!m_tempFile.empty()) unlink(m_tempFile.c_str());
   }
 
@@ -48,8 +46,8 @@ class TMusicPlayback final : public TAudioPlayback {
 
  private:
   TMusicKind m_kind;
-  std::shared_ptr<TMusicModule> m_module;
-  std::unique_ptr<TKIVMidiPlayer> m_midi;
+  TSoundSystem* m_musicModule = nullptr;  // set while the music module plays this holder's music
+  std::unique_ptr<TSoundSystem::TMidiSong> m_midi;  // null when the file does not play
   std::string m_tempFile;
 };
 
@@ -64,16 +62,13 @@ void PlayAudioData(TSoundSystem& sound, TAudioData& music, bool loop) {
   const TMusicKind kind = RecogniseMusicKind(music.Bytes());
   if (kind == TMusicKind::None) return;
   if (kind != TMusicKind::Midi) {
-    sound.Music()->Play(music.Bytes(), loop, LibraryFormatCode(kind));
-    music.Playback() = std::make_unique<TMusicPlayback>(kind, sound.Music());
+    sound.PlayMusic(music.Bytes(), loop, LibraryFormatCode(kind));
+    music.Playback() = std::make_unique<TMusicPlayback>(kind, sound);
     return;
   }
   std::string tempFile = SaveTempMidiFile(music.Bytes());
   if (tempFile.empty()) return;
-  auto midi = std::make_unique<TKIVMidiPlayer>(sound.SharedEngine());
-  midi->SetFileName(tempFile);
-  midi->SetLoop(loop);
-  midi->Play();
+  std::unique_ptr<TSoundSystem::TMidiSong> midi = sound.PlayMidiFile(tempFile, loop);
   music.Playback() = std::make_unique<TMusicPlayback>(std::move(midi), std::move(tempFile));
 }
 

@@ -13,7 +13,8 @@
 // Stops music, then plays it by the kind its bytes show: WAVE, modules, MPEG and Ogg through
 // the music module (repeating with loop); MIDI saved to a temporary file named "kiv..." and
 // played by a MIDI player (restarting on each completion with loop). An unrecognised kind plays
-// nothing. The holder remembers what it started until it is stopped or freed.
+// nothing. The holder remembers what it started until it is stopped or freed; sound must outlive
+// that.
 void PlayAudioData(TSoundSystem& sound, TAudioData& music, bool loop);
 // Stops the music module (module kinds) or closes the MIDI player and deletes its temporary
 // file (MIDI), then forgets the kind. A holder that plays nothing is left alone.

@@ -43,13 +43,3 @@ uint8_t LibraryFormatCode(TMusicKind kind) {
   }
   return 0;
 }
-
-TAudioFormat FormatOfLibraryCode(uint8_t code) {
-  switch (code) {
-    case 1: return TAudioFormat::Wave;
-    case 2: return TAudioFormat::OggVorbis;
-    case 4: return TAudioFormat::Mpeg;
-    case 5: return TAudioFormat::Module;
-    default: return TAudioFormat::Unknown;
-  }
-}

@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <span>
 
-#include "audio/audio_format.h"
-
 enum class TMusicKind : uint8_t { None = 0, Wave = 1, Midi = 2, Module = 3, Mpeg = 4, OggVorbis = 5 };
 
 // None for fewer than 49 bytes; WAVE, MIDI, Ogg, MPEG frame sync and the module signatures at
@@ -14,8 +12,6 @@ enum class TMusicKind : uint8_t { None = 0, Wave = 1, Midi = 2, Module = 3, Mpeg
 // anything larger that is not recognised counts as MPEG.
 TMusicKind RecogniseMusicKind(std::span<const uint8_t> bytes);
 
-// The module's format numbers: 1 WAV, 2 Ogg Vorbis, 4 MP3, 5 module; 0 for the kinds the
+// The music module's format numbers: 1 WAV, 2 Ogg Vorbis, 4 MP3, 5 module; 0 for the kinds the
 // module does not play (none, MIDI).
 uint8_t LibraryFormatCode(TMusicKind kind);
-// The decoder a format number asks for first (0 and unknown numbers: detection by content).
-TAudioFormat FormatOfLibraryCode(uint8_t code);

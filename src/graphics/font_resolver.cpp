@@ -9,6 +9,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -34,25 +35,32 @@ constexpr TStandIn kStandIns[] = {
     {"default", "Liberation Sans"},
 };
 
-// The Debian files of the stand-ins, loaded once so fontconfig's own choices do not matter.
-constexpr const char* kStandInFiles[] = {
-    "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf",
-    "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf",
-    "/usr/share/fonts/truetype/liberation/LiberationSans-Italic.ttf",
-    "/usr/share/fonts/truetype/liberation/LiberationSans-BoldItalic.ttf",
-    "/usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf",
-    "/usr/share/fonts/truetype/liberation/LiberationSerif-Bold.ttf",
-    "/usr/share/fonts/truetype/liberation/LiberationSerif-Italic.ttf",
-    "/usr/share/fonts/truetype/liberation/LiberationSerif-BoldItalic.ttf",
-    "/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf",
-    "/usr/share/fonts/truetype/liberation/LiberationMono-Bold.ttf",
-    "/usr/share/fonts/truetype/liberation/LiberationMono-Italic.ttf",
-    "/usr/share/fonts/truetype/liberation/LiberationMono-BoldItalic.ttf",
-    "/usr/share/wine/fonts/tahoma.ttf",
-    "/usr/share/wine/fonts/tahomabd.ttf",
-    "/usr/share/wine/fonts/ms_sans_serif.ttf",
-    "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
-    "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+struct TStandInFile {
+  const char* family;
+  const char* path;
+};
+
+// The Debian files of the stand-ins, so fontconfig's own choices do not matter. A family's files
+// are loaded the first time a font resolves to it: reading a font file for the font database
+// scans all its characters, which a menu should not wait for when it never uses the family.
+constexpr TStandInFile kStandInFiles[] = {
+    {"Liberation Sans", "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"},
+    {"Liberation Sans", "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"},
+    {"Liberation Sans", "/usr/share/fonts/truetype/liberation/LiberationSans-Italic.ttf"},
+    {"Liberation Sans", "/usr/share/fonts/truetype/liberation/LiberationSans-BoldItalic.ttf"},
+    {"Liberation Serif", "/usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf"},
+    {"Liberation Serif", "/usr/share/fonts/truetype/liberation/LiberationSerif-Bold.ttf"},
+    {"Liberation Serif", "/usr/share/fonts/truetype/liberation/LiberationSerif-Italic.ttf"},
+    {"Liberation Serif", "/usr/share/fonts/truetype/liberation/LiberationSerif-BoldItalic.ttf"},
+    {"Liberation Mono", "/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf"},
+    {"Liberation Mono", "/usr/share/fonts/truetype/liberation/LiberationMono-Bold.ttf"},
+    {"Liberation Mono", "/usr/share/fonts/truetype/liberation/LiberationMono-Italic.ttf"},
+    {"Liberation Mono", "/usr/share/fonts/truetype/liberation/LiberationMono-BoldItalic.ttf"},
+    {"Tahoma", "/usr/share/wine/fonts/tahoma.ttf"},
+    {"Tahoma", "/usr/share/wine/fonts/tahomabd.ttf"},
+    {kBitmapSansFamily, "/usr/share/wine/fonts/ms_sans_serif.ttf"},
+    {"DejaVu Sans", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"},
+    {"DejaVu Sans", "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"},
 };
 
 std::string Lower(std::string_view s) {
@@ -63,6 +71,7 @@ std::string Lower(std::string_view s) {
 }
 
 struct TFontRegistry {
+  std::set<std::string, std::less<>> standInsLoaded;  // families whose files were offered to Qt
   bool bitmapSansLoaded = false;
   std::map<std::string, std::string> addedFamilies;  // lower-case name -> family
   std::vector<int> addedIds;
@@ -71,17 +80,21 @@ struct TFontRegistry {
 };
 
 TFontRegistry& Registry() {
-  static TFontRegistry registry = [] {
-    assert(QGuiApplication::instance() && "fonts need a QGuiApplication");
-    TFontRegistry r;
-    for (const char* path : kStandInFiles) {
-      const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(path));
-      if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(kBitmapSansFamily))
-        r.bitmapSansLoaded = true;
-    }
-    return r;
-  }();
+  assert(QGuiApplication::instance() && "fonts need a QGuiApplication");
+  static TFontRegistry registry;
   return registry;
+}
+
+// Loads the files of a stand-in family once.
+void LoadStandIn(std::string_view family) {
+  TFontRegistry& registry = Registry();
+  if (!registry.standInsLoaded.emplace(family).second) return;
+  for (const TStandInFile& file : kStandInFiles) {
+    if (file.family != family) continue;
+    const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(file.path));
+    if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(kBitmapSansFamily))
+      registry.bitmapSansLoaded = true;
+  }
 }
 
 uint16_t ReadU16(const QByteArray& table, qsizetype offset) {
@@ -156,16 +169,21 @@ bool IsBitmapSansName(std::string_view faceName) {
 std::string ScalableFamily(std::string_view faceName) {
   TFontRegistry& registry = Registry();
   if (auto it = registry.addedFamilies.find(Lower(faceName)); it != registry.addedFamilies.end()) return it->second;
-  if (const TStandIn* standIn = FindStandIn(faceName)) return standIn->family;
+  if (const TStandIn* standIn = FindStandIn(faceName)) {
+    LoadStandIn(standIn->family);
+    return standIn->family;
+  }
   return std::string(faceName);
 }
 
 bool UsesBitmapSans(std::string_view faceName, TTextMode mode, int32_t charHeightPx, uint32_t style) {
   // The bitmap face cannot be smoothed, scaled, emboldened or slanted: antialiased text, other
   // heights, bold and italics take the scalable stand-in.
-  return mode == TTextMode::tmSystem && charHeightPx == kBitmapSansCharPx && (style & (fsBold | fsItalic)) == 0 &&
-         IsBitmapSansName(faceName) && Registry().bitmapSansLoaded &&
-         !Registry().addedFamilies.contains(Lower(faceName));
+  if (mode != TTextMode::tmSystem || charHeightPx != kBitmapSansCharPx || (style & (fsBold | fsItalic)) != 0 ||
+      !IsBitmapSansName(faceName) || Registry().addedFamilies.contains(Lower(faceName)))
+    return false;
+  LoadStandIn(kBitmapSansFamily);
+  return Registry().bitmapSansLoaded;
 }
 
 int32_t CharHeightPx(std::string_view faceName, const std::string& family, int32_t height) {

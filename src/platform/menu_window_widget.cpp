@@ -58,12 +58,12 @@ char32_t CharacterOf(const QKeyEvent& event) {
 
 }  // namespace
 
-TQtMenuWindow::TQtMenuWindow() : QWidget(nullptr, Qt::Window) {
+TQtMenuWindow::TQtMenuWindow() : QWidget(nullptr, Qt::Window), m_playerIcon(DefaultPlayerIcon()) {
   setAttribute(Qt::WA_OpaquePaintEvent);  // the surface covers every pixel
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
-  setWindowIcon(DefaultPlayerIcon());
-  m_surface.Resize(width(), height(), ColorToPixel(clBtnFace));
+  setWindowIcon(m_playerIcon);
+  // The surface gets its size from the resize event, which Qt delivers before the first paint.
   m_cursorTimer.setSingleShot(true);
   QObject::connect(&m_cursorTimer, &QTimer::timeout, this, [this] { NextCursorFrame(); });
   ApplyFlags();
@@ -184,7 +184,8 @@ void TQtMenuWindow::showEvent(QShowEvent* event) {
 // --- icon and cursors ------------------------------------------------------------------------
 
 void TQtMenuWindow::SetIcon(const std::vector<TBitmap32>& images) {
-  setWindowIcon(IconFromBitmaps(images));
+  const QIcon icon = IconFromBitmaps(images);
+  setWindowIcon(icon.isNull() ? m_playerIcon : icon);
   if (m_tray) m_tray->setIcon(windowIcon());
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include <QIcon>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
@@ -120,6 +121,8 @@ class TQtMenuWindow : public QWidget, public TWindowHost {
   void RemoveTrayIcon();
 
   TMenuWindowHandlers m_handlers;
+  // The player's own icon, for a menu without one: drawn once.
+  QIcon m_playerIcon;
   TBitmap32 m_surface;
   TBorderKind m_border = TBorderKind::Sizeable;
   TTitleButtons m_titleButtons;

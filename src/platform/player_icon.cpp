@@ -55,5 +55,5 @@ QIcon IconFromBitmaps(const std::vector<TBitmap32>& images) {
   QIcon icon;
   for (const TBitmap32& image : images)
     if (!image.Empty()) icon.addPixmap(QPixmap::fromImage(WrapAsQImage(image.View()).copy()));
-  return icon.isNull() ? DefaultPlayerIcon() : icon;
+  return icon;
 }

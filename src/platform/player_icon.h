@@ -11,5 +11,5 @@
 // application icon and the window icon of a menu that brings none.
 QIcon DefaultPlayerIcon();
 
-// An icon with one pixmap per non-empty image; the default icon when there is none.
+// An icon with one pixmap per non-empty image; none when there is none.
 QIcon IconFromBitmaps(const std::vector<TBitmap32>& images);

@@ -11,7 +11,7 @@ void ControlBGMusic(TSoundSystem& sound, TComponent* window, TKIVBGMusicControl 
 }
 
 void PrepareMusic(TSoundSystem& sound, TKIVForm& form) {
-  if (RecogniseMusicKind(form.StartupSound()->Bytes()) == TMusicKind::Midi) sound.Engine().MidiSynths()->Prepare();
+  if (RecogniseMusicKind(form.StartupSound()->Bytes()) == TMusicKind::Midi) sound.PrepareMidi();
 }
 
 void StartUpMusic(TSoundSystem& sound, TKIVForm& form) {
@@ -29,9 +29,9 @@ void MusicOnActivation(TSoundSystem& sound, TKIVForm& form, bool active) {
 void TMenuSounds::PlaySound(const TWaveData& wave, bool wait) {
   if (wave.Empty()) return;
   if (wait)
-    m_sound.Waves().PlaySync(wave);
+    m_sound.PlayWaveAndWait(wave.Bytes());
   else
-    m_sound.Waves().Play(wave);
+    m_sound.PlayWave(wave.Bytes());
 }
 
 void TMenuSounds::ControlBGMusic(TKIVBGMusicControl control) { ::ControlBGMusic(m_sound, &m_form, control); }

@@ -5,15 +5,18 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <csignal>
 #include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "actions/eject.h"
+#include "modules/module_loader.h"
 #include "startup/menu_music.h"
 #include "controls/action_control.h"
 #include "platform/menu_window_binding.h"
@@ -23,6 +26,7 @@
 #include "platform/screen_capture.h"
 #include "startup/menu_session.h"
 #include "startup/picture_screens.h"
+#include "startup/sound_on_demand.h"
 #include "window/pointer_dispatch.h"
 #include "window/qt_tick_dispatcher.h"
 
@@ -122,7 +126,10 @@ int RunPlayCommand(const TCommandLine& line) {
   TTerminationSignals terminationSignals(application);
 
   TStartupSystem system = RealStartupSystem();
-  system.sound = TSoundSystem::Open();
+  std::function<void(const std::string&)> explainSilence;
+  if (line.verbose) explainSilence = [](const std::string& reason) { std::cerr << "telvo: " << reason << "\n"; };
+  auto sound = std::make_shared<TSoundOnDemand>(ModuleFolder(), std::move(explainSilence));
+  system.sound = sound;
   const std::shared_ptr<TTickDispatcher> tickDispatcher = std::make_shared<TQtTickDispatcher>();
   system.tickDispatcher = tickDispatcher;
   if (line.verbose) {
@@ -144,11 +151,20 @@ int RunPlayCommand(const TCommandLine& line) {
   handlers.dialogChar = [&form](char32_t character, TShiftState shift) {
     return DispatchDialogChar(form, character, shift);
   };
-  if (line.firstFrame)
+  if (line.firstFrame) {
     handlers.paint = [paint = std::move(handlers.paint), &application](const TBitmapView& surface, const TRect& area) {
       paint(surface, area);
       application.quit();
     };
+  } else if (MenuMakesSound(form)) {
+    // A menu with sounds loads the audio module once its first frame is on screen, so that its
+    // first sound does not wait for the module and the device.
+    handlers.paint = [paint = std::move(handlers.paint), sound, &application, shown = false](
+                         const TBitmapView& surface, const TRect& area) mutable {
+      paint(surface, area);
+      if (!std::exchange(shown, true)) QTimer::singleShot(0, &application, [sound] { sound->Open(); });
+    };
+  }
   window.SetHandlers(std::move(handlers));
 
   TQtActionServices actions(window, form);

@@ -172,6 +172,19 @@ TEST_F(LaunchOnThisMachine, WithoutADefaultApplicationXdgOpenIsWaitedFor) {
   }
 }
 
+// Without the desktop module no default application is known: xdg-open shows the document.
+TEST_F(LaunchOnThisMachine, WithoutTheDesktopModuleXdgOpenIsWaitedFor) {
+  const telvo_test::TTestDesktop& desktop = telvo_test::UseTestDesktop();
+  const fs::path notes = m_folder / "Media" / "notes.txt";
+  std::ofstream(notes) << "plain words\n";
+  setenv("TELVO_MODULE_DIR", (m_folder / "no modules").c_str(), 1);
+  const bool started = RunAndWait(notes.string(), "", false, true);
+  setenv("TELVO_MODULE_DIR", TELVO_MODULE_DIR, 1);
+  EXPECT_TRUE(started);
+  EXPECT_EQ(Record(), "xdg-open\n" + notes.string() + "\n");
+  EXPECT_EQ(desktop.RecordText(), "");
+}
+
 TEST_F(LaunchOnThisMachine, WithoutWaitingNothingIsLeftBehind) {
   ASSERT_TRUE(RunAndWait((m_folder / "Media" / "guide.pdf").string(), "", false, false));
   errno = 0;

@@ -7,7 +7,8 @@
 //
 // The viewer writes "viewer" and its arguments to Record(), waits until Release() exists (at
 // most about five seconds), then writes "viewer done". GIO reads these folders once per process:
-// call UseTestDesktop before anything in the process asks GIO, and use no other.
+// call UseTestDesktop before anything in the process asks GIO, and use no other. GIO is reached
+// through the build tree's desktop module (TELVO_MODULE_DIR, given by CMake).
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -60,6 +61,8 @@ inline const TTestDesktop& UseTestDesktop() {
     setenv("XDG_DATA_DIRS", (made.folder / "data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (made.folder / "config").c_str(), 1);
     setenv("XDG_CONFIG_DIRS", (made.folder / "config").c_str(), 1);
+    // GIO comes with the player's desktop module, from the build tree.
+    setenv("TELVO_MODULE_DIR", TELVO_MODULE_DIR, 1);
     return made;
   }();
   return desktop;

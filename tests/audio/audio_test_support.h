@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "audio/audio_format.h"
-#include "audio/sample_source.h"
+#include "modules/audio/audio_format.h"
+#include "modules/audio/sample_source.h"
 #include "support/test_data.h"
 
 // frames frames of a constant level on every channel; seeks anywhere inside.

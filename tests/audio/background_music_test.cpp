@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "audio/midi_player.h"
+#include "modules/audio/midi_player.h"
 #include "audio_test_support.h"
 #include "music_test_fixture.h"
 
@@ -147,17 +147,17 @@ TEST_F(BackgroundMusic, ControlSoundsCutEachOtherOffButNotTheMusic) {
   chime.SetContent(ReadTestFile("audio/wav/tinkalink2-16bit-stereo.wav"));
   notWave.SetContent(ReadTestFile("audio/ogg/title.ogg"));
   TWavePlayer& waves = m_sound.Waves();
-  waves.Play(chime);
+  waves.Play(chime.Bytes());
   ASSERT_TRUE(waves.Current());
   EXPECT_EQ(waves.Current()->LengthMs(), 907);
-  waves.Play(click);
+  waves.Play(click.Bytes());
   EXPECT_EQ(waves.Current()->LengthMs(), 88);
   EXPECT_TRUE(Music()->Playing());
-  waves.Play(notWave);
+  waves.Play(notWave.Bytes());
   EXPECT_EQ(waves.Current(), nullptr);
-  waves.Play(TWaveData());
+  waves.Play({});
   EXPECT_EQ(waves.Current(), nullptr);
-  waves.Play(click);
+  waves.Play(click.Bytes());
   waves.Stop();
   EXPECT_EQ(waves.Current(), nullptr);
   EXPECT_TRUE(Music()->Playing());
@@ -168,10 +168,10 @@ TEST_F(BackgroundMusic, PlaySyncGivesUpWhenNothingPlaysTheSoundOut) {
   TWaveData chime;
   chime.SetContent(ReadTestFile("audio/wav/tinkalink2-16bit-stereo.wav"));
   auto started = std::chrono::steady_clock::now();
-  EXPECT_FALSE(m_sound.Waves().PlaySync(chime, std::chrono::milliseconds(200)));
+  EXPECT_FALSE(m_sound.Waves().PlaySync(chime.Bytes(), std::chrono::milliseconds(200)));
   auto waited = std::chrono::steady_clock::now() - started;
   EXPECT_GE(waited, std::chrono::milliseconds(200));
   EXPECT_LT(waited, std::chrono::milliseconds(900));  // the limit, not the sound's length plus a second
   EXPECT_EQ(m_sound.Waves().Current(), nullptr);
-  EXPECT_TRUE(m_sound.Waves().PlaySync(TWaveData()));  // nothing to play: returns at once
+  EXPECT_TRUE(m_sound.Waves().PlaySync({}));  // nothing to play: returns at once
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "audio/audio_format.h"
+#include "modules/audio/audio_format.h"
 #include "audio_test_support.h"
 #include "speex_encoder.h"
 

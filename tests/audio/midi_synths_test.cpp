@@ -3,8 +3,8 @@
 #include <chrono>
 #include <thread>
 
-#include "audio/audio_format.h"
-#include "audio/midi_synths.h"
+#include "modules/audio/audio_format.h"
+#include "modules/audio/midi_synths.h"
 #include "audio_test_support.h"
 
 TEST(MidiSynths, ASynthesizerHandedBackIsLentAgainAndOneLoadedAheadIsReady) {

@@ -1,4 +1,4 @@
-#include "audio/mixer.h"
+#include "modules/audio/mixer.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "audio/sound_system.h"
+#include "modules/audio/engine_sound_system.h"
 
 class TMusicTest : public testing::Test {
  protected:
@@ -16,7 +16,7 @@ class TMusicTest : public testing::Test {
     for (int i = 0; i < static_cast<int>(seconds * 10); ++i) m_sound.Engine().Mixer().Mix(out.data(), 4410);
   }
   // The sound the music slot plays, or null.
-  TSound* Music() { return m_sound.Music()->Current(); }
+  TSound* Music() { return m_sound.Music().Current(); }
 
-  TSoundSystem m_sound{TAudioEngine::WithoutDevice()};
+  TEngineSoundSystem m_sound{TAudioEngine::WithoutDevice()};
 };

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <thread>
 
-#include "audio/sound_system.h"
+#include "modules/audio/engine_sound_system.h"
 #include "audio_test_support.h"
 
 namespace fs = std::filesystem;
@@ -85,10 +85,9 @@ TEST(SdlDevice, DiskDriverReceivesMusicAndClickMixed) {
 
 TEST(SdlDevice, MissingDriverFallsBackToTheSilentDummyDriver) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-  auto sound = TSoundSystem::Open();
+  auto sound = TEngineSoundSystem::Open();
   EXPECT_EQ(sound->Engine().DriverName(), "dummy");
-  TWaveData click;
-  click.SetContent(ReadTestFile("audio/wav/chink-16bit-mono.wav"));
+  const std::vector<uint8_t> click = ReadTestFile("audio/wav/chink-16bit-mono.wav");
   // The dummy driver pulls the mixer in real time, so the 88 ms sound ends on its own.
   const auto started = std::chrono::steady_clock::now();
   EXPECT_TRUE(sound->Waves().PlaySync(click));
@@ -99,14 +98,13 @@ TEST(SdlDevice, ASoundPlayedWhileTheDeviceOpensIsHeardToItsEnd) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   // Engines dropped while their devices still open close them on their own, without harm to
   // the next one.
-  for (int i = 0; i < 3; ++i) TSoundSystem::Open();
-  auto sound = TSoundSystem::Open();
+  for (int i = 0; i < 3; ++i) TEngineSoundSystem::Open();
+  auto sound = TEngineSoundSystem::Open();
   std::atomic<bool> heard{false};
   sound->Engine().Mixer().SetTap([&heard](const float* frames, size_t count) {
     if (std::any_of(frames, frames + 2 * count, [](float sample) { return sample != 0.0f; })) heard = true;
   });
-  TWaveData click;
-  click.SetContent(ReadTestFile("audio/wav/chink-16bit-mono.wav"));
+  const std::vector<uint8_t> click = ReadTestFile("audio/wav/chink-16bit-mono.wav");
   EXPECT_TRUE(sound->Waves().PlaySync(click));
   EXPECT_TRUE(heard);
   EXPECT_EQ(sound->Engine().DriverName(), "dummy");

@@ -14,7 +14,7 @@
 #include <string>
 #include <thread>
 
-#include "audio/sound_system.h"
+#include "modules/audio/engine_sound_system.h"
 #include "model/custom_data.h"
 #include "support/test_data.h"
 
@@ -30,8 +30,7 @@ void BM_MixMinuteOfMusicWithClicks(benchmark::State& state) {
   const char* file = kMusic[state.range(0)];
   state.SetLabel(file);
   TSharedBytes music = Shared(ReadTestFile(file));
-  TWaveData click;
-  click.SetContent(ReadTestFile("audio/wav/chink-16bit-mono.wav"));
+  const std::vector<uint8_t> click = ReadTestFile("audio/wav/chink-16bit-mono.wav");
   constexpr size_t kBuffer = 512;
   constexpr int kRate = 44100;
   constexpr size_t kBuffers = 60 * kRate / kBuffer;
@@ -40,7 +39,7 @@ void BM_MixMinuteOfMusicWithClicks(benchmark::State& state) {
   double cpuSeconds = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    TSoundSystem sound(TAudioEngine::WithoutDevice(kRate));
+    TEngineSoundSystem sound(TAudioEngine::WithoutDevice(kRate));
     std::unique_ptr<TSound> background = sound.Engine().CreateSound(music);
     background->SetRepeat(true);
     background->Play();

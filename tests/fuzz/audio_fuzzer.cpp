@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "audio/audio_format.h"
+#include "modules/audio/audio_format.h"
 #include "audio/music_kind.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "audio/audio_engine.h"
+#include "modules/audio/audio_engine.h"
 #include "model/component.h"
 
 class TKIVMidiPlayer : public TComponent {

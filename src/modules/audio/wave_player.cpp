@@ -1,4 +1,4 @@
-#include "audio/wave_player.h"
+#include "modules/audio/wave_player.h"
 
 #include <condition_variable>
 #include <mutex>
@@ -15,15 +15,15 @@ struct TEndSignal {
 
 }  // namespace
 
-void TWavePlayer::Play(const TWaveData& wave) {
+void TWavePlayer::Play(std::span<const uint8_t> wave) {
   Stop();
-  if (wave.Empty() || DetectAudioFormat(wave.Bytes()) != TAudioFormat::Wave) return;
-  auto bytes = std::make_shared<const std::vector<uint8_t>>(wave.Bytes().begin(), wave.Bytes().end());
+  if (wave.empty() || DetectAudioFormat(wave) != TAudioFormat::Wave) return;
+  auto bytes = std::make_shared<const std::vector<uint8_t>>(wave.begin(), wave.end());
   m_sound = m_engine->CreateSound(std::move(bytes), TAudioFormat::Wave);
   if (m_sound) m_sound->Play();
 }
 
-bool TWavePlayer::PlaySync(const TWaveData& wave, std::chrono::milliseconds limit) {
+bool TWavePlayer::PlaySync(std::span<const uint8_t> wave, std::chrono::milliseconds limit) {
   Play(wave);
   if (!m_sound) return true;
   auto signal = std::make_shared<TEndSignal>();

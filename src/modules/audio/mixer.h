@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-#include "audio/sample_source.h"
+#include "modules/audio/sample_source.h"
 
 // Why a sound stopped, as its end callback is told.
 enum class TStreamEnd : uint8_t { Reached, StopRequested };

@@ -1,6 +1,14 @@
-#include "audio/music_module.h"
+#include "modules/audio/music_module.h"
 
-#include "audio/music_kind.h"
+TAudioFormat FormatOfLibraryCode(uint8_t code) {
+  switch (code) {
+    case 1: return TAudioFormat::Wave;
+    case 2: return TAudioFormat::OggVorbis;
+    case 4: return TAudioFormat::Mpeg;
+    case 5: return TAudioFormat::Module;
+    default: return TAudioFormat::Unknown;
+  }
+}
 
 void TMusicModule::Play(std::span<const uint8_t> bytes, bool loop, uint8_t formatCode) {
   Stop();

@@ -1,11 +1,11 @@
-#include "audio/midi_synths.h"
+#include "modules/audio/midi_synths.h"
 
 #include <fluidsynth.h>
 
 #include <algorithm>
 #include <iterator>
 
-#include "audio/sample_source.h"
+#include "modules/audio/sample_source.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "audio/audio_format.h"
-#include "audio/midi_synths.h"
+#include "modules/audio/audio_format.h"
+#include "modules/audio/midi_synths.h"
 
 namespace {
 

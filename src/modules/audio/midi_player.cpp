@@ -1,4 +1,4 @@
-#include "audio/midi_player.h"
+#include "modules/audio/midi_player.h"
 
 #include <fstream>
 #include <iterator>

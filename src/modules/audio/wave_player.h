@@ -3,22 +3,23 @@
 // the one still playing. Used from the user-interface thread.
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
+#include <span>
 
-#include "audio/audio_engine.h"
-#include "model/custom_data.h"
+#include "modules/audio/audio_engine.h"
 
 class TWavePlayer {
  public:
   explicit TWavePlayer(std::shared_ptr<TAudioEngine> engine) : m_engine(std::move(engine)) {}
 
-  // Starts wave's WAVE content and returns at once. An empty holder, or content that is not a
-  // readable WAVE file, plays nothing (and still cuts off the sound before it).
-  void Play(const TWaveData& wave);
+  // Starts a WAVE file and returns at once. No bytes, or bytes that are not a readable WAVE file,
+  // play nothing (and still cut off the sound before them).
+  void Play(std::span<const uint8_t> wave);
   // As Play, then waits until the sound has ended, but no longer than its length plus a second
   // and never longer than limit, so a stuck device cannot hang the menu. True when it ended;
   // a sound cut short by the limit is stopped.
-  bool PlaySync(const TWaveData& wave, std::chrono::milliseconds limit = std::chrono::seconds(60));
+  bool PlaySync(std::span<const uint8_t> wave, std::chrono::milliseconds limit = std::chrono::seconds(60));
   // Stops whatever this slot plays.
   void Stop();
 

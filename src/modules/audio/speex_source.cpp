@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "audio/audio_format.h"
+#include "modules/audio/audio_format.h"
 
 namespace {
 

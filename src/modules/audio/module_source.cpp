@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "audio/audio_format.h"
+#include "modules/audio/audio_format.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "audio/sample_source.h"
+#include "modules/audio/sample_source.h"
 
 enum class TAudioFormat : uint8_t { Unknown, Wave, Aiff, Flac, OggVorbis, OggSpeex, Mpeg, Module, Midi };
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "audio/audio_format.h"
+#include "modules/audio/audio_format.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "audio/audio_format.h"
+#include "modules/audio/audio_format.h"
 
 #include <cstring>
 #include <string_view>

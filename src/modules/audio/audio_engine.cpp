@@ -1,4 +1,4 @@
-#include "audio/audio_engine.h"
+#include "modules/audio/audio_engine.h"
 
 #include <SDL.h>
 #include <alsa/asoundlib.h>

@@ -8,7 +8,11 @@
 #include <memory>
 #include <span>
 
-#include "audio/audio_engine.h"
+#include "modules/audio/audio_engine.h"
+
+// The decoder a format number asks for first: 1 WAV, 2 Ogg Vorbis, 4 MP3, 5 module; 0 and unknown
+// numbers leave the choice to the content.
+TAudioFormat FormatOfLibraryCode(uint8_t code);
 
 class TMusicModule {
  public:

@@ -11,9 +11,9 @@
 #include <span>
 #include <string>
 
-#include "audio/audio_format.h"
-#include "audio/midi_synths.h"
-#include "audio/mixer.h"
+#include "modules/audio/audio_format.h"
+#include "modules/audio/midi_synths.h"
+#include "modules/audio/mixer.h"
 
 struct TAudioEngineOptions {
   int sampleRate = 44100;

@@ -1,4 +1,4 @@
-#include "audio/mixer.h"
+#include "modules/audio/mixer.h"
 
 #include <algorithm>
 #include <array>

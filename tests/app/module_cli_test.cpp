@@ -1,0 +1,112 @@
+// The audio module in the running player (on Qt's offscreen platform): a menu without sound
+// never loads it or the audio libraries, a menu with music at start loads both, and a player
+// whose module is missing or broken plays the menu silently and says why with --verbose.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TRun {
+  int exitCode = -1;
+  std::string output;  // stdout and stderr
+};
+
+// Runs player --first-frame [--verbose] document with the environment additions; the menu ends
+// at its first frame.
+TRun RunToFirstFrame(const std::string& player, const std::string& document, bool verbose,
+                     const std::vector<std::pair<std::string, std::string>>& environment) {
+  // A folder for each test: ctest runs the tests of this file side by side.
+  const fs::path folder =
+      fs::path(testing::TempDir()) / "module_cli" / testing::UnitTest::GetInstance()->current_test_info()->name();
+  fs::create_directories(folder / "runtime");
+  fs::permissions(folder / "runtime", fs::perms::owner_all);
+  const std::string output = (folder / "output.txt").string();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int fd = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(fd, 1);
+    dup2(fd, 2);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("XDG_RUNTIME_DIR", (folder / "runtime").c_str(), 1);
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);  // no sound device: the dummy driver plays
+    for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
+    if (verbose)
+      execl(player.c_str(), player.c_str(), "--first-frame", "--verbose", document.c_str(), static_cast<char*>(nullptr));
+    else
+      execl(player.c_str(), player.c_str(), "--first-frame", document.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  std::ifstream in(output);
+  std::stringstream text;
+  text << in.rdbuf();
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.str()};
+}
+
+std::string Fixture(const char* name) { return std::string(TELVO_FIXTURE_DIR) + "/" + name; }
+
+}  // namespace
+
+TEST(TelvoModules, TheAudioLibrariesLoadOnlyForAMenuWithSound) {
+  struct Case {
+    const char* document;
+    bool loads;
+  };
+  for (const Case& c : {Case{"two_pages.kiv", false}, Case{"startup_music.kiv", true}}) {
+    SCOPED_TRACE(c.document);
+    // The dynamic loader names every library it loads.
+    const TRun run = RunToFirstFrame(TELVO_BINARY, Fixture(c.document), false, {{"LD_DEBUG", "files"}});
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("file=libQt6Widgets"), std::string::npos) << "the loader's names are there";
+    EXPECT_EQ(run.output.find("/modules/audio.so") != std::string::npos, c.loads);
+    EXPECT_EQ(run.output.find("file=libSDL2") != std::string::npos, c.loads);
+    EXPECT_EQ(run.output.find("file=libfluidsynth") != std::string::npos, c.loads);
+  }
+}
+
+// A copy of the player in a folder of its own has no modules beside it; a text in place of the
+// audio module is a broken one. Either way the menu plays and ends at its first frame.
+TEST(TelvoModules, AMenuPlaysSilentlyWhenItsAudioModuleIsNotInstalled) {
+  const fs::path installation = fs::path(testing::TempDir()) / "module_cli_installation";
+  fs::remove_all(installation);
+  fs::create_directories(installation / "bin");
+  const fs::path player = installation / "bin" / "telvo";
+  std::error_code linkError;
+  fs::create_hard_link(TELVO_BINARY, player, linkError);
+  if (linkError) fs::copy_file(TELVO_BINARY, player);
+  const fs::path moduleFolder = installation / "lib" / "telvo" / "modules";
+
+  struct Case {
+    const char* name;
+    bool brokenModule;
+    const char* reason;
+  };
+  for (const Case& c : {Case{"missing", false, "audio.so: cannot open shared object file"},
+                        Case{"broken", true, "audio.so"}}) {
+    SCOPED_TRACE(c.name);
+    if (c.brokenModule) {
+      fs::create_directories(moduleFolder);
+      std::ofstream(moduleFolder / "audio.so") << "not a shared library\n";
+    }
+    const TRun run = RunToFirstFrame(player.string(), Fixture("startup_music.kiv"), true, {});
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    const std::string said = "telvo: the audio module is not installed (" + (moduleFolder / "audio.so").string();
+    EXPECT_NE(run.output.find(said), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find(c.reason), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("); the menu plays without sound\n"), std::string::npos) << run.output;
+  }
+}
