@@ -4,16 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "player_process.h"
 
 namespace fs = std::filesystem;
 
@@ -27,34 +24,16 @@ struct TRun {
 // Runs player --first-frame [--verbose] document with the environment additions; the menu ends
 // at its first frame.
 TRun RunToFirstFrame(const std::string& player, const std::string& document, bool verbose,
-                     const std::vector<std::pair<std::string, std::string>>& environment) {
+                     std::vector<std::pair<std::string, std::string>> environment) {
   // A folder for each test: ctest runs the tests of this file side by side.
   const fs::path folder =
       fs::path(testing::TempDir()) / "module_cli" / testing::UnitTest::GetInstance()->current_test_info()->name();
-  fs::create_directories(folder / "runtime");
-  fs::permissions(folder / "runtime", fs::perms::owner_all);
-  const std::string output = (folder / "output.txt").string();
-  const pid_t pid = fork();
-  if (pid == 0) {
-    const int fd = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    dup2(fd, 1);
-    dup2(fd, 2);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("XDG_RUNTIME_DIR", (folder / "runtime").c_str(), 1);
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);  // no sound device: the dummy driver plays
-    for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
-    if (verbose)
-      execl(player.c_str(), player.c_str(), "--first-frame", "--verbose", document.c_str(), static_cast<char*>(nullptr));
-    else
-      execl(player.c_str(), player.c_str(), "--first-frame", document.c_str(), static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  std::ifstream in(output);
-  std::stringstream text;
-  text << in.rdbuf();
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.str()};
+  environment.insert(environment.begin(), {"SDL_AUDIODRIVER", "no-such-driver"});  // the dummy driver plays
+  std::vector<std::string> arguments = {"--first-frame", document};
+  if (verbose) arguments.insert(arguments.begin() + 1, "--verbose");
+  const int exitCode = WaitForPlayer(
+      StartPlayer({.program = player, .arguments = arguments, .folder = folder, .environment = environment}));
+  return {exitCode, PlayerOutput(folder)};
 }
 
 std::string Fixture(const char* name) { return std::string(TELVO_FIXTURE_DIR) + "/" + name; }

@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -16,6 +14,8 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+
+#include "player_process.h"
 
 namespace fs = std::filesystem;
 
@@ -26,57 +26,22 @@ class TelvoPlay : public testing::Test {
   void SetUp() override {
     m_folder = fs::path(testing::TempDir()) / ("play_cli_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(m_folder);
-    fs::create_directories(m_folder / "runtime");
-    fs::permissions(m_folder / "runtime", fs::perms::owner_all);
+    fs::create_directories(m_folder);
   }
 
   // Starts telvo with arguments; stdout and stderr go to output.txt.
   pid_t Start(const std::vector<std::string>& arguments) {
-    const std::string output = (m_folder / "output.txt").string();
-    const std::string runtime = (m_folder / "runtime").string();
-    std::vector<std::string> argv = {TELVO_BINARY};
-    argv.insert(argv.end(), arguments.begin(), arguments.end());
-    std::vector<char*> pointers;
-    for (std::string& a : argv) pointers.push_back(a.data());
-    pointers.push_back(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-      const int fd = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-      dup2(fd, 1);
-      dup2(fd, 2);
-      setenv("QT_QPA_PLATFORM", "offscreen", 1);
-      setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-      execv(pointers[0], pointers.data());
-      _exit(127);
-    }
-    return pid;
+    return StartPlayer({.arguments = arguments, .folder = m_folder});
   }
-  int Wait(pid_t pid) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  // Waits (bounded) until predicate holds; false when it never did.
-  template <class F>
-  bool Eventually(F predicate) {
-    for (int i = 0; i < 600; ++i) {
-      if (predicate()) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
-  }
+  int Wait(pid_t pid) { return WaitForPlayer(pid); }
   std::vector<fs::path> Locks() {
     std::vector<fs::path> locks;
     for (const auto& entry : fs::directory_iterator(m_folder / "runtime"))
       if (entry.path().extension() == ".lock") locks.push_back(entry.path());
     return locks;
   }
-  std::string Output() {
-    std::ifstream in(m_folder / "output.txt");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string Output() { return PlayerOutput(m_folder); }
+
 
   fs::path m_folder;
 };
