@@ -1,0 +1,111 @@
+#include "transitions/frame_mask.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+TFrameMask::TFrameMask(int32_t width, int32_t height)
+    : m_width(std::max(0, width)),
+      m_height(std::max(0, height)),
+      m_bits(static_cast<size_t>(m_width) * static_cast<size_t>(m_height), 0) {}
+
+void TFrameMask::AddRect(const TRect& rect) {
+  const TRect r = rect.Intersect({0, 0, m_width, m_height});
+  if (r.IsEmpty()) return;
+  for (int32_t y = r.top; y < r.bottom; ++y) std::memset(&m_bits[Index(r.left, y)], 1, static_cast<size_t>(r.Width()));
+}
+
+void TFrameMask::AddSpan(int32_t y, double left, double right) {
+  // Pixel x is inside when left <= x + 0.5 < right.
+  const double first = std::ceil(left - 0.5);
+  const double end = std::ceil(right - 0.5);
+  const int32_t x0 = static_cast<int32_t>(std::clamp(first, 0.0, double(m_width)));
+  const int32_t x1 = static_cast<int32_t>(std::clamp(end, 0.0, double(m_width)));
+  if (x1 > x0) std::memset(&m_bits[Index(x0, y)], 1, static_cast<size_t>(x1 - x0));
+}
+
+void TFrameMask::AddRoundRect(const TRect& rect, int32_t cornerWidth, int32_t cornerHeight) {
+  if (rect.IsEmpty()) return;
+  const double rx = std::clamp<int64_t>(cornerWidth, 0, rect.Width()) / 2.0;
+  const double ry = std::clamp<int64_t>(cornerHeight, 0, rect.Height()) / 2.0;
+  const int32_t top = std::max(rect.top, 0);
+  const int32_t bottom = std::min(rect.bottom, m_height);
+  for (int32_t y = top; y < bottom; ++y) {
+    const double centre = y + 0.5;
+    double dy = 0;
+    if (centre < rect.top + ry)
+      dy = rect.top + ry - centre;
+    else if (centre > rect.bottom - ry)
+      dy = centre - (rect.bottom - ry);
+    double inset = 0;
+    if (dy > 0 && ry > 0) inset = rx - rx * std::sqrt(std::max(0.0, 1.0 - (dy / ry) * (dy / ry)));
+    AddSpan(y, rect.left + inset, rect.right - inset);
+  }
+}
+
+void TFrameMask::AddPolygon(std::span<const TPoint> points) {
+  if (points.size() < 3) return;
+  int32_t top = points[0].y;
+  int32_t bottom = points[0].y;
+  for (const TPoint& p : points) {
+    top = std::min(top, p.y);
+    bottom = std::max(bottom, p.y);
+  }
+  top = std::max(top, 0);
+  bottom = std::min(bottom, m_height);
+  struct TCrossing {
+    double x;
+    int32_t winding;
+  };
+  std::vector<TCrossing> crossings;
+  for (int32_t y = top; y < bottom; ++y) {
+    const double centre = y + 0.5;
+    crossings.clear();
+    for (size_t i = 0; i < points.size(); ++i) {
+      const TPoint a = points[i];
+      const TPoint b = points[(i + 1) % points.size()];
+      if (a.y == b.y) continue;
+      const bool down = a.y < b.y;
+      const double low = down ? a.y : b.y;
+      const double high = down ? b.y : a.y;
+      if (centre < low || centre >= high) continue;
+      const double x = a.x + (centre - a.y) * double(b.x - a.x) / double(b.y - a.y);
+      crossings.push_back({x, down ? 1 : -1});
+    }
+    std::sort(crossings.begin(), crossings.end(), [](const TCrossing& l, const TCrossing& r) { return l.x < r.x; });
+    int32_t winding = 0;
+    for (size_t i = 0; i + 1 < crossings.size(); ++i) {
+      winding += crossings[i].winding;
+      if (winding != 0) AddSpan(y, crossings[i].x, crossings[i + 1].x);
+    }
+  }
+}
+
+void TFrameMask::IntersectWith(const TFrameMask& other) {
+  for (size_t i = 0; i < m_bits.size() && i < other.m_bits.size(); ++i) m_bits[i] &= other.m_bits[i];
+}
+
+void TFrameMask::XorWith(const TFrameMask& other) {
+  for (size_t i = 0; i < m_bits.size() && i < other.m_bits.size(); ++i) m_bits[i] ^= other.m_bits[i];
+}
+
+void TFrameMask::DrawThrough(const TBitmapView& display, const TBitmapView& source) const {
+  const int32_t width = std::min({m_width, display.Width(), source.Width()});
+  const int32_t height = std::min({m_height, display.Height(), source.Height()});
+  for (int32_t y = 0; y < height; ++y) {
+    const uint8_t* bits = &m_bits[Index(0, y)];
+    TPixel32* out = display.Row(y);
+    const TPixel32* in = source.Row(y);
+    // Runs of set bytes are copied whole.
+    int32_t x = 0;
+    while (x < width) {
+      const auto* start = static_cast<const uint8_t*>(std::memchr(bits + x, 1, static_cast<size_t>(width - x)));
+      if (start == nullptr) break;
+      const int32_t runStart = static_cast<int32_t>(start - bits);
+      const auto* stop = static_cast<const uint8_t*>(std::memchr(start, 0, static_cast<size_t>(width - runStart)));
+      const int32_t runEnd = stop == nullptr ? width : static_cast<int32_t>(stop - bits);
+      std::memcpy(out + runStart, in + runStart, static_cast<size_t>(runEnd - runStart) * sizeof(TPixel32));
+      x = runEnd;
+    }
+  }
+}
