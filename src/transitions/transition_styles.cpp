@@ -161,7 +161,8 @@ constexpr std::array<std::string_view, kTransitionStyleCount + 1> kNames = {
 
 std::array<TTransitionStyle, kTransitionStyleCount + 1> BuildTable() {
   TStyleProcedures procedures{};
-  for (auto add : {AddRectangleStyles, AddCurveStyles, AddPixelStyles, AddPushStyles})
+  for (auto add : {AddRectangleStyles, AddCurveStyles, AddBarStyles, AddShredStyles, AddTurnStyles, AddPixelStyles,
+                   AddSpeckleStyles, AddPushStyles, AddBlindStyles})
     add(procedures);
   std::array<TTransitionStyle, kTransitionStyleCount + 1> table{};
   for (size_t i = 0; i < table.size(); ++i) table[i] = {kNames[i], i == 0 ? nullptr : procedures[i]};
