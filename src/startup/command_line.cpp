@@ -4,20 +4,21 @@
 
 namespace {
 
-// A time in milliseconds: decimal digits only, within int64_t.
-std::optional<int64_t> Milliseconds(const std::string& text) {
-  int64_t value = 0;
+// A number in decimal digits only (no sign), within T.
+template <typename T>
+std::optional<T> Decimal(const std::string& text) {
+  T value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || text[0] == '-' || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
 
-// A whole number from low to high: decimal digits only.
+std::optional<int64_t> Milliseconds(const std::string& text) { return Decimal<int64_t>(text); }
+
+// A whole number from low to high.
 std::optional<int32_t> NumberWithin(const std::string& text, int32_t low, int32_t high) {
-  int32_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || text[0] == '-' || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (value < low || value > high) return std::nullopt;
+  const std::optional<int32_t> value = Decimal<int32_t>(text);
+  if (!value || *value < low || *value > high) return std::nullopt;
   return value;
 }
 

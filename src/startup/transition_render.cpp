@@ -8,10 +8,14 @@
 
 namespace {
 
-// The picture of a PNG file, opaque, or nothing when it cannot be read.
+// The picture of a PNG file, opaque, or nothing when it cannot be read or is larger than a
+// bitmap may be.
 std::optional<TBitmap32> ReadPicture(const std::string& path) {
   QImage image;
   if (!image.load(QString::fromStdString(path), "PNG") || image.isNull()) return std::nullopt;
+  if (image.width() > kMaxBitmapSide || image.height() > kMaxBitmapSide ||
+      int64_t{image.width()} * image.height() > kMaxBitmapPixels)
+    return std::nullopt;
   return BitmapFromQImage(image.convertToFormat(QImage::Format_RGB32));
 }
 
@@ -25,9 +29,9 @@ int Fail(const std::string& message) {
 int RunTransitionCommand(const TCommandLine& line) {
   const TTransitionRenderRequest& request = *line.transition;
   const std::optional<TBitmap32> oldPicture = ReadPicture(request.oldPath);
-  if (!oldPicture) return Fail("cannot read the picture " + request.oldPath);
+  if (!oldPicture) return Fail("cannot read the picture " + request.oldPath + " (a PNG file within 16384 pixels a side)");
   const std::optional<TBitmap32> newPicture = ReadPicture(request.newPath);
-  if (!newPicture) return Fail("cannot read the picture " + request.newPath);
+  if (!newPicture) return Fail("cannot read the picture " + request.newPath + " (a PNG file within 16384 pixels a side)");
 
   TTransitionRandom random(0);
   TBitmap32 frame;

@@ -25,7 +25,6 @@ class TFrameMask {
   void IntersectWith(const TFrameMask& other);
   void XorWith(const TFrameMask& other);
 
-  bool Contains(int32_t x, int32_t y) const { return m_bits[Index(x, y)] != 0; }
   // Copies the pixels of source under the mask into the same places of display; both must be
   // of the mask's size.
   void DrawThrough(const TBitmapView& display, const TBitmapView& source) const;

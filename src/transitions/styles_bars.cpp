@@ -45,7 +45,7 @@ struct TBarRule {
 void AddTwoPhaseBars(TFrameMask& mask, const TBandAxis& axis, const TBarRule& rule, int32_t snap) {
   const int32_t length = 2 * axis.advance;
   if (length <= axis.length) {
-    AddBars(mask, axis, 0, length, rule.sideA, axis.length < length + snap);
+    AddBars(mask, axis, 0, length, rule.sideA, rule.snap && axis.length < length + snap);
   } else {
     AddBars(mask, axis, 0, axis.length, rule.sideA, true);
     AddBars(mask, axis, 5, length - axis.length, rule.sideB, false);
