@@ -12,7 +12,16 @@ TFrameMask::TFrameMask(int32_t width, int32_t height)
 void TFrameMask::AddRect(const TRect& rect) {
   const TRect r = rect.Intersect({0, 0, m_width, m_height});
   if (r.IsEmpty()) return;
-  for (int32_t y = r.top; y < r.bottom; ++y) std::memset(&m_bits[Index(r.left, y)], 1, static_cast<size_t>(r.Width()));
+  const size_t width = static_cast<size_t>(r.Width());
+  uint8_t* row = &m_bits[Index(r.left, r.top)];
+  for (int32_t y = r.top; y < r.bottom; ++y, row += m_width) {
+    // The narrow bands of the column styles are set byte by byte: cheaper than a call per row.
+    if (width <= 8) {
+      for (size_t x = 0; x < width; ++x) row[x] = 1;
+    } else {
+      std::memset(row, 1, width);
+    }
+  }
 }
 
 void TFrameMask::AddSpan(int32_t y, double left, double right) {
@@ -89,23 +98,20 @@ void TFrameMask::XorWith(const TFrameMask& other) {
   for (size_t i = 0; i < m_bits.size() && i < other.m_bits.size(); ++i) m_bits[i] ^= other.m_bits[i];
 }
 
+namespace {
+
+// One row: each pixel under a set byte is taken from the source. A select rather than runs of
+// copies, so that a mask of many narrow bands costs no more than a solid one and the loop
+// vectorises.
+void DrawRowThrough(TPixel32* __restrict out, const TPixel32* __restrict in, const uint8_t* __restrict bits,
+                    int32_t width) {
+  for (int32_t x = 0; x < width; ++x) out[x] = bits[x] ? in[x] : out[x];
+}
+
+}  // namespace
+
 void TFrameMask::DrawThrough(const TBitmapView& display, const TBitmapView& source) const {
   const int32_t width = std::min({m_width, display.Width(), source.Width()});
   const int32_t height = std::min({m_height, display.Height(), source.Height()});
-  for (int32_t y = 0; y < height; ++y) {
-    const uint8_t* bits = &m_bits[Index(0, y)];
-    TPixel32* out = display.Row(y);
-    const TPixel32* in = source.Row(y);
-    // Runs of set bytes are copied whole.
-    int32_t x = 0;
-    while (x < width) {
-      const auto* start = static_cast<const uint8_t*>(std::memchr(bits + x, 1, static_cast<size_t>(width - x)));
-      if (start == nullptr) break;
-      const int32_t runStart = static_cast<int32_t>(start - bits);
-      const auto* stop = static_cast<const uint8_t*>(std::memchr(start, 0, static_cast<size_t>(width - runStart)));
-      const int32_t runEnd = stop == nullptr ? width : static_cast<int32_t>(stop - bits);
-      std::memcpy(out + runStart, in + runStart, static_cast<size_t>(runEnd - runStart) * sizeof(TPixel32));
-      x = runEnd;
-    }
-  }
+  for (int32_t y = 0; y < height; ++y) DrawRowThrough(display.Row(y), source.Row(y), &m_bits[Index(0, y)], width);
 }
