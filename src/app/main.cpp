@@ -1,5 +1,5 @@
 // telvo: plays a menu document; --render paints it off-screen, --render-splash draws its splash,
-// --dump prints it as text.
+// --transition draws one frame of a transition, --dump prints it as text.
 
 #include <cstdio>
 #include <iostream>
@@ -14,12 +14,14 @@
 #include "startup/register_menu_classes.h"
 #include "startup/render.h"
 #include "startup/splash_render.h"
+#include "startup/transition_render.h"
 #include "document/text_form.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "Usage: telvo [DOCUMENT] [-p PAGE] [--render OUT.png] [--render-splash MS OUT.png] [--dump]\n"
+    "             [--transition STYLE PROGRESS OLD.png NEW.png OUT.png [--step N]]\n"
     "             [--first-frame] [--verbose] [--help] [--version]\n"
     "Plays a menu document (a .kiv file, or an executable that carries one).\n"
     "  -p PAGE     start on the first page whose caption is PAGE (any letter case)\n"
@@ -30,6 +32,10 @@ constexpr const char* kUsage =
     "              draw the start-up splash as it looks MS milliseconds after it\n"
     "              opened, on a black 1920 x 1080 screen, into a PNG file; exit code 1\n"
     "              when the document has no splash\n"
+    "  --transition STYLE PROGRESS OLD.png NEW.png OUT.png [--step N]\n"
+    "              draw the frame that transition STYLE (1 to 150) shows at PROGRESS\n"
+    "              (0 to 100) from OLD.png to NEW.png (one size) with step N (1 to 100,\n"
+    "              default 4) into OUT.png; exit code 1 when it cannot\n"
     "  --dump      print the loaded document in text form and exit; exit code 1 when\n"
     "              the document is missing, holds no menu, or fails to load\n"
     "  --first-frame\n"
@@ -65,6 +71,7 @@ int main(int argc, char** argv) {
 
   if (line.renderPath) return RunRenderCommand(line);
   if (line.renderSplash) return RunRenderSplashCommand(line);
+  if (line.transition) return RunTransitionCommand(line);
   if (!line.dump) return RunPlayCommand(line);
 
   TClassRegistry registry;

@@ -4,11 +4,21 @@
 
 namespace {
 
-// A time in milliseconds: decimal digits only, within int64_t.
-std::optional<int64_t> Milliseconds(const std::string& text) {
-  int64_t value = 0;
+// A number in decimal digits only (no sign), within T.
+template <typename T>
+std::optional<T> Decimal(const std::string& text) {
+  T value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || text[0] == '-' || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<int64_t> Milliseconds(const std::string& text) { return Decimal<int64_t>(text); }
+
+// A whole number from low to high.
+std::optional<int32_t> NumberWithin(const std::string& text, int32_t low, int32_t high) {
+  const std::optional<int32_t> value = Decimal<int32_t>(text);
+  if (!value || *value < low || *value > high) return std::nullopt;
   return value;
 }
 
@@ -17,6 +27,7 @@ std::optional<int64_t> Milliseconds(const std::string& text) {
 TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   TCommandLine line;
   bool optionsEnded = false;
+  std::optional<int32_t> step;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& arg = arguments[i];
     if (optionsEnded || arg == "-" || !arg.starts_with("-")) {
@@ -48,9 +59,28 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       } else if (line.error.empty()) {
         line.error = "--render-splash needs a time in milliseconds and a file name";
       }
+    } else if (arg == "--transition") {
+      const auto argument = [&](size_t n) { return i + n < arguments.size() ? arguments[i + n] : std::string(); };
+      const std::optional<int32_t> style = NumberWithin(argument(1), 1, 150);
+      const std::optional<int32_t> progress = NumberWithin(argument(2), 0, 100);
+      if (style && progress && i + 5 < arguments.size()) {
+        line.transition = TTransitionRenderRequest{*style, *progress, argument(3), argument(4), argument(5)};
+        i += 5;
+      } else if (line.error.empty()) {
+        line.error = "--transition needs a style (1 to 150), a progress (0 to 100) and three file names";
+      }
+    } else if (arg == "--step") {
+      step = i + 1 < arguments.size() ? NumberWithin(arguments[++i], 1, 100) : std::nullopt;
+      if (!step && line.error.empty()) line.error = "--step needs a number from 1 to 100";
     } else if (line.error.empty()) {
       line.error = "unknown option " + arg;
     }
+  }
+  if (step) {
+    if (line.transition)
+      line.transition->step = *step;
+    else if (line.error.empty())
+      line.error = "--step belongs to --transition";
   }
   return line;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The player's command line: an optional document and "-p" with a page caption, in any order,
-// plus the options of this player (--dump, --render, --render-splash, --first-frame, --verbose,
-// --help, --version),
+// plus the options of this player (--dump, --render, --render-splash, --transition with --step,
+// --first-frame, --verbose, --help, --version),
 // which never change how the first two are read. Any other argument that begins with "-" is an
 // unknown option; after "--" every argument is a document name.
 
@@ -16,6 +16,17 @@ struct TSplashRenderRequest {
   std::string path;
 };
 
+// --transition STYLE PROGRESS OLD.png NEW.png OUT.png [--step N]: one frame of a transition.
+// STYLE is 1 to 150, PROGRESS 0 to 100, N 1 to 100 (4 when not given).
+struct TTransitionRenderRequest {
+  int32_t style = 0;
+  int32_t progress = 0;
+  std::string oldPath;
+  std::string newPath;
+  std::string outPath;
+  int32_t step = 4;
+};
+
 struct TCommandLine {
   std::string documentPath;  // the last argument that is not an option; empty when none
   std::string startPage;     // the argument after "-p"; a trailing "-p" is ignored
@@ -26,6 +37,7 @@ struct TCommandLine {
   bool version = false;
   std::optional<std::string> renderPath;
   std::optional<TSplashRenderRequest> renderSplash;
+  std::optional<TTransitionRenderRequest> transition;
   std::string error;  // the first unknown or malformed option; the player then shows its usage
 };
 

@@ -75,6 +75,19 @@ TEST(StartupCommandLine, UnknownOptionsAreErrors) {
       {{"--render-splash", "1.5", "out.png"}, "--render-splash needs a time in milliseconds and a file name"},
       {{"--render-splash", "99999999999999999999", "out.png"},
        "--render-splash needs a time in milliseconds and a file name"},
+      {{"--transition", "5", "50", "old.png", "new.png"},
+       "--transition needs a style (1 to 150), a progress (0 to 100) and three file names"},
+      {{"--transition", "0", "50", "old.png", "new.png", "out.png"},
+       "--transition needs a style (1 to 150), a progress (0 to 100) and three file names"},
+      {{"--transition", "151", "50", "old.png", "new.png", "out.png"},
+       "--transition needs a style (1 to 150), a progress (0 to 100) and three file names"},
+      {{"--transition", "5", "101", "old.png", "new.png", "out.png"},
+       "--transition needs a style (1 to 150), a progress (0 to 100) and three file names"},
+      {{"--transition", "5", "-1", "old.png", "new.png", "out.png"},
+       "--transition needs a style (1 to 150), a progress (0 to 100) and three file names"},
+      {{"--transition", "5", "50", "old.png", "new.png", "out.png", "--step", "0"}, "--step needs a number from 1 to 100"},
+      {{"--transition", "5", "50", "old.png", "new.png", "out.png", "--step"}, "--step needs a number from 1 to 100"},
+      {{"--step", "4"}, "--step belongs to --transition"},
       {{"--", "--bogus"}, ""},
       {{"-", "--verbose"}, ""},
   };
@@ -91,6 +104,23 @@ TEST(StartupCommandLine, SplashPreviewTakesATimeAndAFileBeforeTheDocument) {
   EXPECT_EQ(line.renderSplash->elapsedMs, 1950);
   EXPECT_EQ(line.renderSplash->path, "out.png");
   EXPECT_EQ(line.documentPath, "menu.kiv");
+}
+
+TEST(StartupCommandLine, TransitionPreviewTakesAStyleAProgressThreeFilesAndAStep) {
+  TCommandLine line = ParseCommandLine({"--transition", "118", "40", "a.png", "b.png", "c.png"});
+  EXPECT_EQ(line.error, "");
+  ASSERT_TRUE(line.transition.has_value());
+  EXPECT_EQ(line.transition->style, 118);
+  EXPECT_EQ(line.transition->progress, 40);
+  EXPECT_EQ(line.transition->oldPath, "a.png");
+  EXPECT_EQ(line.transition->newPath, "b.png");
+  EXPECT_EQ(line.transition->outPath, "c.png");
+  EXPECT_EQ(line.transition->step, 4);
+  EXPECT_EQ(line.documentPath, "");
+  line = ParseCommandLine({"--step", "100", "--transition", "1", "0", "a.png", "b.png", "c.png"});
+  EXPECT_EQ(line.error, "");
+  ASSERT_TRUE(line.transition.has_value());
+  EXPECT_EQ(line.transition->step, 100);
 }
 
 TEST(StartupDocument, SiblingDocumentReplacesTheExtension) {

@@ -24,7 +24,7 @@
 #include <sstream>
 
 #include "controls/test_pictures.h"
-#include "golden_image.h"
+#include "support/golden_image.h"
 #include "graphics/canvas.h"
 #include "graphics/colors.h"
 #include "graphics/text_render.h"

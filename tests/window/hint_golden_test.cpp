@@ -13,7 +13,7 @@
 
 #include "document/container.h"
 #include "document/text_form.h"
-#include "golden_image.h"
+#include "support/golden_image.h"
 #include "startup/hint_render.h"
 #include "startup/register_menu_classes.h"
 #include "support/gui_application.h"

@@ -1,4 +1,4 @@
-#include "golden_image.h"
+#include "support/golden_image.h"
 
 #include <QImage>
 #include <algorithm>
@@ -36,6 +36,7 @@ testing::AssertionResult MatchesGoldenImage(const TBitmap32& image, const std::f
   const QImage actual = WrapAsQImage(image.View()).copy();
   const std::filesystem::path expectedPath = folder / "expected.png";
   if (UpdatingGoldenImages()) {
+    std::filesystem::create_directories(folder);
     if (actual.save(PathOf(expectedPath), "PNG")) return testing::AssertionSuccess();
     return testing::AssertionFailure() << "cannot write " << expectedPath;
   }

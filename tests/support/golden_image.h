@@ -13,7 +13,7 @@
 bool UpdatingGoldenImages();
 
 // Compares image with folder/expected.png pixel for pixel (alpha included). When updating,
-// writes expected.png instead and succeeds. On a mismatch writes work/actual.png and
+// writes expected.png instead (making the folder) and succeeds. On a mismatch writes work/actual.png and
 // work/diff.png (differences in red over a faded copy of the expected image) and says so.
 testing::AssertionResult MatchesGoldenImage(const TBitmap32& image, const std::filesystem::path& folder,
                                             const std::filesystem::path& work);
