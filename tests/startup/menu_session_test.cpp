@@ -7,17 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <condition_variable>
-#include <deque>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 #include <thread>
 
 #include "actions/recording_services.h"
 #include "controls/action_control.h"
 #include "document/container.h"
 #include "document/text_form.h"
+#include "support/driven_timer.h"
 #include "support/test_data.h"
 #include "window/thread_timer.h"
 #include "window/window_host.h"
@@ -259,41 +257,10 @@ end
   EXPECT_EQ(m_host.hiddenFromTaskbar, 4);
 }
 
-// Ticks queued for the test thread, which plays the user-interface thread.
-class TQueuedTicks final : public TTickDispatcher {
- public:
-  void PostToUiThread(std::function<void()> task) override {
-    {
-      std::lock_guard lock(m_mutex);
-      m_tasks.push_back(std::move(task));
-    }
-    m_posted.notify_all();
-  }
-  // Runs the next queued task once one comes; false when none came in time.
-  bool RunNext() {
-    std::unique_lock lock(m_mutex);
-    if (!m_posted.wait_for(lock, std::chrono::seconds(10), [&] { return !m_tasks.empty(); })) return false;
-    std::function<void()> task = std::move(m_tasks.front());
-    m_tasks.pop_front();
-    lock.unlock();
-    task();
-    return true;
-  }
-  size_t Queued() {
-    std::lock_guard lock(m_mutex);
-    return m_tasks.size();
-  }
-
- private:
-  std::mutex m_mutex;
-  std::condition_variable m_posted;
-  std::deque<std::function<void()>> m_tasks;
-};
-
 // A thread timer stored in the document ticks once the menu runs, through the session's
 // dispatcher; before the start nothing ticks.
 TEST_F(MenuSession, TheDocumentsThreadTimerTicksOnceTheMenuRuns) {
-  auto ticks = std::make_shared<TQueuedTicks>();
+  auto ticks = std::make_shared<telvo_test::TQueueDispatcher>();
   m_system.tickDispatcher = ticks;
   auto session = Open({Document("object frmDesign: TfrmDesign\n  DesignMode = True\n"
                                 "  object Pacer: TKIVThreadTimer\n    Enabled = True\n    Interval = 5\n"
