@@ -40,10 +40,14 @@ void OnTerminationSignal(int) {
   [[maybe_unused]] ssize_t written = write(g_signalPipe[1], &byte, 1);
 }
 
-// Writes the errors of painting on stderr (--verbose).
-class TVerboseDiagnostics : public TDiagnostics {
+// Hands the errors of painting to report (--verbose).
+class TReportedDiagnostics : public TDiagnostics {
  public:
-  void ReportPaintError(const std::string& text) override { std::cerr << "telvo: " << text << "\n"; }
+  explicit TReportedDiagnostics(std::function<void(const std::string&)> report) : m_report(std::move(report)) {}
+  void ReportPaintError(const std::string& text) override { m_report(text); }
+
+ private:
+  std::function<void(const std::string&)> m_report;
 };
 
 // Quits application when a termination signal arrives, for as long as it lives, and counts the
@@ -125,10 +129,11 @@ int RunPlayCommand(const TCommandLine& line) {
   QApplication::setApplicationName("Telvo");
   TTerminationSignals terminationSignals(application);
 
+  // With --verbose, what the player tells about itself goes to stderr, one line each.
+  std::function<void(const std::string&)> verbose;
+  if (line.verbose) verbose = [](const std::string& text) { std::cerr << "telvo: " << text << "\n"; };
   TStartupSystem system = RealStartupSystem();
-  std::function<void(const std::string&)> explainSilence;
-  if (line.verbose) explainSilence = [](const std::string& reason) { std::cerr << "telvo: " << reason << "\n"; };
-  auto sound = std::make_shared<TSoundOnDemand>(ModuleFolder(), std::move(explainSilence));
+  auto sound = std::make_shared<TSoundOnDemand>(ModuleFolder(), verbose);
   system.sound = sound;
   const std::shared_ptr<TTickDispatcher> tickDispatcher = std::make_shared<TQtTickDispatcher>();
   system.tickDispatcher = tickDispatcher;
@@ -144,9 +149,7 @@ int RunPlayCommand(const TCommandLine& line) {
   TfrmMain& form = session.Window();
   TQtMenuWindow window;
   TPointerDispatcher dispatcher(form);
-  std::function<void(const std::string&)> reportHint;
-  if (line.verbose) reportHint = [](const std::string& text) { std::cerr << "telvo: " << text << "\n"; };
-  TMenuWindowHandlers handlers = MenuWindowHandlers(window, form, dispatcher, std::move(reportHint));
+  TMenuWindowHandlers handlers = MenuWindowHandlers(window, form, dispatcher, verbose);
   handlers.closed = [&application] { application.quit(); };
   handlers.dialogChar = [&form](char32_t character, TShiftState shift) {
     return DispatchDialogChar(form, character, shift);
@@ -175,7 +178,7 @@ int RunPlayCommand(const TCommandLine& line) {
     services.dispatcher = tickDispatcher.get();
     services.compositor = CompositorRuns();
     services.menu = &window;
-    if (line.verbose) services.report = [](const std::string& text) { std::cerr << "telvo: " << text << "\n"; };
+    services.report = verbose;
     services.interrupted = terminationSignals.ArrivesFromNow();
     return services;
   };
@@ -186,7 +189,7 @@ int RunPlayCommand(const TCommandLine& line) {
   };
   std::optional<TMenuSounds> sounds;
   if (TSoundSystem* sound = session.Sound()) sounds.emplace(*sound, form);
-  TVerboseDiagnostics diagnostics;
+  TReportedDiagnostics diagnostics(verbose);
   // Bound for as long as the window plays; unbound before the window and the services go.
   const TServicesBinding binding(form.Context(), {.shell = &actions,
                                                   .dialogs = &actions,
