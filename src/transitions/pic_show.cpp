@@ -97,9 +97,10 @@ void TCustomPicShow::SetManual(bool manual) {
 }
 
 void TCustomPicShow::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
-  TCustomControl::SetBounds(left, top, width, height);
   {
+    // The worker reads the client size for the rectangle it repaints.
     const std::lock_guard lock(m_frameLock);
+    TCustomControl::SetBounds(left, top, width, height);
     m_offscreen.Resize(std::max(m_width, 0), std::max(m_height, 0));
     UpdateLayout();
   }

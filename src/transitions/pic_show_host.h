@@ -27,6 +27,7 @@ class TPicShowHost {
   virtual void ProcessPendingMessages() = 0;
   // rect of the control's client area changed: the host paints the control (on the
   // user-interface thread, through TCustomPicShow::Paint, which ends by setting the frame-done
-  // event). Callable from any thread.
+  // event). A host that cannot paint now (a hidden window) calls TCustomPicShow::FrameDone
+  // instead, or a threaded transition waits for the paint. Callable from any thread.
   virtual void RequestPaint(const TRect& rect) = 0;
 };

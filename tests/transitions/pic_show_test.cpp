@@ -123,10 +123,13 @@ TEST_F(TPicShowFixture, StepFourRunsTwentyFiveFramesOnTheWorkerAndInTheLoop) {
     frames.clear();
     completed = stopped = 0;
     show.SetThreaded(threaded);
+    int progressEvents = 0;
+    show.OnProgress = [&](TCustomPicShow&) { ++progressEvents; };
     const uint64_t start = host.now;
     show.StartTransition();
     ASSERT_TRUE(host.RunUntil([&] { return stopped > 0; }));
     EXPECT_EQ(Frames(), Progressions(4, 100, 4));
+    EXPECT_EQ(progressEvents, 25);
     EXPECT_EQ(completed, 1);
     EXPECT_EQ(stopped, 1);
     EXPECT_FALSE(show.Busy());
