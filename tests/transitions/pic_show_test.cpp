@@ -246,6 +246,25 @@ TEST(TPicShow, SettersKeepTheirRanges) {
   EXPECT_EQ(show.StyleName(), "Custom");
 }
 
+TEST(TPicShow, PropertyTableAgreesWithTheConstructorAndGoesThroughTheSetters) {
+  TTestHost host;
+  TPicShow show(host);
+  const TClassInfo& info = TPicShow::StaticClass();
+  for (const std::string_view name : {"BgMode", "AutoSize", "Center", "Stretch", "StretchFine", "Step", "Delay",
+                                      "Style", "Reverse", "Manual", "Threaded", "ExactTiming", "OverDraw"}) {
+    const TPropInfo* prop = info.FindProperty(name);
+    ASSERT_NE(prop, nullptr) << name;
+    EXPECT_EQ(prop->streamDefault, prop->getOrdinal(show)) << name;
+  }
+  info.FindProperty("Step")->setOrdinal(show, 0);
+  EXPECT_EQ(show.Step(), 1);
+  info.FindProperty("StyleName")->setString(show, "PUSH LEFT");
+  EXPECT_EQ(show.Style(), 129);
+  EXPECT_EQ(info.FindProperty("StyleName")->getString(show), "Push left");
+  EXPECT_NE(info.FindProperty("OnComplete"), nullptr);
+  EXPECT_EQ(info.Create(), nullptr);  // only the slide-show window makes one, with its host
+}
+
 TEST(TPicShowLayout, PictureAndTargetRectangles) {
   struct Case {
     TPicShowLayout layout;
