@@ -101,7 +101,7 @@ void TCustomPicShow::SetBounds(int32_t left, int32_t top, int32_t width, int32_t
     // The worker reads the client size for the rectangle it repaints.
     const std::lock_guard lock(m_frameLock);
     TCustomControl::SetBounds(left, top, width, height);
-    m_offscreen.Resize(std::max(m_width, 0), std::max(m_height, 0));
+    FitOffscreen();
     UpdateLayout();
   }
   m_host.RequestPaint({0, 0, m_width, m_height});
@@ -114,6 +114,14 @@ void TCustomPicShow::SetLayoutFlag(bool TPicShowLayout::*flag, bool value) {
     UpdateLayout();
   }
   m_host.RequestPaint({0, 0, m_width, m_height});
+}
+
+void TCustomPicShow::FitOffscreen() {
+  // Only a new size clears it: until the next paint it is what the screen shows, which the next
+  // transition starts from.
+  const int32_t width = std::max(m_width, 0);
+  const int32_t height = std::max(m_height, 0);
+  if (m_offscreen.Width() != width || m_offscreen.Height() != height) m_offscreen.Resize(width, height);
 }
 
 void TCustomPicShow::UpdateLayout() {
@@ -145,7 +153,7 @@ void TCustomPicShow::Prepare() {
   const int32_t height = m_picture.Height();
   if (m_firstPaint || !m_overDraw) {
     const std::lock_guard lock(m_frameLock);
-    m_offscreen.Resize(m_width, m_height);
+    FitOffscreen();
     PaintPicShowBackground(m_offscreen.View(), m_offscreen.Bounds(), ColorToPixel(m_color), m_bgPicture, m_bgMode);
   }
   {
@@ -326,7 +334,7 @@ const TBitmap32& TCustomPicShow::Paint() {
   m_painting = true;
   {
     const std::lock_guard lock(m_frameLock);
-    m_offscreen.Resize(std::max(m_width, 0), std::max(m_height, 0));
+    FitOffscreen();
     PaintPicShowBackground(m_offscreen.View(), m_offscreen.Bounds(), ColorToPixel(m_color), m_bgPicture, m_bgMode);
     if (!m_display.Empty()) {
       if (m_layout.stretch)

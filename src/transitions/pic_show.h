@@ -132,6 +132,7 @@ class TCustomPicShow : public TCustomControl {
   void WorkerEnded(const TWorker* worker);
   void Finish();
   void UpdateLayout();
+  void FitOffscreen();
   void SetLayoutFlag(bool TPicShowLayout::*flag, bool value);
 
   TPicShowHost& m_host;

@@ -209,6 +209,61 @@ TEST_F(TPicShowFixture, ManualProgressIsSetFromOutsideAndStartWhileBusyDoesNothi
   EXPECT_EQ(show.Display(), NewTestPicture(kW, kH));
 }
 
+TEST_F(TPicShowFixture, LeavingManualModeResumesTheAnimation) {
+  show.SetThreaded(false);
+  show.SetManual(true);
+  show.StartTransition();
+  show.SetProgress(50);
+  show.SetManual(false);
+  EXPECT_EQ(frames, (std::vector<int32_t>{50, 54, 58, 62, 66, 70, 74, 78, 82, 86, 90, 94, 98, 100}));
+  EXPECT_EQ(completed, 1);
+  EXPECT_FALSE(show.Busy());
+}
+
+TEST_F(TPicShowFixture, OverDrawStartsFromWhatIsShownOrFromAFreshBackground) {
+  show.SetThreaded(false);
+  show.StartTransition();
+  show.Paint();
+  const TBitmap32 shown = show.Display();
+  TBitmap32 startedFrom;
+  show.OnStart = [&](TCustomPicShow&, TBitmap32&, TBitmap32& oldImage) { startedFrom = oldImage; };
+  show.SetPicture(OldTestPicture(kW, kH));
+  for (const bool overDraw : {true, false}) {
+    show.SetOverDraw(overDraw);
+    show.StartTransition();
+    EXPECT_EQ(startedFrom, overDraw ? shown : TBitmap32(kW, kH, ColorToPixel(clBlack)));
+    show.SetPicture(NewTestPicture(kW, kH));
+    show.StartTransition();
+    show.Paint();
+    show.SetPicture(OldTestPicture(kW, kH));
+  }
+}
+
+TEST_F(TPicShowFixture, DestroyingARunningControlEndsItsWorkerWithoutEvents) {
+  host.paints = false;
+  {
+    TPicShow running(host);
+    running.SetPicture(NewTestPicture(kW, kH));
+    running.OnStop = [this](TCustomPicShow&) { ++stopped; };
+    running.StartTransition();
+    EXPECT_TRUE(running.Busy());
+  }
+  host.RunPosted();
+  EXPECT_EQ(stopped, 0);
+}
+
+TEST_F(TPicShowFixture, ClearDisplayForgetsTheShownPictureOnlyWhenIdle) {
+  show.SetManual(true);
+  show.StartTransition();
+  show.SetProgress(100);
+  show.ClearDisplay();
+  EXPECT_FALSE(show.Display().Empty());
+  show.StopTransition();
+  show.ClearDisplay();
+  EXPECT_TRUE(show.Display().Empty());
+  EXPECT_EQ(show.Paint(), TBitmap32(kW, kH, ColorToPixel(clBlack)));
+}
+
 TEST_F(TPicShowFixture, CustomStyleDrawsThroughOnCustomDraw) {
   show.SetManual(true);
   show.SetStyle(0);
