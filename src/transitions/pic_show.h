@@ -85,13 +85,14 @@ class TCustomPicShow : public TCustomControl {
   void SetExactTiming(bool exactTiming) { m_exactTiming = exactTiming; }
   bool OverDraw() const { return m_overDraw; }
   void SetOverDraw(bool overDraw) { m_overDraw = overDraw; }
-  // The generator the random styles draw from.
+  // The generator the random styles draw from; seed it while idle (a worker draws from it).
   TTransitionRandom& Random() { return m_random; }
 
   bool Busy() const { return m_busy.load(); }
   int32_t Progress() const { return m_progress.load(); }
   // Clamped to 0 to 100; does nothing when idle or unchanged. Builds the frame, asks for its
-  // paint and raises OnProgress. In manual mode the owner drives the transition with it.
+  // paint and raises OnProgress (from the worker, OnProgress is posted to the user-interface
+  // thread). In manual mode the owner drives the transition with it.
   void SetProgress(int32_t progress);
 
   // Begins a transition to Picture; nothing when there is no picture or one is running.
@@ -106,7 +107,9 @@ class TCustomPicShow : public TCustomControl {
   const TBitmap32& Paint();
   // The end of a paint: sets the frame-done event, letting the worker build the next frame.
   void FrameDone();
-  // The frame being built, picture-sized; read it only when idle or from OnProgress.
+  // The frame being built, picture-sized. While a worker runs it changes under the frame lock,
+  // so read it when idle, in manual mode, or when the transition runs on the user-interface
+  // thread.
   const TBitmap32& Display() const { return m_display; }
   TRect PictureRect() const { return m_pictureRect; }
   TRect TargetRect() const { return m_targetRect; }
