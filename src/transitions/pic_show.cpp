@@ -266,7 +266,8 @@ void TCustomPicShow::RunWorker(TWorker& worker) {
       step = m_step;
     } else if (m_exactTiming && delay > 0) {
       // Late frames take a step as much larger as they took longer than the delay. A frame
-      // later than the whole transition needs one step to the end.
+      // later than the whole transition needs one step to the end; with no delay there is
+      // nothing to be late for.
       const int32_t late = static_cast<int32_t>(std::min<uint64_t>(elapsed, uint64_t{100} * delay));
       step = std::clamp(MulDivRound(m_step, late, delay), 1, 100);
     }

@@ -46,7 +46,8 @@ class TCustomPicShow : public TCustomControl {
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
-  // The picture the next transition shows. With AutoSize the control takes its size.
+  // The picture the next transition shows, already decoded (its owner reads the files). With
+  // AutoSize the control takes its size.
   const TBitmap32& Picture() const { return m_picture; }
   void SetPicture(TBitmap32 picture);
   const TBitmap32& BgPicture() const { return m_bgPicture; }
