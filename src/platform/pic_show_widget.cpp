@@ -1,0 +1,55 @@
+#include "platform/pic_show_widget.h"
+
+#include <QCoreApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <chrono>
+
+#include "platform/opaque_picture.h"
+
+TPicShowWidget::TPicShowWidget(QWidget* parent) : QWidget(parent), m_control(std::make_unique<TPicShow>(*this)) {
+  // The control paints every pixel itself; Qt never erases under it.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  m_control->SetBounds(0, 0, width(), height());
+}
+
+TPicShowWidget::~TPicShowWidget() { m_control.reset(); }
+
+uint64_t TPicShowWidget::NowMs() {
+  return static_cast<uint64_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+          .count());
+}
+
+void TPicShowWidget::WaitFor(std::unique_lock<std::mutex>& lock, std::condition_variable& cv, uint32_t ms,
+                             const std::function<bool()>& woken) {
+  cv.wait_for(lock, std::chrono::milliseconds(ms), woken);
+}
+
+void TPicShowWidget::PostToUiThread(std::function<void()> task) { m_dispatcher.PostToUiThread(std::move(task)); }
+
+void TPicShowWidget::ProcessPendingMessages() { QCoreApplication::processEvents(); }
+
+void TPicShowWidget::RequestPaint(const TRect& rect) {
+  // Queued with the widget as context: dropped when the widget is gone.
+  QMetaObject::invokeMethod(
+      this,
+      [this, rect] {
+        if (isVisible())
+          update(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
+        else
+          m_control->FrameDone();
+      },
+      Qt::QueuedConnection);
+}
+
+void TPicShowWidget::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  DrawOpaque(painter, m_control->Paint().View(), event->rect());
+}
+
+void TPicShowWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  m_control->SetBounds(0, 0, width(), height());
+}
