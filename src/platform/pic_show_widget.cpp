@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 #include <chrono>
 
 #include "platform/opaque_picture.h"
@@ -36,7 +37,8 @@ void TPicShowWidget::RequestPaint(const TRect& rect) {
   QMetaObject::invokeMethod(
       this,
       [this, rect] {
-        if (isVisible())
+        const QWindow* shown = window()->windowHandle();
+        if (isVisible() && shown && shown->isExposed())
           update(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
         else
           m_control->FrameDone();
@@ -46,7 +48,17 @@ void TPicShowWidget::RequestPaint(const TRect& rect) {
 
 void TPicShowWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  DrawOpaque(painter, m_control->Paint().View(), event->rect());
+  if (!m_overlay) {
+    DrawOpaque(painter, m_control->Paint().View(), event->rect());
+    return;
+  }
+  DrawOpaque(painter, Picture().View(), event->rect());
+}
+
+TBitmap32 TPicShowWidget::Picture() {
+  TBitmap32 picture = m_control->Paint();
+  if (m_overlay) m_overlay(picture.View());
+  return picture;
 }
 
 void TPicShowWidget::resizeEvent(QResizeEvent* event) {

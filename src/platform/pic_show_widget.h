@@ -6,6 +6,7 @@
 // user-interface thread only.
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "transitions/pic_show.h"
@@ -20,13 +21,19 @@ class TPicShowWidget final : public QWidget, public TPicShowHost {
   ~TPicShowWidget() override;
 
   TPicShow& Control() { return *m_control; }
+  // Draws over the control's picture on its way to the screen (the slide show's text lines);
+  // called on the user-interface thread with a copy of the picture.
+  void SetOverlay(std::function<void(const TBitmapView&)> overlay) { m_overlay = std::move(overlay); }
+  // What the widget puts on screen: the control's picture with the overlay drawn over it.
+  TBitmap32 Picture();
 
   uint64_t NowMs() override;
   void WaitFor(std::unique_lock<std::mutex>& lock, std::condition_variable& cv, uint32_t ms,
                const std::function<bool()>& woken) override;
   void PostToUiThread(std::function<void()> task) override;
   void ProcessPendingMessages() override;
-  // A hidden widget gets no paint, so it sets the frame-done event at once.
+  // A hidden or unexposed widget (its window minimised or covered) gets no paint, so it sets the
+  // frame-done event at once and the worker never waits for a paint that does not come.
   void RequestPaint(const TRect& rect) override;
 
  protected:
@@ -36,4 +43,5 @@ class TPicShowWidget final : public QWidget, public TPicShowHost {
  private:
   TQtTickDispatcher m_dispatcher;
   std::unique_ptr<TPicShow> m_control;
+  std::function<void(const TBitmapView&)> m_overlay;
 };

@@ -1,9 +1,11 @@
 #pragma once
-// The splash, the end screen and the picture viewer as the player shows them: the document's
+// The splash, the end screen, the picture viewer and the slide show as the player shows them: the document's
 // settings handed to the platform's windows. These windows are cosmetic: whatever goes wrong
 // inside one (a picture that does not decode, a failed allocation) closes it and the menu goes on.
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "model/control.h"
@@ -20,16 +22,30 @@ void ShowSplashScreen(const TSplashRequest& request, const TPictureWindowService
 // An empty or undecodable picture shows nothing. Returns once the viewer has closed.
 void ShowPictureOf(TControl& clicked, TQtMenuWindow& menu, const TPictureWindowServices& services);
 
-// The actions of other layers that the player carries out: the picture viewer, shown by
-// showPicture (ShowPictureOf with the player's windows). The slide show and the control
-// commands are not carried out yet, so a click on them does nothing.
+// The slide show of clicked (an action control): the pictures of its SS_Path folder (path
+// macros expanded, a Windows path found on Linux) in the slide-show window its SS_ settings ask
+// for, owned by menu, with the background music started before and stopped after as they say.
+// An empty path does nothing; a folder without pictures shows the menu's warning instead.
+// Returns once the show has ended.
+void RunSlideShowOf(TControl& clicked, TQtMenuWindow& menu, const TPictureWindowServices& services);
+
+// The picture file at path as the slide show shows it: decoded by its content, transparent parts
+// drawn as the platform draws them onto an opaque bitmap; nothing for a file that is not a
+// regular file, is larger than 256 MB or does not decode.
+std::optional<TBitmap32> LoadSlideShowPicture(const std::string& path);
+
+// The actions of other layers that the player carries out: the picture viewer and the slide
+// show, run by showPicture and runSlideShow (ShowPictureOf and RunSlideShowOf with the player's
+// windows). The control commands are not carried out yet, so a click on them does nothing.
 class TPictureActions : public TDelegatedActions {
  public:
-  explicit TPictureActions(std::function<void(TControl&)> showPicture) : m_showPicture(std::move(showPicture)) {}
+  TPictureActions(std::function<void(TControl&)> showPicture, std::function<void(TControl&)> runSlideShow)
+      : m_showPicture(std::move(showPicture)), m_runSlideShow(std::move(runSlideShow)) {}
   void ShowPicture(TControl& clicked) override { m_showPicture(clicked); }
-  void RunSlideShow(TControl&) override {}
+  void RunSlideShow(TControl& clicked) override { m_runSlideShow(clicked); }
   void RunControlCommand(TControl&) override {}
 
  private:
   std::function<void(TControl&)> m_showPicture;
+  std::function<void(TControl&)> m_runSlideShow;
 };

@@ -97,7 +97,8 @@ class PictureAction : public testing::Test {
   TQtActionServices services{window, *menu};
   telvo_test::TDrivenTimer timer;
   TPictureWindowServices pictureServices;
-  TPictureActions pictureActions{[this](TControl& clicked) { ShowPictureOf(clicked, window, pictureServices); }};
+  TPictureActions pictureActions{[this](TControl& clicked) { ShowPictureOf(clicked, window, pictureServices); },
+                                 [](TControl&) {}};
   std::optional<TServicesBinding> binding;
 };
 
