@@ -16,12 +16,12 @@ namespace {
 
 constexpr TColor kLime = 0x0000FF00;
 
-// The lines' labels: "Tahoma" at 8 points, lime, transparent. The help line is right-aligned
-// and anchored to the window's right and bottom edges as its label was laid out in a 306 x 230
-// window: left 256, top 209, one line high, as wide as its design-time caption "lblMessage".
+// The lines' labels: "Tahoma" at 8 points, lime, transparent. The file-name line starts 8
+// pixels in from the top left corner. The help line is right-aligned and keeps the distance
+// from the bottom edge its label had in the 306 x 230 window it was laid out in (top 209, one
+// line high); its right end keeps the same 8-pixel margin as the file-name line's start.
 constexpr TPoint kFileNameAt{8, 8};
-constexpr int32_t kDesignWidth = 306, kDesignHeight = 230, kHelpLeft = 256, kHelpTop = 209;
-constexpr const char* kHelpDesignCaption = "lblMessage";
+constexpr int32_t kDesignHeight = 230, kHelpTop = 209, kHelpRightMargin = 8;
 
 void SetLineFont(TCanvas& canvas) {
   canvas.Font().name = "Tahoma";
@@ -116,9 +116,8 @@ void TSlideShowWindow::PaintLines(const TBitmapView& view) const {
   SetLineFont(canvas);
   TextOutAt(canvas, m_show->FileNameLine(), kFileNameAt.x, kFileNameAt.y, false, DT_NOPREFIX);
   const int32_t lineHeight = MeasureTextHeight(canvas, "Ag", false, DT_SINGLELINE);
-  const int32_t rightGap = kDesignWidth - kHelpLeft - MeasureTextWidth(canvas, kHelpDesignCaption, false, 0);
   const int32_t bottomGap = kDesignHeight - kHelpTop - lineHeight;
-  const int32_t right = view.Width() - rightGap;
+  const int32_t right = view.Width() - kHelpRightMargin;
   const int32_t width = MeasureTextWidth(canvas, m_show->HelpLine(), false, DT_NOPREFIX);
   TextOutAt(canvas, m_show->HelpLine(), right - width, view.Height() - bottomGap - lineHeight, false, DT_NOPREFIX);
 }

@@ -14,6 +14,7 @@
 #include "graphics/qt_seam.h"
 #include "graphics/raster.h"
 #include "platform/picture_viewer.h"
+#include "platform/slide_show_window.h"
 #include "platform/screen_capture.h"
 #include "platform/splash_screen.h"
 #include "real_screen.h"
@@ -219,6 +220,41 @@ TEST_F(PictureWindowsOnX, CompositorBlendsAWindowWithPerPixelAlphaAsTheCopyWould
   }
   desktop.reset();
   EXPECT_TRUE(telvo_test::ProcessEventsUntil([] { return !CompositorRuns(); })) << "the compositor left";
+}
+
+}  // namespace
+
+namespace {
+
+// The slide-show window on the real screen shows the picture and lines it renders off-screen,
+// both for a picture brought in on the user-interface thread and after a transition whose frames
+// a worker built and the window painted as they came.
+TEST_F(PictureWindowsOnX, SlideShowWindowShowsItsPictureAndLines) {
+  ShowDesktop();
+  TSlideShowSettings settings;
+  settings.folder = testing::TempDir();
+  settings.manual = true;
+  settings.helpManual = "Press ESC to quit, click left button for next picture.";
+  const std::vector<std::string> pictures{"one", "two"};
+  const auto loader = [](const std::string& path) {
+    TBitmap32 picture(120, 80, path == "one" ? MakePixel(255, 128, 0) : MakePixel(0, 160, 80));
+    FillRect(picture.View(), {10, 10, 60, 40}, MakePixel(255, 255, 255));
+    return std::optional<TBitmap32>(std::move(picture));
+  };
+  TSlideShowWindow show(nullptr, pictures, settings, {false, 320, 240, 0x00400000, true}, services, loader, 1);
+  show.Engine().SetThreaded(false);
+  show.Engine().SetStep(100);
+  show.Start();
+  ASSERT_TRUE(timer.Tick(50));
+  ExpectShows(show, [&] { return Copy(show.Picture()); }, "slide-show");
+
+  show.Engine().SetThreaded(true);
+  show.Engine().SetStep(10);
+  show.Engine().SetDelay(1);
+  show.Show().Next();
+  ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] { return !show.Engine().Busy(); }));
+  EXPECT_NE(show.Show().FileNameLine().find("two"), std::string::npos);
+  ExpectShows(show, [&] { return Copy(show.Picture()); }, "slide-show-after-transition");
 }
 
 }  // namespace
