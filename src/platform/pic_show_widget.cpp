@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "platform/opaque_picture.h"
+#include "window/thread_timer.h"
 
 TPicShowWidget::TPicShowWidget(QWidget* parent) : QWidget(parent), m_control(std::make_unique<TPicShow>(*this)) {
   // The control paints every pixel itself; Qt never erases under it.
@@ -45,6 +46,8 @@ void TPicShowWidget::RequestPaint(const TRect& rect) {
       },
       Qt::QueuedConnection);
 }
+
+void TPicShowWidget::SetWorkerPriority(TThreadPriority priority) { ApplyThreadPriority(priority); }
 
 void TPicShowWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);

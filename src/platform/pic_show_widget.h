@@ -35,6 +35,7 @@ class TPicShowWidget final : public QWidget, public TPicShowHost {
   // A hidden or unexposed widget (its window minimised or covered) gets no paint, so it sets the
   // frame-done event at once and the worker never waits for a paint that does not come.
   void RequestPaint(const TRect& rect) override;
+  void SetWorkerPriority(TThreadPriority priority) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

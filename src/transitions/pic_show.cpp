@@ -34,6 +34,7 @@ const TClassInfo& TPicShow::StaticClass() {
           .Bool("Reverse", Accessors(&C::Reverse, &C::SetReverse), false)
           .Bool("Manual", Accessors(&C::Manual, &C::SetManual), false)
           .Bool("Threaded", Accessors(&C::Threaded, &C::SetThreaded), true)
+          .Enum("ThreadPriority", Accessors(&C::ThreadPriority, &C::SetThreadPriority), TThreadPriority::tpNormal)
           .Bool("ExactTiming", Accessors(&C::ExactTiming, &C::SetExactTiming), false)
           .Bool("OverDraw", Accessors(&C::OverDraw, &C::SetOverDraw), true)
           .PublishAll("Align", "Anchors", "Color", "Enabled", "Visible", "PopupMenu", "ShowHint", "TabStop",
@@ -245,6 +246,7 @@ void TCustomPicShow::StartWorker() {
 }
 
 void TCustomPicShow::RunWorker(TWorker& worker) {
+  m_host.SetWorkerPriority(m_threadPriority);
   int32_t step = m_step;
   for (;;) {
     const uint64_t t0 = m_host.NowMs();

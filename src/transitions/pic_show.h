@@ -82,6 +82,9 @@ class TCustomPicShow : public TCustomControl {
   void SetManual(bool manual);
   bool Threaded() const { return m_threaded; }
   void SetThreaded(bool threaded) { m_threaded = threaded; }
+  // The worker thread's priority, applied when a worker starts.
+  TThreadPriority ThreadPriority() const { return m_threadPriority.load(); }
+  void SetThreadPriority(TThreadPriority priority) { m_threadPriority = priority; }
   bool ExactTiming() const { return m_exactTiming.load(); }
   void SetExactTiming(bool exactTiming) { m_exactTiming = exactTiming; }
   bool OverDraw() const { return m_overDraw; }
@@ -149,6 +152,7 @@ class TCustomPicShow : public TCustomControl {
   std::atomic<int32_t> m_step = 4;
   std::atomic<int32_t> m_delay = 40;
   std::atomic<bool> m_exactTiming = false;
+  std::atomic<TThreadPriority> m_threadPriority = TThreadPriority::tpNormal;
   std::atomic<int32_t> m_style = 51;
   std::atomic<bool> m_reverse = false;
   bool m_manual = false;

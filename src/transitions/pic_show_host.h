@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include "graphics/geometry.h"
+#include "model/thread_priority.h"
 
 class TPicShowHost {
  public:
@@ -30,4 +31,7 @@ class TPicShowHost {
   // event). A host that cannot paint now (a hidden window) calls TCustomPicShow::FrameDone
   // instead, or a threaded transition waits for the paint. Callable from any thread.
   virtual void RequestPaint(const TRect& rect) = 0;
+  // Called on a new worker thread before it builds its first frame: gives that thread priority
+  // as far as the host can. A host without priorities leaves the thread as it is.
+  virtual void SetWorkerPriority(TThreadPriority priority) { (void)priority; }
 };

@@ -35,12 +35,12 @@ TTimerClock& SteadyClock() {
 // Nice values per priority. Raising needs privileges; the attempt fails quietly without them.
 constexpr std::array<int, 7> kNiceOf = {19, 10, 5, 0, -5, -10, -15};
 
-void ApplyPriority(TThreadPriority priority) {
+}  // namespace
+
+void ApplyThreadPriority(TThreadPriority priority) {
   auto index = static_cast<size_t>(priority);
   if (index < kNiceOf.size()) setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kNiceOf[index]);
 }
-
-}  // namespace
 
 TKIVThreadTimer::TKIVThreadTimer() : m_shared(std::make_shared<TShared>()) { m_shared->timer = this; }
 
@@ -145,7 +145,7 @@ void TKIVThreadTimer::RunWorker(std::shared_ptr<TShared> shared, TTickDispatcher
   while (!s.terminate) {
     if (applied != s.priority) {
       applied = s.priority;
-      ApplyPriority(s.priority);
+      ApplyThreadPriority(s.priority);
     }
     if (!s.running) {
       s.wake.wait(lock, [&s] { return s.running || s.terminate; });

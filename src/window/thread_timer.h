@@ -14,12 +14,14 @@
 #include <thread>
 
 #include "model/component.h"
-#include "model/enum_type.h"
+#include "model/thread_priority.h"
 
 class TTickDispatcher;
 class TTimerClock;
 
-TELVO_ENUM(TThreadPriority, tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical)
+// Gives the calling thread priority as far as the system allows an unprivileged process (it may
+// lower a thread's priority, not raise it again); a refused change is left silently.
+void ApplyThreadPriority(TThreadPriority priority);
 
 class TKIVThreadTimer : public TComponent {
  public:

@@ -14,6 +14,7 @@
 
 #include "controls/action_control.h"
 #include "platform/menu_window_binding.h"
+#include "platform/message_window.h"
 #include "platform/qt_action_services.h"
 #include "platform/slide_show_window.h"
 #include "startup/picture_screens.h"
@@ -165,6 +166,21 @@ TEST_F(SlideShowAction, RecursiveShowTakesTheSubFoldersAndAnEmptyPathShowsNothin
   }));
   Button().m_ssPath = "  ";
   EXPECT_FALSE(ClickAndDrive([](TSlideShowWindow&) {}));
+}
+
+TEST_F(SlideShowAction, AFolderWithoutPicturesShowsTheWarningWithTheFolderAndNoShow) {
+  Button().m_ssPath = (folder / "Sub" / "nothing").string();
+  std::string warned;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* message = dynamic_cast<TMessageWindow*>(QApplication::activeModalWidget());
+    if (!message || !warned.empty()) return;
+    warned = message->Text();
+    QTest::keyClick(message, Qt::Key_Escape);
+  });
+  poll.start(5);
+  QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, QPoint(100, 10));
+  EXPECT_EQ(warned, (folder / "Sub" / "nothing").string() + " doesn't contain any supported image file.");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <deque>
+#include <thread>
 #include <vector>
 
 #include "graphics/colors.h"
@@ -36,6 +37,10 @@ class TTestHost final : public TPicShowHost {
     now += 10;
     RunPosted();
   }
+  void SetWorkerPriority(TThreadPriority priority) override {
+    workerPriority = priority;
+    prioritySetOnWorker = std::this_thread::get_id() != uiThread;
+  }
   void RequestPaint(const TRect& rect) override {
     (void)rect;
     if (paints) PostToUiThread([this] { control->Paint(); });
@@ -64,6 +69,9 @@ class TTestHost final : public TPicShowHost {
   }
 
   std::atomic<uint64_t> now = 1000;
+  const std::thread::id uiThread = std::this_thread::get_id();
+  std::atomic<TThreadPriority> workerPriority = TThreadPriority::tpNormal;
+  std::atomic<bool> prioritySetOnWorker = false;
   TCustomPicShow* control = nullptr;
   bool paints = true;
 
@@ -123,6 +131,9 @@ TEST_F(TPicShowFixture, StepFourRunsTwentyFiveFramesOnTheWorkerAndInTheLoop) {
     frames.clear();
     completed = stopped = 0;
     show.SetThreaded(threaded);
+    show.SetThreadPriority(TThreadPriority::tpLower);
+    host.workerPriority = TThreadPriority::tpNormal;
+    host.prioritySetOnWorker = false;
     int progressEvents = 0;
     show.OnProgress = [&](TCustomPicShow&) { ++progressEvents; };
     const uint64_t start = host.now;
@@ -137,6 +148,9 @@ TEST_F(TPicShowFixture, StepFourRunsTwentyFiveFramesOnTheWorkerAndInTheLoop) {
     // 24 delays of 40 ms between the 25 frames: about a second.
     EXPECT_GE(host.now - start, 24u * 40u);
     EXPECT_LE(host.now - start, 25u * 50u);
+    // The worker, and only the worker, takes the control's thread priority.
+    EXPECT_EQ(host.prioritySetOnWorker.load(), threaded);
+    EXPECT_EQ(host.workerPriority.load(), threaded ? TThreadPriority::tpLower : TThreadPriority::tpNormal);
   }
 }
 
@@ -306,7 +320,8 @@ TEST(TPicShow, PropertyTableAgreesWithTheConstructorAndGoesThroughTheSetters) {
   TPicShow show(host);
   const TClassInfo& info = TPicShow::StaticClass();
   for (const std::string_view name : {"BgMode", "AutoSize", "Center", "Stretch", "StretchFine", "Step", "Delay",
-                                      "Style", "Reverse", "Manual", "Threaded", "ExactTiming", "OverDraw"}) {
+                                      "Style", "Reverse", "Manual", "Threaded", "ThreadPriority", "ExactTiming",
+                                      "OverDraw"}) {
     const TPropInfo* prop = info.FindProperty(name);
     ASSERT_NE(prop, nullptr) << name;
     EXPECT_EQ(prop->streamDefault, prop->getOrdinal(show)) << name;
