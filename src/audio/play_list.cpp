@@ -1,18 +1,15 @@
 #include "audio/play_list.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <optional>
 
+#include "actions/regular_file.h"
 #include "audio/play_list_reader.h"
 
 namespace {
 
-constexpr off_t kMaxListBytes = off_t{16} << 20;
+constexpr uint64_t kMaxListBytes = uint64_t{16} << 20;
 constexpr size_t kMaxNesting = 16;
 
 std::string LowerExtension(const std::string& name) {
@@ -20,27 +17,6 @@ std::string LowerExtension(const std::string& name) {
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return extension;
-}
-
-// The bytes of a regular file of at most kMaxListBytes, opened without waiting (a FIFO named
-// like a list must not hang the player); nothing otherwise.
-std::optional<std::vector<uint8_t>> ReadListFile(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return std::nullopt;
-  std::optional<std::vector<uint8_t>> bytes;
-  struct stat status {};
-  if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= kMaxListBytes) {
-    std::vector<uint8_t> read(static_cast<size_t>(status.st_size));
-    size_t done = 0;
-    while (done < read.size()) {
-      const ssize_t got = ::read(fd, read.data() + done, read.size() - done);
-      if (got <= 0) break;
-      done += static_cast<size_t>(got);
-    }
-    if (done == read.size()) bytes = std::move(read);
-  }
-  close(fd);
-  return bytes;
 }
 
 // The folder of a list file as a Linux path.
@@ -73,7 +49,7 @@ bool TAudierePlayList::AddList(const std::string& name, bool pls) {
   const std::string identity = Identity(name);
   if (m_reading.size() >= kMaxNesting || std::find(m_reading.begin(), m_reading.end(), identity) != m_reading.end())
     return false;
-  const std::optional<std::vector<uint8_t>> bytes = ReadListFile(name);
+  const std::optional<std::vector<uint8_t>> bytes = ReadRegularFile(name, kMaxListBytes);
   if (!bytes) return false;
   const std::vector<std::string> entries =
       pls ? ReadPlsEntries(*bytes, FolderOf(name)) : ReadM3uEntries(*bytes, FolderOf(name));
