@@ -2,22 +2,6 @@
 
 #include <algorithm>
 
-const TClassInfo& TWA2SkinUI::StaticClass() {
-  static const TClassInfo* info = TClassBuilder<TWA2SkinUI>("TWA2SkinUI", &TCustomControl::StaticClass()).Build();
-  return *info;
-}
-
-TWA2SkinUI::TWA2SkinUI() {
-  m_width = kWidth;
-  m_height = kHeight;
-  m_enabled.fill(true);
-  SetElementEnabled(TWA2Element::SeekBar, false);
-}
-
-void TWA2SkinUI::SetBounds(int32_t left, int32_t top, int32_t, int32_t) {
-  TCustomControl::SetBounds(left, top, kWidth, kHeight);
-}
-
 const TClassInfo& TKIVAudierePlayer::StaticClass() {
   using C = TKIVAudierePlayer;
   static const TClassInfo* info =

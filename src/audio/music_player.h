@@ -1,48 +1,14 @@
 #pragma once
-// The skinned music player page control. TWA2SkinUI is the fixed-size skinned surface with its
-// buttons, switches and sliders; TKIVAudierePlayer joins it to the play list and the audio
-// engine. Here both are their stored form: what a document sets and the value rules of those
-// setters. Sound, skins and painting build on this.
+// The skinned music player page control: TKIVAudierePlayer on the skinned surface TWA2SkinUI
+// (wa2_skin_ui.h). Here is its stored form: what a document sets and the value rules of those
+// setters.
 
-#include <array>
-#include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "model/control.h"
+#include "audio/wa2_skin_ui.h"
 #include "model/custom_data.h"
 #include "model/strings.h"
-
-// The interactive elements of the skinned surface.
-enum class TWA2Element : uint8_t {
-  Options, Minimize, Shade, Close,
-  Previous, Play, Pause, Stop, Next, Eject,
-  Shuffle, Repeat, Equalizer, PlayList,
-  Volume, Balance, SeekBar,
-};
-inline constexpr size_t kWA2ElementCount = 17;
-
-// Always 275 x 116 pixels: any other size given to it is reset to that.
-class TWA2SkinUI : public TCustomControl {
- public:
-  static constexpr int32_t kWidth = 275;
-  static constexpr int32_t kHeight = 116;
-
-  TWA2SkinUI();
-  static const TClassInfo& StaticClass();
-  const TClassInfo& ClassType() const override { return StaticClass(); }
-
-  // Keeps the position and resets the size to 275 x 116.
-  void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
-
-  // A disabled element is drawn as usual but ignores the mouse. All start enabled except the
-  // seek bar, which is enabled while a file with a known length plays.
-  bool ElementEnabled(TWA2Element element) const { return m_enabled[static_cast<size_t>(element)]; }
-  void SetElementEnabled(TWA2Element element, bool enabled) { m_enabled[static_cast<size_t>(element)] = enabled; }
-
- private:
-  std::array<bool, kWA2ElementCount> m_enabled;
-};
 
 class TKIVAudierePlayer : public TWA2SkinUI {
  public:

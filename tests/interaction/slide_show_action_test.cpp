@@ -50,7 +50,8 @@ end
 class SlideShowAction : public testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::path(testing::TempDir()) / "slide_show_action";
+    folder = fs::path(testing::TempDir()) / "slide_show_action" /
+             testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::remove_all(folder);
     fs::create_directories(folder / "Sub");
     const struct {
