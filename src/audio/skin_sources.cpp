@@ -7,6 +7,7 @@
 #include "actions/folder_entry.h"
 #include "actions/launch.h"
 #include "actions/regular_file.h"
+#include "audio/builtin_skin.h"
 
 namespace {
 
@@ -25,6 +26,12 @@ std::string_view FileNamePart(std::string_view name) {
 }
 
 }  // namespace
+
+std::optional<std::vector<uint8_t>> TBuiltinSkinSource::BitmapFile(std::string_view name) {
+  const std::span<const uint8_t> file = BuiltinSkinFile(name);
+  if (file.empty()) return std::nullopt;
+  return std::vector<uint8_t>(file.begin(), file.end());
+}
 
 TFolderSkinSource::TFolderSkinSource(const std::string& folder) : m_folder(ToLinuxPath(folder)) {}
 

@@ -1,6 +1,6 @@
 #pragma once
-// The sources a music player skin is loaded from: a folder of BMP files, and a zipped skin
-// (a ".wsz" file, or the bytes of the control's stored skin).
+// The sources a music player skin is loaded from: the player's own built-in skin, a folder of
+// BMP files, and a zipped skin (a ".wsz" file, or the bytes of the control's stored skin).
 
 #include <memory>
 #include <optional>
@@ -9,6 +9,12 @@
 
 #include "audio/mini_zip.h"
 #include "audio/skin_source.h"
+
+// The PNG pictures built into the player (builtin_skin.h).
+class TBuiltinSkinSource final : public TSkinSource {
+ public:
+  std::optional<std::vector<uint8_t>> BitmapFile(std::string_view name) override;
+};
 
 // folder + name + ".bmp", the file found ignoring letter case (a skin copied from Windows may
 // hold MAIN.BMP or Main.bmp); a folder written the Windows way is found on Linux. Files larger

@@ -1,5 +1,6 @@
 #include "audio/wa2_skin_ui.h"
 
+#include "audio/skin_sources.h"
 #include "audio/wa2_font.h"
 #include "graphics/bitmap_to_canvas.h"
 #include "graphics/raster.h"
@@ -42,6 +43,8 @@ TPart& TWA2SkinUI::AddPart(TArgs&&... args) {
 TWA2SkinUI::TWA2SkinUI() {
   m_width = kWidth;
   m_height = kHeight;
+  TBuiltinSkinSource builtIn;
+  m_skin.Load(builtIn);
   const struct {
     E element;
     TRect bounds;

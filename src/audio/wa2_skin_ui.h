@@ -2,7 +2,7 @@
 // TWA2SkinUI: the skinned music player's surface, always 275 x 116 pixels: the skin's main
 // picture with its buttons, switches, indicators, sliders, the title line (and the hint line
 // that takes its place while a slider is held) and the four displays (play state, time, bit
-// rate, sample rate). It paints into a picture of its own size, in child order, and keeps the
+// rate, sample rate). It starts with the player's built-in skin. It paints into a picture of its own size, in child order, and keeps the
 // pointer with the part it was pressed on until the button is let go. Clicks and slider changes
 // go to the owner through the parts' events.
 

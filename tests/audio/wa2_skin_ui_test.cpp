@@ -10,6 +10,7 @@
 
 #include "audio/skin_sources.h"
 #include "audio/wa2_font.h"
+#include "graphics/picture_decoder.h"
 #include "graphics/raster.h"
 #include "support/golden_image.h"
 #include "support/test_data.h"
@@ -229,10 +230,8 @@ TEST(WA2SkinUI, NumbersAreCutToTheirPlaces) {
   EXPECT_EQ(surface.Picture(), sampleRate);
 }
 
-TEST(WA2SkinUI, GoldenWithTheDebianSkin) {
-  TWA2SkinUI surface;
-  TFolderSkinSource debian(TestDataPath("skins/Debian"));
-  surface.LoadSkin(debian);
+// A surface playing: every display and part shows something.
+void ShowPlaying(TWA2SkinUI& surface) {
   surface.SetPlayState(2);
   surface.SetTime(3 * 60 + 5);
   surface.SetBitRate(192);
@@ -244,8 +243,40 @@ TEST(WA2SkinUI, GoldenWithTheDebianSkin) {
   surface.SetElementEnabled(TWA2Element::SeekBar, true);
   surface.Slider(TWA2Element::SeekBar).SetValue(400);
   surface.Switch(TWA2Element::Repeat).SetOn(true);
-  EXPECT_TRUE(MatchesGoldenImage(surface.Picture(), fs::path(TELVO_GOLDEN_DIR) / "music_player" / "debian",
-                                 fs::path(testing::TempDir()) / "music_player_debian"));
+}
+
+TEST(WA2SkinUI, GoldenWithTheBuiltInAndTheDebianSkin) {
+  for (const bool debian : {false, true}) {
+    const std::string name = debian ? "debian" : "built_in";
+    TWA2SkinUI surface;
+    if (debian) {
+      TFolderSkinSource source(TestDataPath("skins/Debian"));
+      surface.LoadSkin(source);
+    }
+    ShowPlaying(surface);
+    EXPECT_TRUE(MatchesGoldenImage(surface.Picture(), fs::path(TELVO_GOLDEN_DIR) / "music_player" / name,
+                                   fs::path(testing::TempDir()) / ("music_player_" + name)));
+  }
+}
+
+TEST(WA2SkinUI, TheBuiltInSkinHasItsElevenPicturesAtTheirSizes) {
+  TBuiltinSkinSource builtIn;
+  const struct {
+    const char* name;
+    int32_t width, height;
+  } pictures[] = {{"main", 275, 116},  {"titlebar", 302, 27}, {"cbuttons", 136, 36}, {"shufrep", 92, 85},
+                  {"monoster", 58, 24}, {"volume", 68, 433},  {"balance", 68, 433},  {"posbar", 307, 10},
+                  {"nums_ex", 90, 13},  {"playpaus", 27, 9},  {"text", 155, 18}};
+  for (const auto& picture : pictures) {
+    const std::optional<std::vector<uint8_t>> file = builtIn.BitmapFile(picture.name);
+    ASSERT_TRUE(file) << picture.name;
+    const std::optional<TDecodedPicture> decoded = DecodePictureFile(*file);
+    ASSERT_TRUE(decoded) << picture.name;
+    EXPECT_EQ(decoded->format, TPictureFormat::Png) << picture.name;
+    EXPECT_EQ(decoded->bitmap.Width(), picture.width) << picture.name;
+    EXPECT_EQ(decoded->bitmap.Height(), picture.height) << picture.name;
+  }
+  EXPECT_FALSE(builtIn.BitmapFile("numbers"));
 }
 
 }  // namespace
