@@ -1,6 +1,9 @@
 #include "audio/music_player.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "audio/skin_sources.h"
 
 const TClassInfo& TKIVAudierePlayer::StaticClass() {
   using C = TKIVAudierePlayer;
@@ -30,6 +33,13 @@ TKIVAudierePlayer::TKIVAudierePlayer() {
   for (TWA2Element element : {TWA2Element::Options, TWA2Element::Minimize, TWA2Element::Shade, TWA2Element::Close,
                               TWA2Element::Equalizer, TWA2Element::PlayList})
     SetElementEnabled(element, false);
+}
+
+void TKIVAudierePlayer::Loaded() {
+  TWA2SkinUI::Loaded();
+  if (m_skinData.Bytes().empty()) return;
+  TZipSkinSource stored(std::vector<uint8_t>(m_skinData.Bytes().begin(), m_skinData.Bytes().end()), {});
+  LoadSkin(stored);
 }
 
 void TKIVAudierePlayer::SetVolume(int32_t volume) { m_volume = std::clamp(volume, 0, 100); }

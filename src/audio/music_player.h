@@ -15,6 +15,9 @@ class TKIVAudierePlayer : public TWA2SkinUI {
   TKIVAudierePlayer();
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+  // A stored skin (SkinData) is put on as soon as the document has been read, so the first paint
+  // shows it; it is read from memory, with no temporary file.
+  void Loaded() override;
 
   bool WMHandle() const { return m_wmHandle; }
   // The title-bar minimize and close buttons' enabled state.

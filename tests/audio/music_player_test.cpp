@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
+#include "audio/skin_sources.h"
+
 #include "controls/stored_defaults.h"
+#include "support/test_data.h"
 
 TEST(MusicPlayer, SettersApplyTheirValueRules) {
   struct Case {
@@ -54,4 +60,21 @@ TEST(MusicPlayer, PropertiesDriveButtonsAndPlayMode) {
   EXPECT_EQ(player.PlayMode(), 2);
   SetAndRead(player, "Random", 1);
   EXPECT_EQ(player.PlayMode(), 1);  // shuffle wins over repeat
+}
+
+TEST(MusicPlayer, AStoredSkinIsOnWhenTheDocumentHasBeenRead) {
+  TKIVAudierePlayer player;
+  const TBitmap32 builtIn = player.Skin().main;
+  player.Loaded();  // no stored skin: the built-in one stays
+  EXPECT_EQ(player.Skin().main, builtIn);
+
+  std::ifstream file(TestDataPath("skins/Debian.wsz"), std::ios::binary);
+  const std::vector<uint8_t> wsz{std::istreambuf_iterator<char>(file), {}};
+  player.SkinData()->SetContent(wsz);
+  player.Loaded();
+  TWA2Skin debian;
+  TFolderSkinSource folder(TestDataPath("skins/Debian"));
+  debian.Load(folder);
+  EXPECT_EQ(player.Skin().main, debian.main);
+  EXPECT_EQ(player.Skin().play, debian.play);
 }
