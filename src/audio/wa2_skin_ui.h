@@ -66,6 +66,8 @@ class TWA2SkinUI : public TCustomControl {
   TWA2Indicator& Mono() { return *m_mono; }
   TWA2Indicator& Stereo() { return *m_stereo; }
 
+  // The menu window paints the surface and hands it the pointer, above its windowless controls.
+  bool PaintedByWindow() const override { return true; }
   // The surface's picture as it is now.
   TBitmap32 Picture() const;
   void Paint(TCanvas& canvas) override;

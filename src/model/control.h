@@ -122,9 +122,13 @@ class TControl : public TComponent {
   // The kind of cursor the menu window gives the control in run mode.
   virtual TRunModeCursor RunModeCursorKind() const { return TRunModeCursor::Normal; }
 
-  // Windowless controls are painted and driven by the window that holds them: Paint draws the
-  // control into canvas, whose origin is the control's top-left corner; the pointer events
-  // carry positions in the control's own coordinates. The defaults do nothing.
+  // Whether the window paints and drives this windowed control as it does the windowless ones,
+  // above them all: a windowed control drawn entirely by the project (the skinned music player).
+  // Other windowed controls are widgets of their own.
+  virtual bool PaintedByWindow() const { return false; }
+  // Windowless controls (and those above) are painted and driven by the window that holds them:
+  // Paint draws the control into canvas, whose origin is the control's top-left corner; the
+  // pointer events carry positions in the control's own coordinates. The defaults do nothing.
   virtual void Paint(TCanvas& canvas) { (void)canvas; }
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}

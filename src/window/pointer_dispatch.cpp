@@ -12,11 +12,14 @@ TPoint Local(const TControl& control, TPoint at) { return {at.x - control.Left()
 
 TControl* TPointerDispatcher::ControlAt(TPoint at) const {
   const auto& children = m_form.Controls();
-  for (auto it = children.rbegin(); it != children.rend(); ++it) {
-    TControl* child = *it;
-    if (!child->Visible() || !child->Enabled() || !child->InheritsFrom(TGraphicControl::StaticClass())) continue;
-    if (TRect::FromSize(child->Left(), child->Top(), child->Width(), child->Height()).Contains(at)) return child;
-  }
+  // The windowed controls the window drives lie above the windowless ones.
+  for (const bool windowless : {false, true})
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+      TControl* child = *it;
+      const bool driven = windowless ? child->InheritsFrom(TGraphicControl::StaticClass()) : child->PaintedByWindow();
+      if (!child->Visible() || !child->Enabled() || !driven) continue;
+      if (TRect::FromSize(child->Left(), child->Top(), child->Width(), child->Height()).Contains(at)) return child;
+    }
   return nullptr;
 }
 

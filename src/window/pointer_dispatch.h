@@ -1,7 +1,8 @@
 #pragma once
-// Pointer events of the menu window's client area, handed to the windowless controls placed
-// directly on the window (windowed controls get theirs from the windowing system). The host
-// calls these from its widget's mouse events.
+// Pointer events of the menu window's client area, handed to the controls placed directly on the
+// window: the windowless ones and the windowed ones the window paints (TControl::PaintedByWindow,
+// the skinned music player), which lie above them. Other windowed controls get theirs from the
+// windowing system. The host calls these from its widget's mouse events.
 
 #include <cstdint>
 
@@ -19,8 +20,9 @@ class TPointerDispatcher {
   // Positions are in client coordinates; shift holds the keys and buttons down during the event
   // (for MouseUp: the buttons still down after the release).
   //
-  // The control under the pointer is the topmost visible, enabled windowless control placed
-  // directly on the window whose bounds hold the point (the last one in child order). When it
+  // The control under the pointer is the topmost visible, enabled control the window drives,
+  // placed directly on it, whose bounds hold the point: the last windowed one it paints in child
+  // order, else the last windowless one. When it
   // changes, the old one gets MouseLeave and the new one MouseEnter. A press on a control
   // captures the pointer: that control gets every move and the release, in its own coordinates,
   // until no button is down any more, wherever the pointer goes. Without a capture, moves go to
@@ -40,7 +42,7 @@ class TPointerDispatcher {
   // The cursor to show: the hovered control's, or the window's own on the background.
   TCursor CurrentCursor() const;
 
-  // The topmost visible, enabled windowless direct child at a client point, or null.
+  // The topmost visible, enabled direct child the window drives at a client point, or null.
   TControl* ControlAt(TPoint at) const;
 
  private:

@@ -86,7 +86,10 @@ void PaintMenuWindow(TKIVForm& form, const TBitmapView& target) {
   TCanvas canvas(target);
   canvas.IntersectClip(form.ClientRect());
   form.Paint(canvas);
+  // The windowless controls first; the windowed ones the window paints lie above them all.
   for (TControl* child : form.Controls())
     if (child->InheritsFrom(TGraphicControl::StaticClass())) PaintChildControl(canvas, *child);
+  for (TControl* child : form.Controls())
+    if (child->PaintedByWindow()) PaintChildControl(canvas, *child);
   form.SetPainting(false);
 }

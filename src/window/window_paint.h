@@ -10,8 +10,10 @@
 // corner: the window colour, then the gradient (BackGround afsGradient) or the tiled picture
 // (afsGlyph) unless the window is shaped, or the shape picture of a shaped window (not a JPEG),
 // then the design grid (design mode with ShowGrid), then every visible windowless control placed
-// directly on the window, in child order, each through TControl::Paint on a canvas whose origin
-// is the control's top-left corner and whose clip is the control's bounds. Pictures are drawn
+// directly on the window, in child order, and above them every visible windowed one the window
+// paints (TControl::PaintedByWindow: the skinned music player), each through TControl::Paint
+// on a canvas whose origin is the control's top-left corner and whose clip is the control's
+// bounds. Pictures are drawn
 // as they show: their transparent parts leave what lies beneath. Only the part of the client
 // area inside target is painted.
 void PaintMenuWindow(TKIVForm& form, const TBitmapView& target);
