@@ -24,7 +24,7 @@ namespace {
 constexpr int kShows = 20;
 
 // A page with the kinds of drawing a menu does: a gradient, antialiased and shadowed text, a
-// gradient-filled antialiased shape, a button. It lies in the screen's top-left corner, away
+// gradient-filled antialiased shape, a button, and the skinned music player above them. It lies in the screen's top-left corner, away
 // from the pointer (in the middle of the screen), so no control turns hot on its own.
 constexpr const char* kMenu = R"(object frmDesign: TfrmDesign
   Left = 0
@@ -86,6 +86,11 @@ constexpr const char* kMenu = R"(object frmDesign: TfrmDesign
     Font.Style = [fsBold]
     Style = aalUnderLine
     TextMode = atmAntiAlias
+  end
+  object Player: TKIVAudierePlayer
+    Left = 80
+    Top = 120
+    IdleTitle = 'Telvo on a real screen'
   end
 end
 )";
@@ -161,7 +166,7 @@ TEST_F(RealScreen, WindowsOpenedOverTheMenuShowTheirPictures) {
   std::string wrapped;
   for (int i = 0; i < 40; ++i) wrapped += "words\tthat wrap ";
   const std::string texts[] = {"", "Hello from the menu.\nPress OK to close.", wrapped, std::string(200, 'x')};
-  const QPoint background(300, 220);
+  const QPoint background(350, 30);
   struct TCase {
     std::string name;
     std::function<void(int show)> open;
