@@ -9,6 +9,7 @@
 // same compiler, and kInterfaceVersion names this exact form of it.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -20,7 +21,7 @@ class TSoundSystem {
   // built for another form counts as not installed instead of being called wrongly.
   static constexpr const char* kModuleName = "audio";
   static constexpr const char* kInterfaceName = "TSoundSystem";
-  static constexpr uint32_t kInterfaceVersion = 1;
+  static constexpr uint32_t kInterfaceVersion = 2;
   // What the module hands out: opens the run's sound system on the default device, or silently
   // when no device opens (it never fails and never waits for the device).
   struct TFactory {
@@ -56,4 +57,33 @@ class TSoundSystem {
   // second and never longer than a minute, so a stuck device cannot hang the menu.
   virtual void PlayWaveAndWait(std::span<const uint8_t> wave) = 0;
   virtual void StopWave() = 0;
+
+  // A music file as the music player plays it, apart from the music slot and the control
+  // sounds; stopped at its start. Used from the user-interface thread.
+  class TMusicStream {
+   public:
+    virtual ~TMusicStream() = default;
+    // Starts, or resumes where Pause held it.
+    virtual void Play() = 0;
+    virtual void Pause() = 0;
+    // 0..1 and -1 (left) .. 1 (right), clamped.
+    virtual void SetVolume(float volume) = 0;
+    virtual void SetPan(float pan) = 0;
+    // The decoded format: 1 or 2 channels, frames per second.
+    virtual int Channels() const = 0;
+    virtual int SampleRate() const = 0;
+    // Position and length in milliseconds; the length is 0 when the decoder cannot tell it.
+    virtual int64_t PositionMs() const = 0;
+    virtual int64_t LengthMs() const = 0;
+    // Moves to positionMs; false when the stream cannot seek.
+    virtual bool SeekMs(int64_t positionMs) = 0;
+    // The file's title and artist tags as stored (empty when absent).
+    virtual std::string Title() const = 0;
+    virtual std::string Artist() const = 0;
+  };
+  // Opens the music file at path (a regular file of at most 512 MB, decoded by its content);
+  // null when it cannot be read or no decoder reads it. endReached runs on the mixing thread when
+  // the stream has played to its end (not when it is paused or destroyed); it must only hand the
+  // news on.
+  virtual std::unique_ptr<TMusicStream> OpenMusicStream(const std::string& path, std::function<void()> endReached) = 0;
 };

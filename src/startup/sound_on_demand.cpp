@@ -48,6 +48,11 @@ void TSoundOnDemand::StopWave() {
   if (m_sound) m_sound->StopWave();
 }
 
+std::unique_ptr<TSoundSystem::TMusicStream> TSoundOnDemand::OpenMusicStream(const std::string& path,
+                                                                            std::function<void()> endReached) {
+  return Open() ? m_sound->OpenMusicStream(path, std::move(endReached)) : nullptr;
+}
+
 namespace {
 
 bool HoldsSound(TPersistent& object) {

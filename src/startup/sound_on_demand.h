@@ -28,6 +28,7 @@ class TSoundOnDemand final : public TSoundSystem {
   void PlayWave(std::span<const uint8_t> wave) override;
   void PlayWaveAndWait(std::span<const uint8_t> wave) override;
   void StopWave() override;
+  std::unique_ptr<TMusicStream> OpenMusicStream(const std::string& path, std::function<void()> endReached) override;
 
  private:
   std::string m_moduleFolder;
