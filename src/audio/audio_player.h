@@ -47,6 +47,7 @@ class TAudierePlayer {
   TAudierePlayer& operator=(const TAudierePlayer&) = delete;
 
   bool Usable() const { return m_usable; }
+  void SetUsable(bool usable) { m_usable = usable; }
   TAudierePlayList& PlayList() { return m_list; }
   TPlayerStatus Status() const { return m_status; }
   const std::string& CurrentFile() const { return m_currentFile; }

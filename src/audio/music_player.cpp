@@ -1,6 +1,10 @@
 #include "audio/music_player.h"
 
+#include <QCoreApplication>
+#include <QTimer>
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <vector>
 
 #include "audio/skin_sources.h"
@@ -15,7 +19,7 @@ const TClassInfo& TKIVAudierePlayer::StaticClass() {
           .Integer("Volume", Accessors(&C::Volume, &C::SetVolume))
           .Bool("Random", Accessors(&C::Random, &C::SetRandom))
           .Bool("Loop", Accessors(&C::Loop, &C::SetLoop))
-          .String("IdleTitle", Field(&C::m_idleTitle))
+          .String("IdleTitle", Accessors(&C::IdleTitle, &C::SetIdleTitle))
           .String("SkinPath", Accessors(&C::SkinPath, &C::SetSkinPath))
           .Object("SkinData", [](C& c) -> TPersistent* { return &c.m_skinData; })
           .Object("PlayList", [](C& c) -> TPersistent* { return &c.m_playList; })
@@ -28,6 +32,47 @@ const TClassInfo& TKIVAudierePlayer::StaticClass() {
 }
 
 TKIVAudierePlayer::TKIVAudierePlayer() {
+  TAudierePlayerHost host;
+  host.openDevice = [this] { return m_sound; };
+  host.startTimer = [](uint32_t ms, std::function<void()> task) {
+    if (QCoreApplication::instance()) QTimer::singleShot(static_cast<int>(ms), QCoreApplication::instance(), std::move(task));
+  };
+  host.postToUiThread = [](std::function<void()> task) {
+    if (QCoreApplication* app = QCoreApplication::instance())
+      QMetaObject::invokeMethod(app, std::move(task), Qt::QueuedConnection);
+  };
+  const auto seed = static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  m_engine = std::make_unique<TAudierePlayer>(std::move(host), false, seed);
+  m_engine->onStatusChange = [this] { SetPlayState(static_cast<int32_t>(m_engine->Status())); };
+  m_engine->onInfoChange = [this] { ShowSongInfo(); };
+  Button(TWA2Element::Play).onClick = [this] {
+    // An empty list would offer the open-file dialog, which is not built yet.
+    if (m_engine->PlayList().Count() > 0) m_engine->Play(false);
+  };
+  Button(TWA2Element::Pause).onClick = [this] {
+    if (m_engine->Status() == TPlayerStatus::Paused)
+      m_engine->Resume();
+    else
+      m_engine->Pause();
+  };
+  Button(TWA2Element::Stop).onClick = [this] { m_engine->Close(false); };
+  Button(TWA2Element::Previous).onClick = [this] { m_engine->PlayPrevious(); };
+  Button(TWA2Element::Next).onClick = [this] { m_engine->PlayNext(); };
+  Switch(TWA2Element::Shuffle).onClick = [this] {
+    m_random = Switch(TWA2Element::Shuffle).On();
+    ApplyPlayMode();
+  };
+  Switch(TWA2Element::Repeat).onClick = [this] {
+    m_loop = Switch(TWA2Element::Repeat).On();
+    ApplyPlayMode();
+  };
+  Slider(TWA2Element::Volume).onChange = [this](int32_t value) {
+    m_volume = value;
+    m_engine->SetVolume(value);
+  };
+  Slider(TWA2Element::Balance).onChange = [this](int32_t value) { m_engine->SetPan(value * 2); };
+  Slider(TWA2Element::SeekBar).onChange = [this](int32_t value) { m_engine->Seek(value); };
+  SetTitle(m_idleTitle);
   // Shade, equalizer and play list have no function in this player and stay disabled; options,
   // minimize and close wait for SkinPath and the two EnableBtn properties.
   for (TWA2Element element : {TWA2Element::Options, TWA2Element::Minimize, TWA2Element::Shade, TWA2Element::Close,
@@ -42,7 +87,85 @@ void TKIVAudierePlayer::Loaded() {
   LoadSkin(stored);
 }
 
-void TKIVAudierePlayer::SetVolume(int32_t volume) { m_volume = std::clamp(volume, 0, 100); }
+TKIVAudierePlayer::~TKIVAudierePlayer() {
+  m_displayTimer.reset();
+  m_engine.reset();
+}
+
+void TKIVAudierePlayer::SetVolume(int32_t volume) {
+  m_volume = std::clamp(volume, 0, 100);
+  m_engine->SetVolume(m_volume);
+  Slider(TWA2Element::Volume).SetValue(m_volume);
+}
+
+void TKIVAudierePlayer::SetRandom(bool on) {
+  m_random = on;
+  Switch(TWA2Element::Shuffle).SetOn(on);
+  ApplyPlayMode();
+}
+
+void TKIVAudierePlayer::SetLoop(bool on) {
+  m_loop = on;
+  Switch(TWA2Element::Repeat).SetOn(on);
+  ApplyPlayMode();
+}
+
+void TKIVAudierePlayer::ApplyPlayMode() { m_engine->PlayList().SetPlayMode(static_cast<TPlayMode>(PlayMode())); }
+
+void TKIVAudierePlayer::SetIdleTitle(std::string title) {
+  m_idleTitle = std::move(title);
+  if (m_engine->Status() == TPlayerStatus::Stopped) SetTitle(m_idleTitle);
+}
+
+void TKIVAudierePlayer::SetSound(TSoundSystem* sound, bool usable) {
+  m_sound = sound;
+  m_engine->SetUsable(usable && sound);
+}
+
+void TKIVAudierePlayer::LoadPlayList(const std::function<std::string(const std::string&)>& expand) {
+  m_engine->PlayList().Clear();
+  for (const std::string& line : m_playList.Lines()) m_engine->PlayList().Add(expand ? expand(line) : line);
+  if (m_autoPlay) m_engine->Play(false);
+}
+
+// The displays for the song now open, or the idle ones when none is.
+void TKIVAudierePlayer::ShowSongInfo() {
+  const bool playing = m_engine->Status() == TPlayerStatus::Playing;
+  if (playing && !m_displayTimer && QCoreApplication::instance()) {
+    m_displayTimer = std::make_unique<QTimer>();
+    QObject::connect(m_displayTimer.get(), &QTimer::timeout, [this] { ShowProgress(); });
+    m_displayTimer->start(200);
+  } else if (m_engine->Status() == TPlayerStatus::Stopped) {
+    m_displayTimer.reset();
+  }
+  TWA2Slider& seekBar = Slider(TWA2Element::SeekBar);
+  if (m_engine->Status() == TPlayerStatus::Stopped) {
+    SetChannels(0);
+    SetBitRate(-1);
+    SetSampleRate(-1);
+    SetTitle(m_idleTitle);
+    SetTime(-1);
+    SetElementEnabled(TWA2Element::SeekBar, false);
+    seekBar.SetValue(0);
+    return;
+  }
+  const TAudiereSongInfo& info = m_engine->SongInfo();
+  SetChannels(info.channels);
+  SetBitRate(info.bitRate);
+  SetSampleRate(info.sampleRate / 1000);
+  std::string title = info.title.empty() ? std::filesystem::path(info.fileName).stem().string() : info.title;
+  if (!info.artist.empty()) title = info.artist + " - " + title;
+  SetTitle(title + " (" + MinutesAndSeconds(info.length) + ")");
+  SetTime(0);
+  SetElementEnabled(TWA2Element::SeekBar, info.length > 0);
+  seekBar.SetValue(0);
+  seekBar.SetLengthSeconds(info.length);
+}
+
+void TKIVAudierePlayer::ShowProgress() {
+  SetTime(m_engine->ElapsedSeconds());
+  Slider(TWA2Element::SeekBar).SetValue(m_engine->Position());
+}
 
 void TKIVAudierePlayer::SetSkinPath(std::string path) {
   m_skinPath = std::move(path);

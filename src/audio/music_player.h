@@ -4,15 +4,20 @@
 // setters.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "audio/audio_player.h"
 #include "audio/wa2_skin_ui.h"
 #include "model/custom_data.h"
 #include "model/strings.h"
 
+class QTimer;
+
 class TKIVAudierePlayer : public TWA2SkinUI {
  public:
   TKIVAudierePlayer();
+  ~TKIVAudierePlayer() override;
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
   // A stored skin (SkinData) is put on as soon as the document has been read, so the first paint
@@ -29,13 +34,15 @@ class TKIVAudierePlayer : public TWA2SkinUI {
   int32_t Volume() const { return m_volume; }
   void SetVolume(int32_t volume);
   bool Random() const { return m_random; }
-  void SetRandom(bool on) { m_random = on; }
+  // The shuffle and repeat switches.
+  void SetRandom(bool on);
   bool Loop() const { return m_loop; }
-  void SetLoop(bool on) { m_loop = on; }
+  void SetLoop(bool on);
   // Play-list mode from the two switches: 1 shuffle (wins over repeat), 2 repeat all, 0 normal.
   int PlayMode() const { return m_random ? 1 : m_loop ? 2 : 0; }
   // Title shown while nothing plays.
   const std::string& IdleTitle() const { return m_idleTitle; }
+  void SetIdleTitle(std::string title);
   // The options button (skin menu) is enabled exactly while SkinPath is not empty.
   const std::string& SkinPath() const { return m_skinPath; }
   void SetSkinPath(std::string path);
@@ -48,7 +55,20 @@ class TKIVAudierePlayer : public TWA2SkinUI {
   const std::string& IAName() const { return m_iaName; }
   bool AutoPlay() const { return m_autoPlay; }
 
+  // The sound the engine plays through (the run's sound system, opened on first use; null for
+  // none) and whether the audio engine can be used at all. Set by the session before the menu
+  // window shows; until then, and without a usable engine, the player stays silent.
+  void SetSound(TSoundSystem* sound, bool usable);
+  // Once, when the menu window is first shown: the play list from PlayList (path macros expanded
+  // with expand), then, with AutoPlay, playing.
+  void LoadPlayList(const std::function<std::string(const std::string&)>& expand);
+  TAudierePlayer& Engine() { return *m_engine; }
+  // The 200 ms display step while playing: elapsed time and seek position.
+  void ShowProgress();
+
  private:
+  void ApplyPlayMode();
+  void ShowSongInfo();
   bool m_wmHandle = false;
   int32_t m_volume = 100;
   bool m_random = false;
@@ -61,4 +81,7 @@ class TKIVAudierePlayer : public TWA2SkinUI {
   bool m_autoPlay = false;
   bool m_locked = false;
   uint32_t m_groupIndex = 0;
+  TSoundSystem* m_sound = nullptr;
+  std::unique_ptr<TAudierePlayer> m_engine;
+  std::unique_ptr<QTimer> m_displayTimer;  // only where an event loop can run it
 };

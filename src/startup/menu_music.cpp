@@ -1,6 +1,11 @@
 #include "startup/menu_music.h"
 
+#include <optional>
+
+#include "actions/launch.h"
+#include "actions/macros.h"
 #include "audio/music_kind.h"
+#include "audio/music_player.h"
 #include "window/menu_form.h"
 
 void ControlBGMusic(TSoundSystem& sound, TComponent* window, TKIVBGMusicControl control) {
@@ -35,3 +40,24 @@ void TMenuSounds::PlaySound(const TWaveData& wave, bool wait) {
 }
 
 void TMenuSounds::ControlBGMusic(TKIVBGMusicControl control) { ::ControlBGMusic(m_sound, &m_form, control); }
+
+namespace {
+
+void ForEachMusicPlayer(TComponent& owner, const std::function<void(TKIVAudierePlayer&)>& visit) {
+  for (const auto& component : owner.Components()) {
+    if (auto* player = dynamic_cast<TKIVAudierePlayer*>(component.get())) visit(*player);
+    ForEachMusicPlayer(*component, visit);
+  }
+}
+
+}  // namespace
+
+void StartMusicPlayers(TSoundSystem* sound, const std::function<bool()>& engineLoads, TKIVForm& form) {
+  const TMacroValues& macros = form.Context().macroValues;
+  std::optional<bool> usable;
+  ForEachMusicPlayer(form, [&](TKIVAudierePlayer& player) {
+    if (!usable) usable = sound && engineLoads && engineLoads();
+    player.SetSound(sound, *usable);
+    player.LoadPlayList([&macros](const std::string& line) { return ToLinuxPath(ExpandMacros(line, macros)); });
+  });
+}

@@ -4,6 +4,8 @@
 // reads the menu window's settings and plays through the background music and control sounds of
 // audio/. User-interface thread only.
 
+#include <functional>
+
 #include "audio/background_music.h"
 #include "audio/sound_system.h"
 #include "model/component.h"
@@ -41,3 +43,9 @@ class TMenuSounds : public TSounds {
   TSoundSystem& m_sound;
   TKIVForm& m_form;
 };
+
+// The window is about to show for the first time: every music player on it plays through sound
+// (null: silent) when engineLoads() (asked once, and only when there is a player) says the audio
+// engine can be used, and reads its play list with the window's path macros, playing it with
+// AutoPlay.
+void StartMusicPlayers(TSoundSystem* sound, const std::function<bool()>& engineLoads, TKIVForm& form);

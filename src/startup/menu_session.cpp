@@ -14,6 +14,7 @@
 #include "actions/macros.h"
 #include "startup/main_window.h"
 #include "startup/register_menu_classes.h"
+#include "startup/sound_on_demand.h"
 #include "window/thread_timer.h"
 
 namespace fs = std::filesystem;
@@ -151,6 +152,10 @@ TMenuSession::TStartResult TMenuSession::Launch() {
 void TMenuSession::BeforeShow() {
   m_window->ApplyTopMost();
   m_window->ApplyHintSettings();
+  StartMusicPlayers(Sound(), [this] {
+    auto* onDemand = dynamic_cast<TSoundOnDemand*>(Sound());
+    return !onDemand || onDemand->Open();
+  }, *m_window);
   std::random_device seed;
   std::mt19937 generator(seed());
   m_lock = TInstanceLock::Create(m_system.lockFolder, [&generator] { return static_cast<int32_t>(generator()); });

@@ -6,6 +6,8 @@
 #include <iterator>
 
 #include "audio/skin_sources.h"
+#include "audio/wa2_font.h"
+#include "fake_sound_system.h"
 
 #include "controls/stored_defaults.h"
 #include "support/test_data.h"
@@ -77,4 +79,57 @@ TEST(MusicPlayer, AStoredSkinIsOnWhenTheDocumentHasBeenRead) {
   debian.Load(folder);
   EXPECT_EQ(player.Skin().main, debian.main);
   EXPECT_EQ(player.Skin().play, debian.play);
+}
+
+// The control joined to its engine, over a sound system of the test's.
+TEST(MusicPlayer, PlaysItsListShowsTheSongAndAnswersItsButtons) {
+  telvo_test::TFakeSystem system;
+  system.songs = {{"a.ogg", {185'000, 2, 44100, "T", "A"}}, {"b.ogg", {60'000, 1, 22050, "", ""}}};
+  TKIVAudierePlayer player;
+  player.PlayList()->Add("%CDROM%\\a.ogg");
+  player.PlayList()->Add("%CDROM%\\b.ogg");
+  SetAndRead(player, "AutoPlay", 1);
+  player.SetSound(&system, true);
+  player.LoadPlayList([](const std::string& line) { return "/disc/" + line.substr(line.find('\\') + 1); });
+  EXPECT_EQ(player.Engine().Status(), TPlayerStatus::Playing);
+  EXPECT_EQ(player.TitleLine().Text(), WA2FontText("A - T (03:05)"));
+  EXPECT_TRUE(player.ElementEnabled(TWA2Element::SeekBar));
+  EXPECT_TRUE(player.Stereo().On());
+
+  const auto click = [&](int32_t x, int32_t y) {
+    player.MouseDown(TMouseButton::mbLeft, ssLeft, x, y);
+    player.MouseUp(TMouseButton::mbLeft, 0, x, y);
+  };
+  click(115, 95);  // next
+  EXPECT_EQ(player.TitleLine().Text(), WA2FontText("b (01:00)"));  // no title tag: the file's name
+  EXPECT_TRUE(player.Mono().On());
+  click(70, 95);  // pause
+  EXPECT_EQ(player.Engine().Status(), TPlayerStatus::Paused);
+  click(70, 95);  // and on again
+  EXPECT_EQ(player.Engine().Status(), TPlayerStatus::Playing);
+  click(90, 95);  // stop
+  EXPECT_EQ(player.Engine().Status(), TPlayerStatus::Stopped);
+  EXPECT_EQ(player.TitleLine().Text(), WA2FontText("TELVO"));
+  EXPECT_FALSE(player.ElementEnabled(TWA2Element::SeekBar));
+
+  SetAndRead(player, "Random", 1);
+  EXPECT_TRUE(player.Switch(TWA2Element::Shuffle).On());
+  EXPECT_EQ(player.Engine().PlayList().PlayMode(), TPlayMode::Shuffle);
+  click(180, 95);  // the shuffle switch off again
+  EXPECT_FALSE(player.Random());
+  EXPECT_EQ(player.Engine().PlayList().PlayMode(), TPlayMode::Normal);
+  SetAndRead(player, "Volume", 30);
+  EXPECT_EQ(player.Slider(TWA2Element::Volume).Value(), 30);
+}
+
+TEST(MusicPlayer, WithoutAUsableEngineNothingPlays) {
+  telvo_test::TFakeSystem system;
+  system.songs = {{"a.ogg", {}}};
+  TKIVAudierePlayer player;
+  player.PlayList()->Add("/a.ogg");
+  SetAndRead(player, "AutoPlay", 1);
+  player.SetSound(&system, false);
+  player.LoadPlayList({});
+  EXPECT_EQ(player.Engine().Status(), TPlayerStatus::Stopped);
+  EXPECT_TRUE(system.opened.empty());
 }
