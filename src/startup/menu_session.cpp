@@ -1,11 +1,13 @@
 #include "startup/menu_session.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <random>
 #include <system_error>
 
 #include "startup/menu_music.h"
+#include "audio/music_player.h"
 #include "graphics/font_resolver.h"
 #include "graphics/picture_decoder.h"
 #include "graphics/text_escape.h"
@@ -121,6 +123,12 @@ TMenuSession::TStartResult TMenuSession::Start(TWindowHost* host) {
     if (host) host->ShowMessageBox(window.Caption(), AdminRefusalText(window), TMessageBoxIcon::Information);
     return TStartResult::Abort;
   }
+  const auto& children = window.Controls();
+  const bool holdsPlayer = std::any_of(children.begin(), children.end(),
+                                       [](TControl* child) { return dynamic_cast<TKIVAudierePlayer*>(child); });
+  if (holdsPlayer && Sound() && !AudioEngineLoads() && host)
+    host->ShowMessageBox(window.Caption(), "Can not load audiere.dll, music player control may not work.",
+                         TMessageBoxIcon::Warning);
   window.SetDesignMode(false);
   window.SetActivePage(ChooseStartPage(window.Pages()->Lines(), m_startPage, window.StartupPage()));
   if (window.WindowStyle() != TKIVWindowStyle::awsFullScreen)
@@ -128,6 +136,11 @@ TMenuSession::TStartResult TMenuSession::Start(TWindowHost* host) {
   if (m_system.sound) StartUpMusic(*m_system.sound, window);
   AttachThreadTimers(window, m_system.tickDispatcher.get());
   return TStartResult::Run;
+}
+
+bool TMenuSession::AudioEngineLoads() {
+  auto* onDemand = dynamic_cast<TSoundOnDemand*>(Sound());
+  return !onDemand || onDemand->Open();
 }
 
 void TMenuSession::ApplicationActivation(bool active) {
@@ -152,10 +165,7 @@ TMenuSession::TStartResult TMenuSession::Launch() {
 void TMenuSession::BeforeShow() {
   m_window->ApplyTopMost();
   m_window->ApplyHintSettings();
-  StartMusicPlayers(Sound(), [this] {
-    auto* onDemand = dynamic_cast<TSoundOnDemand*>(Sound());
-    return !onDemand || onDemand->Open();
-  }, *m_window);
+  StartMusicPlayers(Sound(), [this] { return AudioEngineLoads(); }, *m_window);
   std::random_device seed;
   std::mt19937 generator(seed());
   m_lock = TInstanceLock::Create(m_system.lockFolder, [&generator] { return static_cast<int32_t>(generator()); });

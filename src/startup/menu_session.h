@@ -88,7 +88,8 @@ class TMenuSession {
   enum class TStartResult { Run, Abort };
 
   // Attaches host (may be null: nothing is shown), then: HideTaskBar, the AdminOnly refusal
-  // (message box through the host, then Abort), run mode, the start page (the "-p" caption,
+  // (message box through the host, then Abort), the warning that a music player on the window
+  // will stay silent (the run has sound, but its audio module does not load), run mode, the start page (the "-p" caption,
   // else StartupPage), centring unless full screen, the music with AutoPlayMusic, the
   // document's thread timers ticking.
   TStartResult Start(TWindowHost* host);
@@ -103,12 +104,16 @@ class TMenuSession {
   // LaunchMax, waiting with LaunchWait unless LaunchOnly; then Abort with LaunchOnly. An empty
   // LaunchApp does nothing and never aborts.
   TStartResult Launch();
-  // TopMost, hint settings, the instance lock: the last steps before the window shows.
+  // TopMost, hint settings, the music players' sound and play lists, the instance lock: the last
+  // steps before the window shows.
   void BeforeShow();
   // Once: fonts removed, the end screen (showEndScreen, when there is one), lock released.
   void Shutdown(const std::function<void(const TSplashRequest&)>& showEndScreen = {});
 
  private:
+  // Whether the run's sound loads its audio module (loading it now if it was not).
+  bool AudioEngineLoads();
+
   TStartupSystem m_system;
   std::string m_startPage;
   TClassRegistry m_registry;

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "audio/music_player.h"
+#include "startup/sound_on_demand.h"
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -227,6 +230,28 @@ TEST_F(MenuSession, AdminOnlyRefusesWithTheMessage) {
               c.administrator ? TMenuSession::TStartResult::Run : TMenuSession::TStartResult::Abort);
     EXPECT_EQ(m_host.messages, c.messages);
   }
+}
+
+TEST_F(MenuSession, AMusicPlayerWhoseAudioModuleDoesNotLoadIsAWarningAndStaysSilent) {
+  m_system.sound = std::make_shared<TSoundOnDemand>((m_folder / "no-modules").string(), nullptr);
+  const std::string player = "object frmDesign: TfrmDesign\n  Caption = 'Jukebox'\n"
+                             "  object Player: TKIVAudierePlayer\n    AutoPlay = True\n"
+                             "    PlayList.Strings = (\n      'song.ogg')\n  end\nend\n";
+  auto session = Open({Document(player)});
+  EXPECT_EQ(session->Start(&m_host), TMenuSession::TStartResult::Run);
+  EXPECT_EQ(m_host.messages, std::vector<std::string>{"Jukebox|Can not load audiere.dll, music player control may not work."});
+  session->BeforeShow();
+  auto* control = dynamic_cast<TKIVAudierePlayer*>(session->Window().FindComponent("Player"));
+  ASSERT_NE(control, nullptr);
+  EXPECT_EQ(control->Engine().PlayList().Count(), 1u);
+  EXPECT_FALSE(control->Engine().Usable());
+  EXPECT_EQ(control->Engine().Status(), TPlayerStatus::Stopped);
+
+  // Without a player, no warning.
+  m_host.messages.clear();
+  auto plain = Open({Document("object frmDesign: TfrmDesign\nend\n", "plain.kiv")});
+  plain->Start(&m_host);
+  EXPECT_TRUE(m_host.messages.empty());
 }
 
 TEST_F(MenuSession, RunModeStartPageAndCentring) {
