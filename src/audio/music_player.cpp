@@ -56,6 +56,12 @@ TKIVAudierePlayer::TKIVAudierePlayer() {
       m_engine->Pause();
   };
   Button(TWA2Element::Stop).onClick = [this] { m_engine->Close(false); };
+  Button(TWA2Element::Minimize).onClick = [this] {
+    if (m_window.minimize) m_window.minimize();
+  };
+  Button(TWA2Element::Close).onClick = [this] {
+    if (m_window.close) m_window.close();
+  };
   Button(TWA2Element::Previous).onClick = [this] { m_engine->PlayPrevious(); };
   Button(TWA2Element::Next).onClick = [this] { m_engine->PlayNext(); };
   Switch(TWA2Element::Shuffle).onClick = [this] {
@@ -160,6 +166,11 @@ void TKIVAudierePlayer::ShowSongInfo() {
   SetElementEnabled(TWA2Element::SeekBar, info.length > 0);
   seekBar.SetValue(0);
   seekBar.SetLengthSeconds(info.length);
+}
+
+void TKIVAudierePlayer::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+  TWA2SkinUI::MouseDown(button, shift, x, y);
+  if (button == TMouseButton::mbLeft && !PartHoldsPointer() && m_wmHandle && m_window.drag) m_window.drag();
 }
 
 void TKIVAudierePlayer::ShowProgress() {

@@ -65,6 +65,15 @@ class TKIVAudierePlayer : public TWA2SkinUI {
   TAudierePlayer& Engine() { return *m_engine; }
   // The 200 ms display step while playing: elapsed time and seek position.
   void ShowProgress();
+  // What the title-bar buttons and WMHandle do to the menu window the player lies on (empty for
+  // a player inside another control): minimise it through the menu's own command, so the tray
+  // rules apply; close it; start dragging it (not when it fills the screen).
+  struct TWindowCommands {
+    std::function<void()> minimize, close, drag;
+  };
+  void SetWindowCommands(TWindowCommands commands) { m_window = std::move(commands); }
+  // A left press on the free surface drags the menu window with WMHandle.
+  void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
 
  private:
   void ApplyPlayMode();
@@ -84,4 +93,5 @@ class TKIVAudierePlayer : public TWA2SkinUI {
   TSoundSystem* m_sound = nullptr;
   std::unique_ptr<TAudierePlayer> m_engine;
   std::unique_ptr<QTimer> m_displayTimer;  // only where an event loop can run it
+  TWindowCommands m_window;
 };

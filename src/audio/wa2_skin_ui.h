@@ -75,6 +75,10 @@ class TWA2SkinUI : public TCustomControl {
   void MouseMove(TShiftState shift, int32_t x, int32_t y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
 
+ protected:
+  // Whether a part holds the pointer (the last left press landed on an enabled part).
+  bool PartHoldsPointer() const { return m_captured != nullptr; }
+
  private:
   TWA2Part& Element(TWA2Element element) const { return *m_elements[static_cast<size_t>(element)]; }
   template <class TPart, class... TArgs>

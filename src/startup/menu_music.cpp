@@ -58,6 +58,15 @@ void StartMusicPlayers(TSoundSystem* sound, const std::function<bool()>& engineL
   ForEachMusicPlayer(form, [&](TKIVAudierePlayer& player) {
     if (!usable) usable = sound && engineLoads && engineLoads();
     player.SetSound(sound, *usable);
+    if (player.Parent() == &form)
+      player.SetWindowCommands({[&form] { form.Minimize(); },
+                                [&form] {
+                                  if (form.Host()) form.Host()->Close();
+                                },
+                                [&form] {
+                                  if (form.Host() && form.WindowStyle() != TKIVWindowStyle::awsFullScreen)
+                                    form.Host()->StartSystemMove();
+                                }});
     player.LoadPlayList([&macros](const std::string& line) { return ToLinuxPath(ExpandMacros(line, macros)); });
   });
 }

@@ -46,6 +46,6 @@ class TMenuSounds : public TSounds {
 
 // The window is about to show for the first time: every music player on it plays through sound
 // (null: silent) when engineLoads() (asked once, and only when there is a player) says the audio
-// engine can be used, and reads its play list with the window's path macros, playing it with
-// AutoPlay.
+// engine can be used, takes its window commands (minimise, close, drag) when it lies on the window
+// itself, and reads its play list with the window's path macros, playing it with AutoPlay.
 void StartMusicPlayers(TSoundSystem* sound, const std::function<bool()>& engineLoads, TKIVForm& form);

@@ -133,3 +133,26 @@ TEST(MusicPlayer, WithoutAUsableEngineNothingPlays) {
   EXPECT_EQ(player.Engine().Status(), TPlayerStatus::Stopped);
   EXPECT_TRUE(system.opened.empty());
 }
+
+TEST(MusicPlayer, TitleButtonsAndTheFreeSurfaceActOnTheMenuWindow) {
+  TKIVAudierePlayer player;
+  std::vector<std::string> commands;
+  player.SetWindowCommands({[&] { commands.push_back("minimize"); }, [&] { commands.push_back("close"); },
+                            [&] { commands.push_back("drag"); }});
+  const auto press = [&](int32_t x, int32_t y) {
+    player.MouseDown(TMouseButton::mbLeft, ssLeft, x, y);
+    player.MouseUp(TMouseButton::mbLeft, 0, x, y);
+  };
+  press(248, 6);  // minimize and close are off until the document enables them
+  press(268, 6);
+  press(200, 20);  // WMHandle is off
+  EXPECT_TRUE(commands.empty());
+  SetAndRead(player, "EnableBtnMin", 1);
+  SetAndRead(player, "EnableBtnClose", 1);
+  SetAndRead(player, "WMHandle", 1);
+  press(248, 6);
+  press(268, 6);
+  press(200, 20);
+  press(45, 95);  // on the play button: no drag
+  EXPECT_EQ(commands, (std::vector<std::string>{"minimize", "close", "drag"}));
+}
