@@ -46,9 +46,13 @@ TKIVAudierePlayer::TKIVAudierePlayer() {
   m_engine->onStatusChange = [this] { SetPlayState(static_cast<int32_t>(m_engine->Status())); };
   m_engine->onInfoChange = [this] { ShowSongInfo(); };
   Button(TWA2Element::Play).onClick = [this] {
-    // An empty list would offer the open-file dialog, which is not built yet.
-    if (m_engine->PlayList().Count() > 0) m_engine->Play(false);
+    if (m_engine->PlayList().Count() > 0)
+      m_engine->Play(false);
+    else
+      OpenFiles();
   };
+  Button(TWA2Element::Eject).onClick = [this] { OpenFiles(); };
+  Button(TWA2Element::Options).onClick = [this] { ShowSkinMenu(); };
   Button(TWA2Element::Pause).onClick = [this] {
     if (m_engine->Status() == TPlayerStatus::Paused)
       m_engine->Resume();
@@ -171,6 +175,90 @@ void TKIVAudierePlayer::ShowSongInfo() {
 void TKIVAudierePlayer::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
   TWA2SkinUI::MouseDown(button, shift, x, y);
   if (button == TMouseButton::mbLeft && !PartHoldsPointer() && m_wmHandle && m_window.drag) m_window.drag();
+  if (button == TMouseButton::mbRight && ElementEnabled(TWA2Element::Options)) ShowSkinMenu();
+}
+
+void TKIVAudierePlayer::SetDialogs(TMusicPlayerDialogs* dialogs,
+                                   std::function<std::string(const std::string&)> expandPath) {
+  m_dialogs = dialogs;
+  m_expandPath = std::move(expandPath);
+}
+
+namespace {
+
+std::string TextOr(const TMessageTexts& texts, TMessageKey key) {
+  const std::string& text = texts.Text(key);
+  return text.empty() ? std::string(DefaultMessageText(key)) : text;
+}
+
+std::string LowerAscii(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+// The ".wsz" files in folder (the extension in any letter case), sorted by their names without
+// extension ignoring case; folders and names beginning with "." are left out.
+std::vector<std::filesystem::path> SkinFiles(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> files;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.empty() || name.front() == '.' || entry.is_directory(error)) continue;
+    if (LowerAscii(entry.path().extension().string()) == ".wsz") files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end(), [](const std::filesystem::path& a, const std::filesystem::path& b) {
+    const std::string la = LowerAscii(a.stem().string()), lb = LowerAscii(b.stem().string());
+    return la != lb ? la < lb : a < b;
+  });
+  return files;
+}
+
+}  // namespace
+
+void TKIVAudierePlayer::ShowSkinMenu() {
+  if (!m_dialogs) return;
+  const std::filesystem::path folder = m_expandPath ? m_expandPath(m_skinPath) : m_skinPath;
+  std::error_code error;
+  if (!std::filesystem::is_directory(folder, error)) return;
+  const std::vector<std::filesystem::path> skins = SkinFiles(folder);
+  if (skins.empty()) return;  // the menu shows only with a skin beside the default one
+  std::vector<TPlayerMenuItem> items{{TextOr(m_texts, TMessageKey::MusicPlayerDefaultSkin), m_currentSkin.empty()},
+                                     {"-", false}};
+  for (const std::filesystem::path& skin : skins) items.push_back({skin.stem().string(), skin.stem() == m_currentSkin});
+  const int chosen = m_dialogs->ChooseMenuItem(items);
+  if (chosen == 0) {
+    // The control's own skin, else the built-in one.
+    TBuiltinSkinSource builtIn;
+    LoadSkin(builtIn);
+    if (!m_skinData.Bytes().empty()) {
+      TZipSkinSource stored(std::vector<uint8_t>(m_skinData.Bytes().begin(), m_skinData.Bytes().end()), {});
+      LoadSkin(stored);
+    }
+    m_currentSkin.clear();
+  } else if (chosen >= 2 && static_cast<size_t>(chosen) < items.size()) {
+    const std::filesystem::path& skin = skins[static_cast<size_t>(chosen) - 2];
+    TZipSkinSource zipped(skin.string(), {});
+    LoadSkin(zipped);
+    m_currentSkin = skin.stem().string();
+  }
+}
+
+void TKIVAudierePlayer::OpenFiles() {
+  if (!m_dialogs || !m_engine->Usable()) return;
+  static constexpr const char* kMusic = "*.wav;*.ogg;*.mp3;*.mp2;*.mp1;*.mod;*.xm;*.s3m;*.it;*.flac;*.spx;*.aiff";
+  const std::vector<TFileFilter> filters{
+      {TextOr(m_texts, TMessageKey::MusicPlayerFilterAll), std::string(kMusic) + ";*.m3u;*.pls"},
+      {TextOr(m_texts, TMessageKey::MusicPlayerFilterMusic), kMusic},
+      {TextOr(m_texts, TMessageKey::MusicPlayerFilterPlaylist), "*.m3u;*.pls"}};
+  const std::vector<std::string> files = m_dialogs->ChooseFiles(filters);
+  if (files.size() == 1) {
+    m_engine->OpenAndPlay(files.front());
+  } else if (files.size() > 1) {
+    m_engine->PlayList().Clear();
+    for (const std::string& file : files) m_engine->PlayList().Add(file);
+    m_engine->Play(true);
+  }
 }
 
 void TKIVAudierePlayer::ShowProgress() {

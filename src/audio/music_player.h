@@ -8,6 +8,8 @@
 #include <string>
 
 #include "audio/audio_player.h"
+#include "audio/music_player_dialogs.h"
+#include "model/message_texts.h"
 #include "audio/wa2_skin_ui.h"
 #include "model/custom_data.h"
 #include "model/strings.h"
@@ -72,6 +74,19 @@ class TKIVAudierePlayer : public TWA2SkinUI {
     std::function<void()> minimize, close, drag;
   };
   void SetWindowCommands(TWindowCommands commands) { m_window = std::move(commands); }
+  // The skin menu and the open-file dialog (null: neither is offered), and how SkinPath's path
+  // macros expand to a Linux folder.
+  void SetDialogs(TMusicPlayerDialogs* dialogs, std::function<std::string(const std::string&)> expandPath);
+  void MessageTextsChanged(const TMessageTexts& texts) override { m_texts = texts; }
+  // The skin menu: the default skin, a separator and the ".wsz" skins of SkinPath's folder,
+  // sorted, the current one checked; shown only when the folder holds a skin. Choosing one puts
+  // it on.
+  void ShowSkinMenu();
+  // The open-file dialog, when the audio engine can be used: one file chosen plays it alone;
+  // several make the play list, in the dialog's order, and play it.
+  void OpenFiles();
+  // The name of the skin on from the skin menu; empty for the control's own (or built-in) skin.
+  const std::string& CurrentSkin() const { return m_currentSkin; }
   // A left press on the free surface drags the menu window with WMHandle.
   void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
 
@@ -94,4 +109,8 @@ class TKIVAudierePlayer : public TWA2SkinUI {
   std::unique_ptr<TAudierePlayer> m_engine;
   std::unique_ptr<QTimer> m_displayTimer;  // only where an event loop can run it
   TWindowCommands m_window;
+  TMusicPlayerDialogs* m_dialogs = nullptr;
+  std::function<std::string(const std::string&)> m_expandPath;
+  TMessageTexts m_texts;
+  std::string m_currentSkin;
 };

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "audio/background_music.h"
+#include "audio/music_player_dialogs.h"
 #include "audio/sound_system.h"
 #include "model/component.h"
 #include "model/menu_enums.h"
@@ -48,4 +49,6 @@ class TMenuSounds : public TSounds {
 // (null: silent) when engineLoads() (asked once, and only when there is a player) says the audio
 // engine can be used, takes its window commands (minimise, close, drag) when it lies on the window
 // itself, and reads its play list with the window's path macros, playing it with AutoPlay.
-void StartMusicPlayers(TSoundSystem* sound, const std::function<bool()>& engineLoads, TKIVForm& form);
+// dialogs (may be null) shows the players' skin menus and open-file dialogs.
+void StartMusicPlayers(TSoundSystem* sound, const std::function<bool()>& engineLoads, TKIVForm& form,
+                       TMusicPlayerDialogs* dialogs = nullptr);

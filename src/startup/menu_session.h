@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/class_registry.h"
+#include "audio/music_player_dialogs.h"
 #include "audio/sound_system.h"
 #include "model/component.h"
 #include "startup/command_line.h"
@@ -43,6 +44,8 @@ struct TStartupSystem {
   std::function<void(TClassRegistry&)> registerClasses;
   // The run's sound output; null plays no music at all.
   std::shared_ptr<TSoundSystem> sound;
+  // The music players' skin menus and open-file dialogs; null offers neither.
+  TMusicPlayerDialogs* musicPlayerDialogs = nullptr;
   // Where the thread timers of the document hand their ticks (the user-interface thread's event
   // loop); null: they never tick.
   std::shared_ptr<TTickDispatcher> tickDispatcher;

@@ -20,6 +20,7 @@
 #include "startup/menu_music.h"
 #include "controls/action_control.h"
 #include "platform/menu_window_binding.h"
+#include "platform/music_player_dialogs.h"
 #include "platform/menu_window_widget.h"
 #include "platform/qt_action_services.h"
 #include "platform/qt_platform_choice.h"
@@ -137,6 +138,8 @@ int RunPlayCommand(const TCommandLine& line) {
   system.sound = sound;
   const std::shared_ptr<TTickDispatcher> tickDispatcher = std::make_shared<TQtTickDispatcher>();
   system.tickDispatcher = tickDispatcher;
+  TQtMusicPlayerDialogs musicPlayerDialogs;
+  system.musicPlayerDialogs = &musicPlayerDialogs;
   if (line.verbose) {
     system.explainFallback = [](const std::string& reason) {
       std::cerr << "telvo: " << reason << "; playing the built-in window\n";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <filesystem>
 #include <iterator>
 
 #include "audio/skin_sources.h"
@@ -11,6 +12,8 @@
 
 #include "controls/stored_defaults.h"
 #include "support/test_data.h"
+
+namespace fs = std::filesystem;
 
 TEST(MusicPlayer, SettersApplyTheirValueRules) {
   struct Case {
@@ -155,4 +158,82 @@ TEST(MusicPlayer, TitleButtonsAndTheFreeSurfaceActOnTheMenuWindow) {
   press(200, 20);
   press(45, 95);  // on the play button: no drag
   EXPECT_EQ(commands, (std::vector<std::string>{"minimize", "close", "drag"}));
+}
+
+// Dialogs that answer as the test says and remember what they were shown.
+class TAnsweringDialogs final : public TMusicPlayerDialogs {
+ public:
+  int ChooseMenuItem(const std::vector<TPlayerMenuItem>& items) override {
+    shownMenus.push_back(items);
+    return menuAnswer;
+  }
+  std::vector<std::string> ChooseFiles(const std::vector<TFileFilter>& filters) override {
+    shownFilters = filters;
+    return files;
+  }
+  std::vector<std::vector<TPlayerMenuItem>> shownMenus;
+  int menuAnswer = -1;
+  std::vector<TFileFilter> shownFilters;
+  std::vector<std::string> files;
+};
+
+TEST(MusicPlayer, TheSkinMenuOffersTheFoldersSkinsAndPutsTheChosenOneOn) {
+  const fs::path folder = fs::path(testing::TempDir()) / "player_skins";
+  fs::remove_all(folder);
+  fs::create_directories(folder / "Folder.wsz");
+  fs::copy_file(TestDataPath("skins/Debian.wsz"), folder / "debian.WSZ");
+  std::ofstream(folder / "Amber.wsz") << "not a zip";
+  std::ofstream(folder / ".hidden.wsz") << "x";
+  TAnsweringDialogs dialogs;
+  TKIVAudierePlayer player;
+  player.SetDialogs(&dialogs, [&](const std::string&) { return folder.string(); });
+  const TBitmap32 builtIn = player.Skin().main;
+  dialogs.menuAnswer = 3;  // "debian"
+  player.MouseDown(TMouseButton::mbRight, ssRight, 200, 20);  // no SkinPath: the options are off
+  EXPECT_TRUE(dialogs.shownMenus.empty());
+  TKIVAudierePlayer::StaticClass().FindProperty("SkinPath")->setString(player, "%CDROM%\\skins");
+  player.MouseDown(TMouseButton::mbRight, ssRight, 200, 20);
+  ASSERT_EQ(dialogs.shownMenus.size(), 1u);
+  const std::vector<TPlayerMenuItem>& items = dialogs.shownMenus[0];
+  ASSERT_EQ(items.size(), 4u);
+  EXPECT_EQ(items[0].caption, "Default Skin");
+  EXPECT_TRUE(items[0].checked);
+  EXPECT_EQ(items[1].caption, "-");
+  EXPECT_EQ(items[2].caption, "Amber");
+  EXPECT_EQ(items[3].caption, "debian");
+  EXPECT_EQ(player.CurrentSkin(), "debian");
+  EXPECT_NE(player.Skin().main, builtIn);
+
+  dialogs.menuAnswer = 2;  // a broken skin: the images stay
+  const TBitmap32 debian = player.Skin().main;
+  player.ShowSkinMenu();
+  EXPECT_TRUE(dialogs.shownMenus.back()[3].checked);
+  EXPECT_EQ(player.Skin().main, debian);
+  dialogs.menuAnswer = 0;  // the default skin again
+  player.ShowSkinMenu();
+  EXPECT_EQ(player.CurrentSkin(), "");
+  EXPECT_EQ(player.Skin().main, builtIn);
+}
+
+TEST(MusicPlayer, TheOpenDialogPlaysOneFileOrMakesTheListOfSeveral) {
+  telvo_test::TFakeSystem system;
+  system.songs = {{"a.ogg", {}}, {"b.ogg", {}}};
+  TAnsweringDialogs dialogs;
+  TKIVAudierePlayer player;
+  player.SetDialogs(&dialogs, {});
+  player.MouseDown(TMouseButton::mbLeft, ssLeft, 45, 95);  // play on an empty list, engine unusable
+  player.MouseUp(TMouseButton::mbLeft, 0, 45, 95);
+  EXPECT_TRUE(dialogs.shownFilters.empty());
+  player.SetSound(&system, true);
+  dialogs.files = {"/m/b.ogg"};
+  player.MouseDown(TMouseButton::mbLeft, ssLeft, 45, 95);
+  player.MouseUp(TMouseButton::mbLeft, 0, 45, 95);
+  ASSERT_EQ(dialogs.shownFilters.size(), 3u);
+  EXPECT_EQ(dialogs.shownFilters[0].first, "All Supported Files");
+  EXPECT_EQ(dialogs.shownFilters[2], (TFileFilter{"Play List Files", "*.m3u;*.pls"}));
+  EXPECT_EQ(player.Engine().CurrentFile(), "/m/b.ogg");
+  dialogs.files = {"/m/a.ogg", "/m/b.ogg"};
+  player.OpenFiles();
+  EXPECT_EQ(player.Engine().PlayList().Count(), 2u);
+  EXPECT_EQ(player.Engine().CurrentFile(), "/m/a.ogg");
 }
