@@ -93,7 +93,8 @@ TKIVAudierePlayer::TKIVAudierePlayer() {
 void TKIVAudierePlayer::Loaded() {
   TWA2SkinUI::Loaded();
   if (m_skinData.Bytes().empty()) return;
-  TZipSkinSource stored(std::vector<uint8_t>(m_skinData.Bytes().begin(), m_skinData.Bytes().end()), {});
+  TZipSkinSource stored(std::vector<uint8_t>(m_skinData.Bytes().begin(), m_skinData.Bytes().end()),
+                        [this](const std::string& text) { m_loadMessages.push_back(text); });
   LoadSkin(stored);
 }
 
@@ -238,7 +239,7 @@ void TKIVAudierePlayer::ShowSkinMenu() {
     m_currentSkin.clear();
   } else if (chosen >= 2 && static_cast<size_t>(chosen) < items.size()) {
     const std::filesystem::path& skin = skins[static_cast<size_t>(chosen) - 2];
-    TZipSkinSource zipped(skin.string(), {});
+    TZipSkinSource zipped(skin.string(), [this](const std::string& text) { m_dialogs->ShowMessage(text); });
     LoadSkin(zipped);
     m_currentSkin = skin.stem().string();
   }

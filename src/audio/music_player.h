@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "audio/audio_player.h"
 #include "audio/music_player_dialogs.h"
@@ -85,6 +86,9 @@ class TKIVAudierePlayer : public TWA2SkinUI {
   // The open-file dialog, when the audio engine can be used: one file chosen plays it alone;
   // several make the play list, in the dialog's order, and play it.
   void OpenFiles();
+  // The messages of the stored skin read with the document (the zip reader's CRC warning): they
+  // are never shown while the document loads; the session hands them to the --verbose report.
+  const std::vector<std::string>& LoadMessages() const { return m_loadMessages; }
   // The name of the skin on from the skin menu; empty for the control's own (or built-in) skin.
   const std::string& CurrentSkin() const { return m_currentSkin; }
   // A left press on the free surface drags the menu window with WMHandle.
@@ -113,4 +117,5 @@ class TKIVAudierePlayer : public TWA2SkinUI {
   std::function<std::string(const std::string&)> m_expandPath;
   TMessageTexts m_texts;
   std::string m_currentSkin;
+  std::vector<std::string> m_loadMessages;
 };

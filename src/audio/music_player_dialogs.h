@@ -1,6 +1,6 @@
 #pragma once
-// What the music player asks the user through the platform: its skin menu and the open-file
-// dialog. The session binds an implementation (platform/); without one the player offers neither.
+// What the music player asks the user through the platform: its skin menu, the open-file dialog
+// and the messages of a skin chosen from the menu. The session binds an implementation (platform/); without one the player offers neither.
 
 #include <string>
 #include <utility>
@@ -22,4 +22,6 @@ class TMusicPlayerDialogs {
   // The open-file dialog (several existing files may be chosen; patterns match ignoring letter
   // case): the files in the dialog's order, empty when cancelled.
   virtual std::vector<std::string> ChooseFiles(const std::vector<TFileFilter>& filters) = 0;
+  // A message about a skin chosen from the skin menu ("Wrong CRC, so file could be wrong").
+  virtual void ShowMessage(const std::string& text) = 0;
 };

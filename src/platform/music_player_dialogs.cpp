@@ -1,8 +1,10 @@
 #include "platform/music_player_dialogs.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 
 int TQtMusicPlayerDialogs::ChooseMenuItem(const std::vector<TPlayerMenuItem>& items) {
   QMenu menu;
@@ -46,4 +48,8 @@ std::vector<std::string> TQtMusicPlayerDialogs::ChooseFiles(const std::vector<TF
   if (dialog.exec() == QDialog::Accepted)
     for (const QString& file : dialog.selectedFiles()) files.push_back(file.toStdString());
   return files;
+}
+
+void TQtMusicPlayerDialogs::ShowMessage(const std::string& text) {
+  QMessageBox::warning(nullptr, QApplication::applicationName(), QString::fromStdString(text));
 }

@@ -11,6 +11,7 @@ class TQtMusicPlayerDialogs final : public TMusicPlayerDialogs {
  public:
   int ChooseMenuItem(const std::vector<TPlayerMenuItem>& items) override;
   std::vector<std::string> ChooseFiles(const std::vector<TFileFilter>& filters) override;
+  void ShowMessage(const std::string& text) override;
 };
 
 // A filter as Qt's file dialog takes it, each pattern matching any letter case:

@@ -53,13 +53,15 @@ void ForEachMusicPlayer(TComponent& owner, const std::function<void(TKIVAudiereP
 }  // namespace
 
 void StartMusicPlayers(TSoundSystem* sound, const std::function<bool()>& engineLoads, TKIVForm& form,
-                       TMusicPlayerDialogs* dialogs) {
+                       TMusicPlayerDialogs* dialogs, const std::function<void(const std::string&)>& verbose) {
   const TMacroValues& macros = form.Context().macroValues;
   std::optional<bool> usable;
   ForEachMusicPlayer(form, [&](TKIVAudierePlayer& player) {
     if (!usable) usable = sound && engineLoads && engineLoads();
     player.SetSound(sound, *usable);
     player.MessageTextsChanged(form.Context().messageTexts);
+    if (verbose)
+      for (const std::string& message : player.LoadMessages()) verbose(player.Name() + ": " + message);
     player.SetDialogs(dialogs, [&macros](const std::string& path) { return ToLinuxPath(ExpandMacros(path, macros)); });
     if (player.Parent() == &form)
       player.SetWindowCommands({[&form] { form.Minimize(); },

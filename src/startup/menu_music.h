@@ -49,6 +49,8 @@ class TMenuSounds : public TSounds {
 // (null: silent) when engineLoads() (asked once, and only when there is a player) says the audio
 // engine can be used, takes its window commands (minimise, close, drag) when it lies on the window
 // itself, and reads its play list with the window's path macros, playing it with AutoPlay.
-// dialogs (may be null) shows the players' skin menus and open-file dialogs.
+// dialogs (may be null) shows the players' skin menus and open-file dialogs; verbose (may be
+// empty) hears the messages of the stored skins read with the document.
 void StartMusicPlayers(TSoundSystem* sound, const std::function<bool()>& engineLoads, TKIVForm& form,
-                       TMusicPlayerDialogs* dialogs = nullptr);
+                       TMusicPlayerDialogs* dialogs = nullptr,
+                       const std::function<void(const std::string&)>& verbose = {});

@@ -165,7 +165,8 @@ TMenuSession::TStartResult TMenuSession::Launch() {
 void TMenuSession::BeforeShow() {
   m_window->ApplyTopMost();
   m_window->ApplyHintSettings();
-  StartMusicPlayers(Sound(), [this] { return AudioEngineLoads(); }, *m_window, m_system.musicPlayerDialogs);
+  StartMusicPlayers(Sound(), [this] { return AudioEngineLoads(); }, *m_window, m_system.musicPlayerDialogs,
+                    m_system.verbose);
   std::random_device seed;
   std::mt19937 generator(seed());
   m_lock = TInstanceLock::Create(m_system.lockFolder, [&generator] { return static_cast<int32_t>(generator()); });

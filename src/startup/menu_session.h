@@ -46,6 +46,8 @@ struct TStartupSystem {
   std::shared_ptr<TSoundSystem> sound;
   // The music players' skin menus and open-file dialogs; null offers neither.
   TMusicPlayerDialogs* musicPlayerDialogs = nullptr;
+  // Hears what --verbose reports (the stored skins' messages); may be empty.
+  std::function<void(const std::string&)> verbose;
   // Where the thread timers of the document hand their ticks (the user-interface thread's event
   // loop); null: they never tick.
   std::shared_ptr<TTickDispatcher> tickDispatcher;

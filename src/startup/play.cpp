@@ -140,6 +140,7 @@ int RunPlayCommand(const TCommandLine& line) {
   system.tickDispatcher = tickDispatcher;
   TQtMusicPlayerDialogs musicPlayerDialogs;
   system.musicPlayerDialogs = &musicPlayerDialogs;
+  system.verbose = verbose;
   if (line.verbose) {
     system.explainFallback = [](const std::string& reason) {
       std::cerr << "telvo: " << reason << "; playing the built-in window\n";

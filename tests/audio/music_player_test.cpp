@@ -171,6 +171,8 @@ class TAnsweringDialogs final : public TMusicPlayerDialogs {
     shownFilters = filters;
     return files;
   }
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  std::vector<std::string> messages;
   std::vector<std::vector<TPlayerMenuItem>> shownMenus;
   int menuAnswer = -1;
   std::vector<TFileFilter> shownFilters;
@@ -236,4 +238,38 @@ TEST(MusicPlayer, TheOpenDialogPlaysOneFileOrMakesTheListOfSeveral) {
   player.OpenFiles();
   EXPECT_EQ(player.Engine().PlayList().Count(), 2u);
   EXPECT_EQ(player.Engine().CurrentFile(), "/m/a.ogg");
+}
+
+// The repository's Debian skin with the stored CRC-32 of its main bitmap off by one, in both
+// headers: the data are right, the check is not.
+std::vector<uint8_t> DebianSkinWithAWrongCrc() {
+  std::ifstream file(TestDataPath("skins/Debian.wsz"), std::ios::binary);
+  std::vector<uint8_t> zip{std::istreambuf_iterator<char>(file), {}};
+  const std::string name = "main.bmp";
+  for (size_t at = 0; at + name.size() <= zip.size(); ++at) {
+    if (!std::equal(name.begin(), name.end(), zip.begin() + static_cast<std::ptrdiff_t>(at))) continue;
+    if (at >= 30 && zip[at - 30] == 0x50 && zip[at - 29] == 0x4B && zip[at - 28] == 3) ++zip[at - 30 + 14];
+    if (at >= 46 && zip[at - 46] == 0x50 && zip[at - 45] == 0x4B && zip[at - 44] == 1) ++zip[at - 46 + 16];
+  }
+  return zip;
+}
+
+TEST(MusicPlayer, AWrongCrcIsToldOnceAndNeverWhileTheDocumentLoads) {
+  TKIVAudierePlayer player;
+  player.SkinData()->SetContent(DebianSkinWithAWrongCrc());
+  player.Loaded();
+  EXPECT_EQ(player.LoadMessages(), std::vector<std::string>{"Wrong CRC, so file could be wrong"});
+
+  const fs::path folder = fs::path(testing::TempDir()) / "player_crc_skins";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const std::vector<uint8_t> zip = DebianSkinWithAWrongCrc();
+  std::ofstream(folder / "odd.wsz", std::ios::binary).write(reinterpret_cast<const char*>(zip.data()),
+                                                            static_cast<std::streamsize>(zip.size()));
+  TAnsweringDialogs dialogs;
+  dialogs.menuAnswer = 2;
+  player.SetDialogs(&dialogs, [&](const std::string&) { return folder.string(); });
+  player.ShowSkinMenu();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Wrong CRC, so file could be wrong"});
+  EXPECT_EQ(player.CurrentSkin(), "odd");
 }
