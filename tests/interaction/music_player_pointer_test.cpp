@@ -8,10 +8,7 @@
 
 #include "audio/music_player.h"
 #include "graphics/raster.h"
-#include "platform/menu_window_binding.h"
-#include "support/test_application.h"
-#include "window/pointer_dispatch.h"
-#include "window/window_test_support.h"
+#include "played_menu.h"
 
 namespace {
 
@@ -34,14 +31,7 @@ end
 
 class MusicPlayerPointer : public testing::Test {
  protected:
-  void SetUp() override {
-    window.SetHandlers(MenuWindowHandlers(window, *menu, dispatcher));
-    menu->SetHost(&window);
-    menu->SetDesignMode(false);
-    window.show();
-    ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] { return window.windowHandle() && window.windowHandle()->isExposed(); }));
-  }
-  void TearDown() override { menu->SetHost(nullptr); }
+  void SetUp() override { ASSERT_TRUE(played.Exposed()); }
 
   TKIVAudierePlayer& Player() { return static_cast<TKIVAudierePlayer&>(menu.Control("Player")); }
   // The window's picture where the player lies.
@@ -52,10 +42,9 @@ class MusicPlayerPointer : public testing::Test {
     return part;
   }
 
-  QApplication& app = telvo_test::TestApplication("offscreen");
-  TTestMenu menu{kMenu};
-  TQtMenuWindow window;
-  TPointerDispatcher dispatcher{*menu};
+  TPlayedMenu played{kMenu};
+  TTestMenu& menu = played.menu;
+  TQtMenuWindow& window = played.window;
 };
 
 TEST_F(MusicPlayerPointer, AVolumeDragGoesToTheSliderAndTheWindowShowsItsHint) {

@@ -11,15 +11,8 @@
 
 #include "controls/action_control.h"
 #include "controls/test_pictures.h"
-#include "platform/menu_window_binding.h"
-#include "platform/picture_window.h"
-#include "platform/qt_action_services.h"
-#include "startup/picture_screens.h"
-#include "support/driven_timer.h"
-#include "support/test_application.h"
-#include "window/pointer_dispatch.h"
+#include "played_menu.h"
 #include "window/splash_picture.h"
-#include "window/window_test_support.h"
 
 namespace {
 
@@ -49,25 +42,7 @@ end
 
 class PictureAction : public testing::Test {
  protected:
-  void SetUp() override {
-    window.SetHandlers(MenuWindowHandlers(window, *menu, dispatcher));
-    menu->SetHost(&window);
-    menu->SetDesignMode(false);
-    binding.emplace(menu->Context(), TMenuServices{.shell = &services,
-                                                   .dialogs = &services,
-                                                   .pictures = &services,
-                                                   .showing = &services,
-                                                   .delegated = &pictureActions});
-    pictureServices.dispatcher = &timer.dispatcher;
-    pictureServices.clock = &timer.clock;
-    pictureServices.menu = &window;
-    window.show();
-    ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] { return window.windowHandle() && window.windowHandle()->isExposed(); }));
-  }
-  void TearDown() override {
-    binding.reset();
-    menu->SetHost(nullptr);
-  }
+  void SetUp() override { ASSERT_TRUE(played.Exposed()); }
 
   TKIVActionControl& Button(const char* name = "Show") { return static_cast<TKIVActionControl&>(menu.Control(name)); }
 
@@ -90,16 +65,9 @@ class PictureAction : public testing::Test {
     return looked;
   }
 
-  QApplication& app = telvo_test::TestApplication("offscreen");
-  TTestMenu menu{kMenu};
-  TQtMenuWindow window;
-  TPointerDispatcher dispatcher{*menu};
-  TQtActionServices services{window, *menu};
-  telvo_test::TDrivenTimer timer;
-  TPictureWindowServices pictureServices;
-  TPictureActions pictureActions{[this](TControl& clicked) { ShowPictureOf(clicked, window, pictureServices); },
-                                 [](TControl&) {}};
-  std::optional<TServicesBinding> binding;
+  TPlayedMenu played{kMenu};
+  TTestMenu& menu = played.menu;
+  TQtMenuWindow& window = played.window;
 };
 
 TEST_F(PictureAction, ViewerShowsTheControlsPictureWithTheMenuHiddenAroundIt) {

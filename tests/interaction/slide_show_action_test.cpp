@@ -13,15 +13,9 @@
 #include <QTimer>
 
 #include "controls/action_control.h"
-#include "platform/menu_window_binding.h"
 #include "platform/message_window.h"
-#include "platform/qt_action_services.h"
 #include "platform/slide_show_window.h"
-#include "startup/picture_screens.h"
-#include "support/driven_timer.h"
-#include "support/test_application.h"
-#include "window/pointer_dispatch.h"
-#include "window/window_test_support.h"
+#include "played_menu.h"
 
 namespace fs = std::filesystem;
 
@@ -65,26 +59,9 @@ class SlideShowAction : public testing::Test {
     }
     std::ofstream(folder / "broken.png") << "not a picture";
 
-    window.SetHandlers(MenuWindowHandlers(window, *menu, dispatcher));
-    menu->SetHost(&window);
-    menu->SetDesignMode(false);
-    binding.emplace(menu->Context(), TMenuServices{.shell = &services,
-                                                   .dialogs = &services,
-                                                   .pictures = &services,
-                                                   .showing = &services,
-                                                   .delegated = &pictureActions});
-    pictureServices.dispatcher = &timer.dispatcher;
-    pictureServices.clock = &timer.clock;
-    pictureServices.menu = &window;
-    window.show();
-    ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] { return window.windowHandle() && window.windowHandle()->isExposed(); }));
+    ASSERT_TRUE(played.Exposed());
     Button().m_ssPath = folder.string();
   }
-  void TearDown() override {
-    binding.reset();
-    menu->SetHost(nullptr);
-  }
-
   TKIVActionControl& Button() { return static_cast<TKIVActionControl&>(menu.Control("Show")); }
 
   // Clicks the button; once the show is up, runs its transitions at once on this thread and hands
@@ -112,17 +89,11 @@ class SlideShowAction : public testing::Test {
     return fs::path(show.Show().FileNameLine()).lexically_relative(folder).string();
   }
 
-  QApplication& app = telvo_test::TestApplication("offscreen");
   fs::path folder;
-  TTestMenu menu{kMenu};
-  TQtMenuWindow window;
-  TPointerDispatcher dispatcher{*menu};
-  TQtActionServices services{window, *menu};
-  telvo_test::TDrivenTimer timer;
-  TPictureWindowServices pictureServices;
-  TPictureActions pictureActions{[](TControl&) {},
-                                 [this](TControl& clicked) { RunSlideShowOf(clicked, window, pictureServices); }};
-  std::optional<TServicesBinding> binding;
+  TPlayedMenu played{kMenu};
+  TTestMenu& menu = played.menu;
+  TQtMenuWindow& window = played.window;
+  telvo_test::TDrivenTimer& timer = played.timer;
 };
 
 TEST_F(SlideShowAction, ManualShowMovesOnItsKeysShowsItsLinesAndEndsOnEscape) {
