@@ -109,29 +109,16 @@ void TWA2SkinUI::LoadSkin(TSkinSource& source) {
   Invalidate();
 }
 
-void TWA2SkinUI::SetPlayState(int32_t state) {
-  if (state == m_playState) return;
-  m_playState = state;
-  RepaintArea(kPlayStateArea);
+void TWA2SkinUI::SetDisplay(int32_t& shown, int32_t value, const TRect& area) {
+  if (value == shown) return;
+  shown = value;
+  RepaintArea(area);
 }
 
-void TWA2SkinUI::SetTime(int32_t seconds) {
-  if (seconds == m_time) return;
-  m_time = seconds;
-  RepaintArea(kTimeArea);
-}
-
-void TWA2SkinUI::SetBitRate(int32_t kbps) {
-  if (kbps == m_bitRate) return;
-  m_bitRate = kbps;
-  RepaintArea(kBitRateArea);
-}
-
-void TWA2SkinUI::SetSampleRate(int32_t khz) {
-  if (khz == m_sampleRate) return;
-  m_sampleRate = khz;
-  RepaintArea(kSampleRateArea);
-}
+void TWA2SkinUI::SetPlayState(int32_t state) { SetDisplay(m_playState, state, kPlayStateArea); }
+void TWA2SkinUI::SetTime(int32_t seconds) { SetDisplay(m_time, seconds, kTimeArea); }
+void TWA2SkinUI::SetBitRate(int32_t kbps) { SetDisplay(m_bitRate, kbps, kBitRateArea); }
+void TWA2SkinUI::SetSampleRate(int32_t khz) { SetDisplay(m_sampleRate, khz, kSampleRateArea); }
 
 void TWA2SkinUI::SetChannels(int32_t channels) {
   m_mono->SetOn(channels == 1);

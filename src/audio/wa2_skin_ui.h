@@ -84,6 +84,8 @@ class TWA2SkinUI : public TCustomControl {
   template <class TPart, class... TArgs>
   TPart& AddPart(TArgs&&... args);
   void RepaintArea(const TRect& area) { InvalidateArea(area.left, area.top, area.Width(), area.Height()); }
+  // A display's new value; its area is painted again when it changed.
+  void SetDisplay(int32_t& shown, int32_t value, const TRect& area);
   void PaintDisplays(const TBitmapView& surface) const;
 
   TWA2Skin m_skin;
