@@ -22,7 +22,7 @@ const TClassInfo& TKIVFlash::StaticClass() {
   return *info;
 }
 
-TKIVFlash::TKIVFlash() : TViewerHost(TMessageKey::NoFlashMessage) {
+TKIVFlash::TKIVFlash() : TViewerHost(TMessageKey::NoFlashMessage, "https://ruffle.rs/") {
   m_width = 201;
   m_height = 121;
 }
@@ -30,3 +30,14 @@ TKIVFlash::TKIVFlash() : TViewerHost(TMessageKey::NoFlashMessage) {
 void TKIVFlash::SetMovie(std::string movie) { m_movie = movie == " " ? std::string() : std::move(movie); }
 
 void TKIVFlash::SetBorderWidth(int32_t widthPx) { m_borderWidthPx = std::max(widthPx, 0); }
+
+void TKIVFlash::PaintFrame(TCanvas& canvas) const {
+  canvas.Pen() = {};
+  canvas.Pen().color = m_borderColor;
+  canvas.Pen().width = m_borderWidthPx;
+  if (m_borderWidthPx == 0) canvas.Pen().style = TPenStyle::psClear;
+  canvas.Brush() = {};
+  canvas.Brush().color = clWhite;
+  const int32_t half = m_borderWidthPx / 2;
+  canvas.Rectangle({half, half, m_width - half, m_height - half});
+}

@@ -33,6 +33,11 @@ class TKIVFlash : public TViewerHost {
   void SetBorderWidth(int32_t widthPx);
   TColor BorderColor() const { return m_borderColor; }
 
+ protected:
+  // A white rectangle inset by half the pen's width, outlined BorderWidth wide in BorderColor (no
+  // outline when BorderWidth is 0).
+  void PaintFrame(TCanvas& canvas) const override;
+
  private:
   std::string m_movie;
   TColor m_backgroundColor = clWhite;

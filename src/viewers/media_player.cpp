@@ -18,7 +18,7 @@ const TClassInfo& TKIVMediaPlayer::StaticClass() {
   return *info;
 }
 
-TKIVMediaPlayer::TKIVMediaPlayer() : TViewerHost(TMessageKey::NoWMPMessage) {
+TKIVMediaPlayer::TKIVMediaPlayer() : TViewerHost(TMessageKey::NoWMPMessage, "https://packages.debian.org/bookworm/libqt6multimediawidgets6") {
   m_width = 301;
   m_height = 241;
 }

@@ -11,7 +11,7 @@ const TClassInfo& TKIVPDFViewer::StaticClass() {
   return *info;
 }
 
-TKIVPDFViewer::TKIVPDFViewer() : TViewerHost(TMessageKey::NoAcrobatMessage) {
+TKIVPDFViewer::TKIVPDFViewer() : TViewerHost(TMessageKey::NoAcrobatMessage, "https://packages.debian.org/bookworm/libqt6pdfwidgets6") {
   m_width = 301;
   m_height = 241;
 }

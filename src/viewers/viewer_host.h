@@ -2,10 +2,18 @@
 // What the viewer hosts (web browser, media player, Flash, PDF) share: the not-installed message
 // shown in place of their missing component, and the stored properties DesignMode, Locked,
 // GroupIndex and IAName.
+//
+// No component is hosted yet, so every host shows its not-installed label: the message (its
+// backslash escapes decoded) in blue "Tahoma" 10, centred over a white frame with a blue outline,
+// underlined while the pointer is over it and opening a page that tells how to get the
+// component when clicked (neither in design mode). The menu window paints the host and hands it
+// the pointer.
 
 #include <cstdint>
 #include <string>
 
+#include "graphics/canvas.h"
+#include "graphics/geometry.h"
 #include "model/class_info.h"
 #include "model/control.h"
 #include "model/message_texts.h"
@@ -33,12 +41,28 @@ class TViewerHost : public TCustomControl {
   void MessageTextsChanged(const TMessageTexts& texts) override { m_notInstalled.Reread(texts); }
   const std::string& NotInstalledText() const { return m_notInstalled.Text(); }
 
+  bool PaintedByWindow() const override { return true; }
+  TRunModeCursor RunModeCursorKind() const override { return TRunModeCursor::Hot; }
+  void Paint(TCanvas& canvas) override;
+  void MouseMove(TShiftState shift, int32_t x, int32_t y) override;
+  void MouseLeave() override;
+  void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+  // Where the label lies in the control, centred (halves toward zero).
+  TRect NotInstalledLabelRect() const;
+  bool LabelHot() const { return m_labelHot; }
+  // The page that tells how to get the missing component.
+  const std::string& DownloadPage() const { return m_downloadPage; }
+
   bool DesignMode() const { return m_designMode; }
   void SetDesignMode(bool designMode) override { m_designMode = designMode; }
   const std::string& IAName() const { return m_iaName; }
 
  protected:
-  explicit TViewerHost(TMessageKey notInstalledKey) : m_notInstalled(notInstalledKey) {}
+  TViewerHost(TMessageKey notInstalledKey, std::string downloadPage)
+      : m_notInstalled(notInstalledKey), m_downloadPage(std::move(downloadPage)) {}
+
+  // The frame under the label: white with a one-pixel blue outline over the whole control.
+  virtual void PaintFrame(TCanvas& canvas) const;
 
   // Adds DesignMode, Locked, GroupIndex and IAName, in this order, to C's properties.
   template <class C>
@@ -57,7 +81,14 @@ class TViewerHost : public TCustomControl {
   static TAccess<C, std::string> IANameAccess() { return Field<C, std::string>(&TViewerHost::m_iaName); }
 
  private:
+  // The label's text as shown, on a canvas set up with the label's font.
+  std::string LabelText() const;
+  void SetLabelFont(TCanvas& canvas) const;
+  void SetLabelHot(bool hot);
+
   TNotInstalledMessage m_notInstalled;
+  std::string m_downloadPage;
+  bool m_labelHot = false;
   bool m_designMode = false;
   bool m_locked = false;
   uint32_t m_groupIndex = 0;

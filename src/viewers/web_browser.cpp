@@ -17,7 +17,7 @@ const TClassInfo& TKIVWebBrowser::StaticClass() {
   return *info;
 }
 
-TKIVWebBrowser::TKIVWebBrowser() : TViewerHost(TMessageKey::NoIE4Message) {
+TKIVWebBrowser::TKIVWebBrowser() : TViewerHost(TMessageKey::NoIE4Message, "https://packages.debian.org/bookworm/libqt6webenginewidgets6") {
   m_width = 305;
   m_height = 185;
 }
