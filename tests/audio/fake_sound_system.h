@@ -13,7 +13,7 @@
 
 namespace telvo_test {
 
-struct TSongSpec {
+struct TFakeSong {
   int64_t lengthMs = 185'000;
   int channels = 2;
   int sampleRate = 44100;
@@ -24,25 +24,25 @@ class TFakeSystem final : public TSoundSystem {
  public:
   class TStream final : public TMusicStream {
    public:
-    TStream(TFakeSystem& system, TSongSpec spec) : system(system), spec(std::move(spec)) {}
+    TStream(TFakeSystem& system, TFakeSong song) : system(system), song(std::move(song)) {}
     void Play() override { playing = true; }
     void Pause() override { playing = false; }
     void SetVolume(float v) override { volume = v; }
     void SetPan(float p) override { pan = p; }
-    int Channels() const override { return spec.channels; }
-    int SampleRate() const override { return spec.sampleRate; }
+    int Channels() const override { return song.channels; }
+    int SampleRate() const override { return song.sampleRate; }
     int64_t PositionMs() const override { return positionMs; }
-    int64_t LengthMs() const override { return spec.lengthMs; }
+    int64_t LengthMs() const override { return song.lengthMs; }
     bool SeekMs(int64_t ms) override {
       positionMs = ms;
       return true;
     }
-    std::string Title() const override { return spec.title; }
-    std::string Artist() const override { return spec.artist; }
+    std::string Title() const override { return song.title; }
+    std::string Artist() const override { return song.artist; }
     ~TStream() override { system.open = nullptr; }
 
     TFakeSystem& system;
-    TSongSpec spec;
+    TFakeSong song;
     bool playing = false;
     float volume = -1, pan = -1;
     int64_t positionMs = 0;
@@ -66,7 +66,7 @@ class TFakeSystem final : public TSoundSystem {
     return stream;
   }
 
-  std::map<std::string, TSongSpec> songs;  // by file name; others do not open
+  std::map<std::string, TFakeSong> songs;  // by file name; others do not open
   std::vector<std::string> opened;
   std::vector<std::function<void()>> ends;  // each opened song's end, as the mixing thread calls it
   TStream* open = nullptr;
