@@ -45,34 +45,31 @@ TWA2SkinUI::TWA2SkinUI() {
   m_height = kHeight;
   TBuiltinSkinSource builtIn;
   m_skin.Load(builtIn);
+  // The buttons, then the switches, in child order.
   const struct {
     E element;
     TRect bounds;
     const TBitmap32& bitmap;
-  } buttons[] = {
-      {E::Options, TRect::FromSize(6, 3, 9, 9), m_skin.optionsButton},
-      {E::Minimize, TRect::FromSize(244, 3, 9, 9), m_skin.minimizeButton},
-      {E::Shade, TRect::FromSize(254, 3, 9, 9), m_skin.shadeButton},
-      {E::Close, TRect::FromSize(264, 3, 9, 9), m_skin.closeButton},
-      {E::Previous, TRect::FromSize(16, 88, 23, 18), m_skin.previous},
-      {E::Play, TRect::FromSize(39, 88, 23, 18), m_skin.play},
-      {E::Pause, TRect::FromSize(62, 88, 23, 18), m_skin.pause},
-      {E::Stop, TRect::FromSize(85, 88, 23, 18), m_skin.stop},
-      {E::Next, TRect::FromSize(108, 88, 22, 18), m_skin.next},
-      {E::Eject, TRect::FromSize(136, 89, 22, 16), m_skin.eject},
+    bool toggles;
+  } clickable[] = {
+      {E::Options, TRect::FromSize(6, 3, 9, 9), m_skin.optionsButton, false},
+      {E::Minimize, TRect::FromSize(244, 3, 9, 9), m_skin.minimizeButton, false},
+      {E::Shade, TRect::FromSize(254, 3, 9, 9), m_skin.shadeButton, false},
+      {E::Close, TRect::FromSize(264, 3, 9, 9), m_skin.closeButton, false},
+      {E::Previous, TRect::FromSize(16, 88, 23, 18), m_skin.previous, false},
+      {E::Play, TRect::FromSize(39, 88, 23, 18), m_skin.play, false},
+      {E::Pause, TRect::FromSize(62, 88, 23, 18), m_skin.pause, false},
+      {E::Stop, TRect::FromSize(85, 88, 23, 18), m_skin.stop, false},
+      {E::Next, TRect::FromSize(108, 88, 22, 18), m_skin.next, false},
+      {E::Eject, TRect::FromSize(136, 89, 22, 16), m_skin.eject, false},
+      {E::Shuffle, TRect::FromSize(164, 89, 47, 15), m_skin.shuffle, true},
+      {E::Repeat, TRect::FromSize(210, 89, 28, 15), m_skin.repeat, true},
+      {E::Equalizer, TRect::FromSize(219, 58, 23, 12), m_skin.equalizer, true},
+      {E::PlayList, TRect::FromSize(242, 58, 23, 12), m_skin.playList, true},
   };
-  for (const auto& b : buttons) m_elements[static_cast<size_t>(b.element)] = &AddPart<TWA2Button>(b.bounds, b.bitmap);
-  const struct {
-    E element;
-    TRect bounds;
-    const TBitmap32& bitmap;
-  } switches[] = {
-      {E::Shuffle, TRect::FromSize(164, 89, 47, 15), m_skin.shuffle},
-      {E::Repeat, TRect::FromSize(210, 89, 28, 15), m_skin.repeat},
-      {E::Equalizer, TRect::FromSize(219, 58, 23, 12), m_skin.equalizer},
-      {E::PlayList, TRect::FromSize(242, 58, 23, 12), m_skin.playList},
-  };
-  for (const auto& s : switches) m_elements[static_cast<size_t>(s.element)] = &AddPart<TWA2Switch>(s.bounds, s.bitmap);
+  for (const auto& c : clickable)
+    m_elements[static_cast<size_t>(c.element)] =
+        c.toggles ? &AddPart<TWA2Switch>(c.bounds, c.bitmap) : &AddPart<TWA2Button>(c.bounds, c.bitmap);
   m_mono = &AddPart<TWA2Indicator>(TRect::FromSize(212, 41, 29, 12), m_skin.mono);
   m_stereo = &AddPart<TWA2Indicator>(TRect::FromSize(239, 41, 29, 12), m_skin.stereo);
   m_elements[static_cast<size_t>(E::Volume)] =
