@@ -26,6 +26,7 @@
 #include "platform/qt_platform_choice.h"
 #include "platform/screen_capture.h"
 #include "startup/menu_session.h"
+#include "startup/menu_viewers.h"
 #include "startup/picture_screens.h"
 #include "startup/sound_on_demand.h"
 #include "window/pointer_dispatch.h"
@@ -152,6 +153,7 @@ int RunPlayCommand(const TCommandLine& line) {
   TMenuSession session(line, std::move(system));
   TfrmMain& form = session.Window();
   TQtMenuWindow window;
+  const TAttachedViewers viewers(form, &window, ModuleFolder(), verbose);
   TPointerDispatcher dispatcher(form);
   TMenuWindowHandlers handlers = MenuWindowHandlers(window, form, dispatcher, verbose);
   handlers.closed = [&application] { application.quit(); };
@@ -217,6 +219,7 @@ int RunPlayCommand(const TCommandLine& line) {
   if (terminationSignals.Received() == 0) {
     session.BeforeShow();
     window.show();
+    ShowViewersFirstTime(form);
     code = application.exec();
   }
   window.hide();

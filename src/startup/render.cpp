@@ -1,11 +1,14 @@
 #include "startup/render.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
+#include <QWidget>
 #include <cstdlib>
 #include <iostream>
 
 #include "graphics/qt_seam.h"
+#include "modules/module_loader.h"
+#include "startup/menu_viewers.h"
 #include "window/window_host.h"
 #include "window/window_paint.h"
 
@@ -32,10 +35,23 @@ TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
   // Nothing may run or be held for a picture.
   system.runAndWait = nullptr;
   system.isAdministrator = [] { return true; };
+  const std::function<void(const std::string&)> report = system.verbose;
   TMenuSession session(line, std::move(system));
   TOffscreenHost host;
+  // The viewers' widgets lie in a window that is never shown; they are drawn into the picture.
+  // Only a widget application has them.
+  std::optional<QWidget> stage;
+  std::optional<TAttachedViewers> viewers;
+  if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    stage.emplace();
+    viewers.emplace(session.Window(), &*stage, ModuleFolder(), report);
+  }
   session.Start(&host);
   TfrmMain& window = session.Window();
+  if (stage) {
+    stage->resize(window.ClientSize().width, window.ClientSize().height);
+    ShowViewersFirstTime(window);
+  }
   const TSize client = window.ClientSize();
   if (client.width > kMaxBitmapSide || client.height > kMaxBitmapSide ||
       int64_t{client.width} * client.height > kMaxBitmapPixels)
@@ -54,10 +70,11 @@ int RunOffscreenRender(const TCommandLine& line, const std::string& path, const 
   int argc = 1;
   char name[] = "telvo";
   char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
+  QApplication application(argc, argv);
 
   TStartupSystem system = RealStartupSystem();
   if (line.verbose) {
+    system.verbose = [](const std::string& text) { std::cerr << "telvo: " << text << "\n"; };
     system.explainFallback = [](const std::string& reason) {
       std::cerr << "telvo: " << reason << "; rendering the built-in window\n";
     };

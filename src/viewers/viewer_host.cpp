@@ -1,6 +1,7 @@
 #include "viewers/viewer_host.h"
 
 #include "graphics/colors.h"
+#include "graphics/qt_seam.h"
 #include "graphics/text_escape.h"
 #include "graphics/text_render.h"
 #include "window/menu_context.h"
@@ -38,7 +39,49 @@ void TViewerHost::PaintFrame(TCanvas& canvas) const {
   canvas.Rectangle({0, 0, m_width, m_height});
 }
 
+void TViewerHost::AdoptComponent(std::unique_ptr<TViewerComponent> component) {
+  m_component = std::move(component);
+  PlaceComponent();
+  Invalidate();
+}
+
+void TViewerHost::DetachComponent() {
+  m_component.reset();
+  Invalidate();
+}
+
+void TViewerHost::PlaceComponent() {
+  if (!m_component) return;
+  TRect rect = ComponentRect().Offset(m_left, m_top);
+  bool shown = m_visible;
+  for (const TControl* parent = Parent(); parent && parent->Parent(); parent = parent->Parent()) {
+    rect = rect.Offset(parent->Left(), parent->Top());
+    shown = shown && parent->Visible();
+  }
+  m_component->Place(rect, shown);
+}
+
+void TViewerHost::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+  TCustomControl::SetBounds(left, top, width, height);
+  PlaceComponent();
+}
+
+void TViewerHost::SetVisible(bool visible) {
+  TCustomControl::SetVisible(visible);
+  PlaceComponent();
+}
+
 void TViewerHost::Paint(TCanvas& canvas) {
+  if (m_component) {
+    QImage surface = WrapAsQImage(canvas.View());
+    QPainter painter(&surface);
+    painter.translate(canvas.Origin().x, canvas.Origin().y);
+    const TRect rect = ComponentRect();
+    painter.translate(rect.left, rect.top);
+    painter.setClipRect(0, 0, rect.Width(), rect.Height());
+    m_component->Render(painter);
+    return;
+  }
   PaintFrame(canvas);
   SetLabelFont(canvas);
   TRect label = NotInstalledLabelRect();
@@ -52,12 +95,15 @@ void TViewerHost::SetLabelHot(bool hot) {
   Invalidate();
 }
 
-void TViewerHost::MouseMove(TShiftState, int32_t x, int32_t y) { SetLabelHot(NotInstalledLabelRect().Contains({x, y})); }
+void TViewerHost::MouseMove(TShiftState, int32_t x, int32_t y) {
+  SetLabelHot(!m_component && NotInstalledLabelRect().Contains({x, y}));
+}
 
 void TViewerHost::MouseLeave() { SetLabelHot(false); }
 
 void TViewerHost::MouseUp(TMouseButton button, TShiftState, int32_t x, int32_t y) {
-  if (button != TMouseButton::mbLeft || m_designMode || !NotInstalledLabelRect().Contains({x, y})) return;
+  if (button != TMouseButton::mbLeft || m_designMode || m_component || !NotInstalledLabelRect().Contains({x, y}))
+    return;
   const TMenuContext* context = MenuContextOf(*this);
   if (context && context->services.shell)
     context->services.shell->ShellExecute({"open", m_downloadPage, "", "", TShowMode::Normal}, [](int) {});

@@ -3,13 +3,15 @@
 // shown in place of their missing component, and the stored properties DesignMode, Locked,
 // GroupIndex and IAName.
 //
-// No component is hosted yet, so every host shows its not-installed label: the message (its
-// backslash escapes decoded) in blue "Tahoma" 10, centred over a white frame with a blue outline,
-// underlined while the pointer is over it and opening a page that tells how to get the
-// component when clicked (neither in design mode). The menu window paints the host and hands it
-// the pointer.
+// A host whose module the player attached (see AttachViewers) places its component's widgets
+// over its own place in the window and keeps them there and shown while it shows. Without one,
+// the host shows its not-installed label: the message (its backslash escapes decoded) in blue
+// "Tahoma" 10, centred over a white frame with a blue outline, underlined while the pointer is
+// over it and opening a page that tells how to get the component when clicked (neither in design
+// mode). The menu window paints the host and hands it the pointer.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "graphics/canvas.h"
@@ -17,6 +19,7 @@
 #include "model/class_info.h"
 #include "model/control.h"
 #include "model/message_texts.h"
+#include "viewers/viewer_component.h"
 
 // The blue text a viewer host shows in place of a missing component: the default message of its
 // key from construction, and the menu's message whenever the host's MessageTextsChanged runs
@@ -41,8 +44,20 @@ class TViewerHost : public TCustomControl {
   void MessageTextsChanged(const TMessageTexts& texts) override { m_notInstalled.Reread(texts); }
   const std::string& NotInstalledText() const { return m_notInstalled.Text(); }
 
+  // The attached component; null while the not-installed label shows.
+  TViewerComponent* Component() const { return m_component.get(); }
+  // The menu window was shown for the first time.
+  virtual void FirstShow() {}
+  // Frees the component, before the window that holds its widgets goes; the label shows again.
+  void DetachComponent();
+
+  void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
+  void SetVisible(bool visible) override;
   bool PaintedByWindow() const override { return true; }
-  TRunModeCursor RunModeCursorKind() const override { return TRunModeCursor::Hot; }
+  TRunModeCursor RunModeCursorKind() const override {
+    return m_component ? TRunModeCursor::Normal : TRunModeCursor::Hot;
+  }
+  // The label over its frame, or the component where it is not on screen.
   void Paint(TCanvas& canvas) override;
   void MouseMove(TShiftState shift, int32_t x, int32_t y) override;
   void MouseLeave() override;
@@ -63,6 +78,12 @@ class TViewerHost : public TCustomControl {
 
   // The frame under the label: white with a one-pixel blue outline over the whole control.
   virtual void PaintFrame(TCanvas& canvas) const;
+  // Takes component as the host's own and places it.
+  void AdoptComponent(std::unique_ptr<TViewerComponent> component);
+  // Where the component goes: the control's place in the window's client area, shown while the
+  // control and all its parents are visible. The default fills the control.
+  virtual TRect ComponentRect() const { return {0, 0, m_width, m_height}; }
+  void PlaceComponent();
 
   // Adds DesignMode, Locked, GroupIndex and IAName, in this order, to C's properties.
   template <class C>
@@ -86,6 +107,7 @@ class TViewerHost : public TCustomControl {
   void SetLabelFont(TCanvas& canvas) const;
   void SetLabelHot(bool hot);
 
+  std::unique_ptr<TViewerComponent> m_component;
   TNotInstalledMessage m_notInstalled;
   std::string m_downloadPage;
   bool m_labelHot = false;

@@ -1,0 +1,51 @@
+#include "startup/menu_viewers.h"
+
+#include <utility>
+
+#include "model/component.h"
+#include "modules/module_loader.h"
+#include "viewers/pdf_viewer.h"
+#include "window/menu_form.h"
+
+namespace {
+
+template <class TControlClass>
+void ForEach(TComponent& owner, const std::function<void(TControlClass&)>& visit) {
+  for (const auto& component : owner.Components()) {
+    if (auto* control = dynamic_cast<TControlClass*>(component.get())) visit(*control);
+    ForEach(*component, visit);
+  }
+}
+
+// Gives every TControlClass on form a component of TInterface, loading its module on the first
+// one.
+template <class TControlClass, class TInterface>
+void AttachEach(TKIVForm& form, QWidget* window, const std::string& moduleFolder,
+                const std::function<void(const std::string&)>& report, const char* viewerName) {
+  const typename TInterface::TFactory* factory = nullptr;
+  bool tried = false;
+  ForEach<TControlClass>(form, [&](TControlClass& control) {
+    if (!std::exchange(tried, true)) {
+      std::string notInstalled;
+      factory = LoadModuleInterface<TInterface>(moduleFolder, notInstalled);
+      if (!factory && report) report(std::string(viewerName) + " shows its not-installed label: " + notInstalled);
+    }
+    if (factory) control.AttachComponent(factory->create(window));
+  });
+}
+
+}  // namespace
+
+TAttachedViewers::TAttachedViewers(TKIVForm& form, QWidget* window, const std::string& moduleFolder,
+                                   const std::function<void(const std::string&)>& report)
+    : m_form(form) {
+  AttachEach<TKIVPDFViewer, TPdfComponent>(form, window, moduleFolder, report, "the PDF viewer");
+}
+
+TAttachedViewers::~TAttachedViewers() {
+  ForEach<TViewerHost>(m_form, [](TViewerHost& viewer) { viewer.DetachComponent(); });
+}
+
+void ShowViewersFirstTime(TKIVForm& form) {
+  ForEach<TViewerHost>(form, [](TViewerHost& viewer) { viewer.FirstShow(); });
+}

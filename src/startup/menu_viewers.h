@@ -1,0 +1,31 @@
+#pragma once
+// The menu's viewers (the PDF viewer, and the media player and web browser as they come): each
+// viewer control of the window gets its component from its module, which is loaded only when
+// the window holds such a control, so a menu without viewers never loads their libraries. A
+// viewer whose module is not installed keeps its not-installed label. User-interface thread
+// only; needs the widget application.
+
+#include <functional>
+#include <string>
+
+class QWidget;
+class TKIVForm;
+
+// Attaches a component, inside window (the menu window's widget, or a hidden stand-in for an
+// off-screen render), to every viewer control of form, and frees them all again when it goes,
+// before window does. report (may be empty) is told, once per module, why a module is not
+// installed.
+class TAttachedViewers {
+ public:
+  TAttachedViewers(TKIVForm& form, QWidget* window, const std::string& moduleFolder,
+                   const std::function<void(const std::string&)>& report);
+  ~TAttachedViewers();
+  TAttachedViewers(const TAttachedViewers&) = delete;
+  TAttachedViewers& operator=(const TAttachedViewers&) = delete;
+
+ private:
+  TKIVForm& m_form;
+};
+
+// The menu window is shown for the first time: every viewer loads its file again (FirstShow).
+void ShowViewersFirstTime(TKIVForm& form);

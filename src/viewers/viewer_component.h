@@ -1,0 +1,20 @@
+#pragma once
+// What a viewer module hands a viewer host: a component made of Qt widgets inside the menu
+// window (a PDF view, a media player, a web view), which the host places, shows and drives.
+// The component interfaces cross the modules' boundary: the player and its modules are built
+// from these headers by the same compiler, and each interface's kInterfaceVersion names its
+// exact form (raise it with every change).
+
+#include <QPainter>
+
+#include "graphics/geometry.h"
+
+class TViewerComponent {
+ public:
+  virtual ~TViewerComponent() = default;
+  // Puts the component at rect (the menu window's client coordinates) and shows or hides it.
+  virtual void Place(const TRect& rect, bool shown) = 0;
+  // Draws the component with painter, whose origin is the component's top-left corner, when its
+  // window is not on screen (an off-screen render); on screen the widgets draw themselves.
+  virtual void Render(QPainter& painter) = 0;
+};

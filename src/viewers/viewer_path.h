@@ -1,0 +1,10 @@
+#pragma once
+// The file a viewer shows, from the name stored in its control: the path macros expanded with
+// the menu window's values, then a Windows path turned into its Linux file (ToLinuxPath).
+
+#include <string>
+
+#include "model/control.h"
+
+// Without a menu window (the control not yet placed on one) the macros stay as written.
+std::string ViewerFilePath(const TControl& control, const std::string& stored);
