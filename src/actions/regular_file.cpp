@@ -22,3 +22,12 @@ std::optional<std::vector<uint8_t>> ReadRegularFile(const std::string& path, uin
   close(fd);
   return bytes;
 }
+
+bool IsReadableRegularFile(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return false;
+  struct stat status {};
+  const bool regular = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+  close(fd);
+  return regular;
+}

@@ -4,6 +4,7 @@
 
 #include "model/component.h"
 #include "modules/module_loader.h"
+#include "viewers/media_player.h"
 #include "viewers/pdf_viewer.h"
 #include "window/menu_form.h"
 
@@ -37,9 +38,11 @@ void AttachEach(TKIVForm& form, QWidget* window, const std::string& moduleFolder
 }  // namespace
 
 TAttachedViewers::TAttachedViewers(TKIVForm& form, QWidget* window, const std::string& moduleFolder,
-                                   const std::function<void(const std::string&)>& report)
+                                   const std::function<void(const std::string&)>& report, TUse use)
     : m_form(form) {
+  if (use == TUse::Still) ForEach<TKIVMediaPlayer>(form, [](TKIVMediaPlayer& player) { player.KeepStill(); });
   AttachEach<TKIVPDFViewer, TPdfComponent>(form, window, moduleFolder, report, "the PDF viewer");
+  AttachEach<TKIVMediaPlayer, TMediaComponent>(form, window, moduleFolder, report, "the media player");
 }
 
 TAttachedViewers::~TAttachedViewers() {

@@ -5,6 +5,7 @@
 // viewer whose module is not installed keeps its not-installed label. User-interface thread
 // only; needs the widget application.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -14,11 +15,12 @@ class TKIVForm;
 // Attaches a component, inside window (the menu window's widget, or a hidden stand-in for an
 // off-screen render), to every viewer control of form, and frees them all again when it goes,
 // before window does. report (may be empty) is told, once per module, why a module is not
-// installed.
+// installed. For a picture of the window (still), media players load but never play.
 class TAttachedViewers {
  public:
+  enum class TUse : uint8_t { Play, Still };
   TAttachedViewers(TKIVForm& form, QWidget* window, const std::string& moduleFolder,
-                   const std::function<void(const std::string&)>& report);
+                   const std::function<void(const std::string&)>& report, TUse use);
   ~TAttachedViewers();
   TAttachedViewers(const TAttachedViewers&) = delete;
   TAttachedViewers& operator=(const TAttachedViewers&) = delete;

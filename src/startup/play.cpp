@@ -153,7 +153,7 @@ int RunPlayCommand(const TCommandLine& line) {
   TMenuSession session(line, std::move(system));
   TfrmMain& form = session.Window();
   TQtMenuWindow window;
-  const TAttachedViewers viewers(form, &window, ModuleFolder(), verbose);
+  const TAttachedViewers viewers(form, &window, ModuleFolder(), verbose, TAttachedViewers::TUse::Play);
   TPointerDispatcher dispatcher(form);
   TMenuWindowHandlers handlers = MenuWindowHandlers(window, form, dispatcher, verbose);
   handlers.closed = [&application] { application.quit(); };

@@ -44,7 +44,7 @@ TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
   std::optional<TAttachedViewers> viewers;
   if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
     stage.emplace();
-    viewers.emplace(session.Window(), &*stage, ModuleFolder(), report);
+    viewers.emplace(session.Window(), &*stage, ModuleFolder(), report, TAttachedViewers::TUse::Still);
   }
   session.Start(&host);
   TfrmMain& window = session.Window();
