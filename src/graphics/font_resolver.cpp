@@ -271,3 +271,45 @@ void RemoveAddedFonts() {
   registry.cellPerEm.clear();
   registry.cellMetrics.clear();
 }
+
+namespace {
+
+// Text as XML character data.
+std::string XmlEscaped(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string FolderOf(std::string_view path) {
+  const size_t slash = path.rfind('/');
+  return std::string(slash == std::string_view::npos ? std::string_view(".") : path.substr(0, slash));
+}
+
+}  // namespace
+
+std::string StandInFontConfig(const std::vector<std::string>& fontFiles) {
+  std::set<std::string> folders;
+  for (const TStandInFile& file : kStandInFiles) folders.insert(FolderOf(file.path));
+  for (const std::string& file : fontFiles) folders.insert(FolderOf(file));
+  std::string config =
+      "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
+      "  <include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n";
+  for (const std::string& folder : folders) config += "  <dir>" + XmlEscaped(folder) + "</dir>\n";
+  for (const TStandIn& standIn : kStandIns) {
+    if (Lower(standIn.family) == standIn.faceName) continue;
+    config += "  <match target=\"pattern\"><test name=\"family\" compare=\"eq\" ignore-blanks=\"true\"><string>" +
+              XmlEscaped(standIn.faceName) + "</string></test><edit name=\"family\" mode=\"assign\" binding=\"strong\"><string>" +
+              XmlEscaped(standIn.family) + "</string></edit></match>\n";
+  }
+  config += "</fontconfig>\n";
+  return config;
+}

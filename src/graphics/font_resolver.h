@@ -65,3 +65,9 @@ std::vector<std::string> AddFontFile(const std::string& path);
 
 // Removes every font added by AddFontFile.
 void RemoveAddedFonts();
+
+// A fontconfig configuration that gives other processes (a web engine's renderers) the fonts
+// this resolver uses: the system's configuration, the stand-ins' folders, each face name bound
+// to its stand-in family, and the files in fontFiles (a document's own fonts, by their folders).
+// Needs no application.
+std::string StandInFontConfig(const std::vector<std::string>& fontFiles);

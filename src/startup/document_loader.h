@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/class_registry.h"
 #include "document/component_reader.h"
@@ -41,3 +42,8 @@ std::optional<TTrailer> FileTrailer(const TFileReader& file);
 // partly built and must go.
 TLoadResult LoadMenuDocument(const std::string& path, std::optional<uint64_t> containerOffset, TfrmMain& window,
                              const TClassRegistry& registry, const TReadOptions& options = {});
+
+// Whether the component stream of the document at path (found as LoadMenuDocument finds it)
+// holds the bytes of text anywhere: a quick look, before the document is read, for whether it
+// may hold a control of a class. False when there is no readable document.
+bool DocumentMentions(const std::string& path, std::optional<uint64_t> containerOffset, std::string_view text);
