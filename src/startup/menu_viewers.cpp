@@ -6,6 +6,7 @@
 #include "modules/module_loader.h"
 #include "viewers/media_player.h"
 #include "viewers/pdf_viewer.h"
+#include "viewers/web_browser.h"
 #include "window/menu_form.h"
 
 namespace {
@@ -16,6 +17,18 @@ void ForEach(TComponent& owner, const std::function<void(TControlClass&)>& visit
     if (auto* control = dynamic_cast<TControlClass*>(component.get())) visit(*control);
     ForEach(*component, visit);
   }
+}
+
+// The component of each kind for control.
+std::unique_ptr<TPdfComponent> Create(const TPdfComponent::TFactory& factory, QWidget* window, TKIVPDFViewer&) {
+  return factory.create(window);
+}
+std::unique_ptr<TMediaComponent> Create(const TMediaComponent::TFactory& factory, QWidget* window, TKIVMediaPlayer&) {
+  return factory.create(window);
+}
+std::unique_ptr<TWebComponent> Create(const TWebComponent::TFactory& factory, QWidget* window,
+                                      TKIVWebBrowser& browser) {
+  return factory.create(window, browser.ComponentEvents());
 }
 
 // Gives every TControlClass on form a component of TInterface, loading its module on the first
@@ -31,7 +44,8 @@ void AttachEach(TKIVForm& form, QWidget* window, const std::string& moduleFolder
       factory = LoadModuleInterface<TInterface>(moduleFolder, notInstalled);
       if (!factory && report) report(std::string(viewerName) + " shows its not-installed label: " + notInstalled);
     }
-    if (factory) control.AttachComponent(factory->create(window));
+    if (!factory) return;
+    if (auto component = Create(*factory, window, control)) control.AttachComponent(std::move(component));
   });
 }
 
@@ -43,6 +57,7 @@ TAttachedViewers::TAttachedViewers(TKIVForm& form, QWidget* window, const std::s
   if (use == TUse::Still) ForEach<TKIVMediaPlayer>(form, [](TKIVMediaPlayer& player) { player.KeepStill(); });
   AttachEach<TKIVPDFViewer, TPdfComponent>(form, window, moduleFolder, report, "the PDF viewer");
   AttachEach<TKIVMediaPlayer, TMediaComponent>(form, window, moduleFolder, report, "the media player");
+  AttachEach<TKIVWebBrowser, TWebComponent>(form, window, moduleFolder, report, "the web browser");
 }
 
 TAttachedViewers::~TAttachedViewers() {
@@ -51,4 +66,10 @@ TAttachedViewers::~TAttachedViewers() {
 
 void ShowViewersFirstTime(TKIVForm& form) {
   ForEach<TViewerHost>(form, [](TViewerHost& viewer) { viewer.FirstShow(); });
+}
+
+void SettleViewers(TKIVForm& form, std::chrono::steady_clock::time_point deadline) {
+  ForEach<TViewerHost>(form, [deadline](TViewerHost& viewer) {
+    if (TViewerComponent* component = viewer.Component()) component->Settle(deadline);
+  });
 }

@@ -1,10 +1,12 @@
 #pragma once
-// The menu's viewers (the PDF viewer, and the media player and web browser as they come): each
-// viewer control of the window gets its component from its module, which is loaded only when
-// the window holds such a control, so a menu without viewers never loads their libraries. A
-// viewer whose module is not installed keeps its not-installed label. User-interface thread
-// only; needs the widget application.
+// The menu's viewers (the PDF viewer, the media player and the web browser): each viewer control
+// of the window gets its component from its module, which is loaded only when the window holds
+// such a control, so a menu without viewers never loads their libraries. A viewer whose module
+// is not installed (or, for the web browser, was not prepared before the application object:
+// see TWebEngineStart) keeps its not-installed label. User-interface thread only; needs the
+// widget application.
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -31,3 +33,6 @@ class TAttachedViewers {
 
 // The menu window is shown for the first time: every viewer loads its file again (FirstShow).
 void ShowViewersFirstTime(TKIVForm& form);
+
+// Before a picture of the window: every viewer gets ready to be drawn, until deadline at most.
+void SettleViewers(TKIVForm& form, std::chrono::steady_clock::time_point deadline);

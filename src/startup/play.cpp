@@ -27,6 +27,7 @@
 #include "platform/screen_capture.h"
 #include "startup/menu_session.h"
 #include "startup/menu_viewers.h"
+#include "startup/web_engine_start.h"
 #include "startup/picture_screens.h"
 #include "startup/sound_on_demand.h"
 #include "window/pointer_dispatch.h"
@@ -123,6 +124,13 @@ int RunPlayCommand(const TCommandLine& line) {
       return 1;
     }
   }
+  // With --verbose, what the player tells about itself goes to stderr, one line each.
+  std::function<void(const std::string&)> verbose;
+  if (line.verbose) verbose = [](const std::string& text) { std::cerr << "telvo: " << text << "\n"; };
+  TStartupSystem system = RealStartupSystem();
+  // The web engine's settings come before the application object.
+  const std::unique_ptr<TWebEngineStart> webEngine =
+      TWebEngineStart::Prepare(line, system.executablePath, ModuleFolder(), verbose);
   int argc = 1;
   char name[] = "telvo";
   char* argv[] = {name, nullptr};
@@ -131,10 +139,6 @@ int RunPlayCommand(const TCommandLine& line) {
   QApplication::setApplicationName("Telvo");
   TTerminationSignals terminationSignals(application);
 
-  // With --verbose, what the player tells about itself goes to stderr, one line each.
-  std::function<void(const std::string&)> verbose;
-  if (line.verbose) verbose = [](const std::string& text) { std::cerr << "telvo: " << text << "\n"; };
-  TStartupSystem system = RealStartupSystem();
   auto sound = std::make_shared<TSoundOnDemand>(ModuleFolder(), verbose);
   system.sound = sound;
   const std::shared_ptr<TTickDispatcher> tickDispatcher = std::make_shared<TQtTickDispatcher>();

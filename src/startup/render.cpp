@@ -3,16 +3,21 @@
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
 
 #include "graphics/qt_seam.h"
 #include "modules/module_loader.h"
 #include "startup/menu_viewers.h"
+#include "startup/web_engine_start.h"
 #include "window/window_host.h"
 #include "window/window_paint.h"
 
 namespace {
+
+// How long a render waits at most for its viewers (a web page to load and draw).
+constexpr std::chrono::seconds kViewerBudget{8};
 
 // A window host for a window nobody sees: a fixed screen, and the shape kept for the picture.
 class TOffscreenHost : public TNullWindowHost {
@@ -32,6 +37,7 @@ void ClearOutside(TBitmap32& image, const TRegion& region) {
 
 TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
                      const std::function<void(TfrmMain&)>& beforePaint) {
+  const auto deadline = std::chrono::steady_clock::now() + kViewerBudget;
   // Nothing may run or be held for a picture.
   system.runAndWait = nullptr;
   system.isAdministrator = [] { return true; };
@@ -51,6 +57,7 @@ TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
   if (stage) {
     stage->resize(window.ClientSize().width, window.ClientSize().height);
     ShowViewersFirstTime(window);
+    SettleViewers(window, deadline);
   }
   const TSize client = window.ClientSize();
   if (client.width > kMaxBitmapSide || client.height > kMaxBitmapSide ||
@@ -67,11 +74,6 @@ TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
 int RunOffscreenRender(const TCommandLine& line, const std::string& path, const std::string& nothingToRender,
                        const std::function<TBitmap32(TStartupSystem)>& render) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "telvo";
-  char* argv[] = {name, nullptr};
-  QApplication application(argc, argv);
-
   TStartupSystem system = RealStartupSystem();
   if (line.verbose) {
     system.verbose = [](const std::string& text) { std::cerr << "telvo: " << text << "\n"; };
@@ -82,6 +84,13 @@ int RunOffscreenRender(const TCommandLine& line, const std::string& path, const 
       std::cerr << "telvo: skipped unknown property " << owner << "." << path << "\n";
     };
   }
+  // The web engine's settings come before the application object.
+  const std::unique_ptr<TWebEngineStart> webEngine =
+      TWebEngineStart::Prepare(line, system.executablePath, ModuleFolder(), system.verbose);
+  int argc = 1;
+  char name[] = "telvo";
+  char* argv[] = {name, nullptr};
+  QApplication application(argc, argv);
   const TBitmap32 image = render(std::move(system));
   if (image.Empty()) {
     std::cerr << "telvo: " << nothingToRender << "\n";

@@ -6,6 +6,7 @@
 // exact form (raise it with every change).
 
 #include <QPainter>
+#include <chrono>
 
 #include "graphics/geometry.h"
 
@@ -17,4 +18,7 @@ class TViewerComponent {
   // Draws the component with painter, whose origin is the component's top-left corner, when its
   // window is not on screen (an off-screen render); on screen the widgets draw themselves.
   virtual void Render(QPainter& painter) = 0;
+  // Before a picture of a window that is not on screen: waits, until deadline at most, for
+  // what the component shows to be ready to draw. Most components are ready at once.
+  virtual void Settle(std::chrono::steady_clock::time_point deadline) { (void)deadline; }
 };

@@ -4,7 +4,6 @@
 // need. The web engine needs settings made before the application object exists, so the
 // module is loaded and prepared first when a document holds a web browser.
 
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -28,6 +27,8 @@ class TWebComponent : public TViewerComponent {
     std::string fontConfigFile;
     // Chromium's sandbox; it cannot run as root.
     bool sandbox = true;
+    // Told once, when a page from the network shows without the sandbox; may be empty.
+    std::function<void(const std::string&)> report;
   };
 
   // What the component tells the control. Each may be left empty.
@@ -50,7 +51,8 @@ class TWebComponent : public TViewerComponent {
     // Before the application object: registers the kiv scheme (a local scheme, which pages from
     // the network cannot reach), shares OpenGL contexts, sets the sandbox and the fonts.
     void (*prepareProcess)(const TProcessSetup& setup);
-    // A hidden component inside window, showing "about:blank", with an off-the-record profile.
+    // A hidden component inside window, showing "about:blank", with an off-the-record profile;
+    // null unless prepareProcess ran before the application object.
     std::unique_ptr<TWebComponent> (*create)(QWidget* window, TEvents events);
   };
 
@@ -72,8 +74,7 @@ class TWebComponent : public TViewerComponent {
   // Runs work on the user-interface thread after the current event (never when the component
   // went before).
   virtual void RunLater(std::function<void()> work) = 0;
-
-  // For a picture of a window that is not on screen: waits, until deadline at most, for the
-  // page to finish loading and to be drawn, and keeps that drawing for Render.
-  virtual void Settle(std::chrono::steady_clock::time_point deadline) = 0;
+  // For a picture: waits, until deadline at most, for the page to finish loading and to be
+  // drawn, and keeps that drawing for Render.
+  void Settle(std::chrono::steady_clock::time_point deadline) override = 0;
 };

@@ -7,6 +7,7 @@
 namespace {
 
 std::unique_ptr<TWebComponent> CreateWebComponent(QWidget* window, TWebComponent::TEvents events) {
+  if (!PreparedWebProcess()) return nullptr;
   return std::make_unique<TWebWidget>(window, std::move(events));
 }
 

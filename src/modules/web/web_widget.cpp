@@ -1,8 +1,12 @@
 #include "modules/web/web_widget.h"
 
+#include "modules/web/web_process.h"
+
 #include <QEventLoop>
 #include <QFont>
 #include <QTimer>
+#include <QWebEngineHistory>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlSchemeHandler>
@@ -69,6 +73,7 @@ TWebWidget::TWebWidget(QWidget* window, TEvents events)
   connect(m_page, &QWebEnginePage::loadStarted, this, [this] { m_loading = true; });
   connect(m_page, &QWebEnginePage::loadFinished, this, [this] {
     m_loading = false;
+    NoteShownPage(m_page->url());
     if (m_events.documentComplete) m_events.documentComplete();
   });
   auto history = [this] {
@@ -95,6 +100,7 @@ void TWebWidget::Render(QPainter& painter) {
 }
 
 void TWebWidget::Navigate(const std::string& address) {
+  m_loading = true;
   const QString text = QString::fromStdString(address);
   m_view->setUrl(text.startsWith('/') ? QUrl::fromLocalFile(text) : QUrl(text));
 }
@@ -140,7 +146,6 @@ void TWebWidget::Settle(std::chrono::steady_clock::time_point deadline) {
   // The engine draws only in a shown top-level window: the view is taken out of the hidden
   // window for the picture, and comes back afterwards.
   m_view->setParent(nullptr);
-  m_view->setAttribute(Qt::WA_DontShowOnScreen);
   m_view->resize(m_viewRect.size());
   m_view->show();
   if (WaitFor([this] { return !m_loading; }, deadline)) {
