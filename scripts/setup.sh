@@ -41,6 +41,16 @@ packages="
   xdg-utils
   libogg-dev
   libspeex-dev
+  qt6-webengine-dev
+  libqt6webenginecore6-bin
+  qt6-multimedia-dev
+  qt6-pdf-dev
+  gstreamer1.0-plugins-base
+  gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-ugly
+  gstreamer1.0-libav
+  gstreamer1.0-gl
+  gstreamer1.0-alsa
 "
 
 missing=""
