@@ -94,6 +94,7 @@ void TMediaWidget::SetSources(std::vector<std::string> sources) {
   m_playsLeft = m_playCount;
   m_video->SetFrame({});
   m_player.setSource(m_sources.empty() ? QUrl() : m_sources.front());
+  ShowPosition();
 }
 
 void TMediaWidget::Play() {
