@@ -5,6 +5,7 @@
 #include "actions/kiv_link.h"
 #include "actions/launch.h"
 #include "actions/macros.h"
+#include "actions/regular_file.h"
 #include "graphics/canvas.h"
 #include "graphics/text_render.h"
 #include "window/menu_context.h"
@@ -116,6 +117,9 @@ void TKIVWebBrowser::Navigate(const std::string& address) {
     std::error_code error;
     const std::filesystem::path path = std::filesystem::absolute(ToLinuxPath(expanded), error);
     if (!error) expanded = path.lexically_normal().string();
+    // Something that is there but no regular file (a FIFO, a device) is not shown: the engine
+    // would wait on it. A missing file still goes to the engine, which says so in the page.
+    if (std::filesystem::exists(expanded, error) && !IsReadableRegularFile(expanded)) return;
   }
   web->Navigate(expanded);
 }

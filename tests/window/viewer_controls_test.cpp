@@ -162,6 +162,9 @@ end
   EXPECT_EQ(web->navigations[1], "about:blank");
   EXPECT_EQ(web->navigations[2], "https://example.org/" + cd.folder.string());
   EXPECT_EQ(browser.URL(), "https://example.org/%CDROM%") << "the stored URL keeps its macro";
+  ASSERT_EQ(mkfifo((cd.folder / "pipe.htm").c_str(), 0600), 0);
+  browser.Navigate("%CDROM%\\pipe.htm");
+  EXPECT_EQ(web->navigations.size(), 3u) << "a FIFO is not handed to the engine";
 
   // A kiv link is cancelled at once and runs only after the engine's callback.
   EXPECT_FALSE(web->events.beforeNavigate("https://example.org/"));
@@ -181,7 +184,9 @@ end
   web->events.documentComplete();
   EXPECT_EQ(web->address, "file:///shown.html");
   web->events.go("  ");
-  EXPECT_EQ(web->navigations.size(), 3u) << "go with a blank address does nothing";
+  web->events.go("%CDROM%\\docs\\index.htm");
+  ASSERT_EQ(web->navigations.size(), 4u);
+  EXPECT_EQ(web->navigations[3], web->navigations[0]) << "go and Enter expand the address box's text";
 }
 
 TEST(MediaPlayerControl, StartsWhenItFirstShowsAndPausesWhileHidden) {
