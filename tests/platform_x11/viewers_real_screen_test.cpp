@@ -1,0 +1,64 @@
+// The viewers' widgets inside the menu window on the real X server: a PDF page with its toolbar
+// and a media player's bar show on screen as Qt paints them, not black or empty.
+
+#include <QApplication>
+#include <filesystem>
+
+#include "platform/menu_window_binding.h"
+#include "real_screen.h"
+#include "startup/menu_viewers.h"
+#include "support/test_data.h"
+#include "window/pointer_dispatch.h"
+#include "window/window_test_support.h"
+#include "x11_fixture.h"
+
+namespace {
+
+constexpr const char* kMenu = R"(object frmDesign: TfrmDesign
+  Left = 0
+  Top = 0
+  ClientWidth = 420
+  ClientHeight = 300
+  Color = clSilver
+  DesignMode = True
+  object Manual: TKIVPDFViewer
+    Left = 8
+    Top = 8
+    Width = 240
+    Height = 284
+    FileName = '%CDROM%\a-text.pdf'
+    DesignMode = True
+  end
+  object Player: TKIVMediaPlayer
+    Left = 256
+    Top = 8
+    Width = 156
+    Height = 120
+    DesignMode = True
+  end
+end
+)";
+
+class ViewersOnRealScreen : public X11WindowTest {};
+
+}  // namespace
+
+TEST_F(ViewersOnRealScreen, PdfPageAndMediaBarShowAsQtPaintsThem) {
+  TTestMenu menu{kMenu};
+  menu->Context().macroValues.cdrom = std::filesystem::path(TestDataPath("pdf/a-text.pdf")).parent_path().string();
+  TPointerDispatcher dispatcher(*menu);
+  window->SetHandlers(MenuWindowHandlers(*window, *menu, dispatcher));
+  menu->SetHost(window.get());
+  std::string notInstalled;
+  const TAttachedViewers viewers(*menu, window.get(), TELVO_MODULE_DIR,
+                                 [&](const std::string& reason) { notInstalled += reason; },
+                                 TAttachedViewers::TUse::Still);
+  ASSERT_EQ(notInstalled, "");
+  menu->SetDesignMode(false);
+  TPaintWatch watch;
+  window->show();
+  ShowViewersFirstTime(*menu);
+  EXPECT_TRUE(ShowsItsPicture(*window, watch, *observer, [&] { return window->grab().toImage(); }, "viewers"));
+  window->hide();
+  menu->SetHost(nullptr);
+}
