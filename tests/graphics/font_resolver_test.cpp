@@ -4,6 +4,9 @@
 
 #include <QFontInfo>
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 #include "graphics/text_render.h"
 #include "support/gui_application.h"
@@ -125,3 +128,31 @@ TEST(FontResolver, AddedFontFiles) {
 }
 
 }  // namespace
+
+// Other processes (a web engine's renderers) find the same fonts through the configuration:
+// fontconfig's own tools, run with it, see the stand-ins for the face names and a document's
+// font in a folder whose name needs escaping in XML.
+TEST(FontResolver, StandInConfigurationGivesOtherProcessesTheSameFonts) {
+  const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "fonts & <stand-ins>";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder / "FontData");
+  const std::filesystem::path font = folder / "FontData" / "Document Font.ttf";
+  std::filesystem::copy_file(TestDataPath("fonts/marlett.ttf"), font);
+  const std::filesystem::path config = folder / "fonts.conf";
+  std::ofstream(config) << StandInFontConfig({font.string()});
+
+  auto run = [&](const std::string& command) {
+    const std::string line = "FONTCONFIG_FILE='" + config.string() + "' " + command;
+    std::string output;
+    if (FILE* pipe = popen(line.c_str(), "r")) {
+      char buffer[4096];
+      while (size_t got = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, got);
+      pclose(pipe);
+    }
+    return output;
+  };
+  EXPECT_EQ(run("fc-match -f '%{family}' Arial"), "Liberation Sans");
+  EXPECT_EQ(run("fc-match -f '%{family}' 'Times New Roman'"), "Liberation Serif");
+  EXPECT_EQ(run("fc-match -f '%{file}' Tahoma"), "/usr/share/wine/fonts/tahoma.ttf");
+  EXPECT_NE(run("fc-list -f '%{file}\\n'").find(font.string()), std::string::npos);
+}

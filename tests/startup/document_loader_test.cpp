@@ -103,6 +103,16 @@ TEST(DocumentLoader, FindsTheContainerAtTheStartOrThroughTheTrailer) {
   EXPECT_EQ(at.window->ClientSize().width, 320);
   EXPECT_EQ(TLoad(folder / "new.exe", program.size() + 1).result.status, TLoadStatus::NoDocument);
   EXPECT_EQ(TLoad(folder / "new.exe", 1u << 20).result.status, TLoadStatus::NoDocument);
+
+  // The quick look before a read finds the stream the same ways, inflated, and nothing where
+  // there is no document.
+  for (const char* file : {"menu.kiv", "plain.kiv", "new.exe"}) {
+    SCOPED_TRACE(file);
+    EXPECT_TRUE(DocumentMentions((folder / file).string(), std::nullopt, "Menu"));
+    EXPECT_FALSE(DocumentMentions((folder / file).string(), std::nullopt, "TKIVWebBrowser"));
+  }
+  for (const char* file : {"outside.exe", "program.exe", "missing.kiv"})
+    EXPECT_FALSE(DocumentMentions((folder / file).string(), std::nullopt, "")) << file;
 }
 
 TEST(DocumentLoader, ReadsOnlyTheContainerBehindAHugeExecutable) {
