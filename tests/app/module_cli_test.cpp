@@ -1,6 +1,7 @@
-// The audio module in the running player (on Qt's offscreen platform): a menu without sound
-// never loads it or the audio libraries, a menu with music at start loads both, and a player
-// whose module is missing or broken plays the menu silently and says why with --verbose.
+// The modules in the running player (on Qt's offscreen platform): a menu without sound never
+// loads the audio module or the audio libraries, a menu with music at start loads both, and a
+// player whose module is missing or broken plays the menu silently and says why with --verbose;
+// the viewers' modules and Qt libraries load only for a menu that holds viewers.
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,19 @@ TEST(TelvoModules, TheAudioLibrariesLoadOnlyForAMenuWithSound) {
     EXPECT_EQ(run.output.find("/modules/audio.so") != std::string::npos, c.loads);
     EXPECT_EQ(run.output.find("file=libSDL2") != std::string::npos, c.loads);
     EXPECT_EQ(run.output.find("file=libfluidsynth") != std::string::npos, c.loads);
+  }
+}
+
+TEST(TelvoModules, TheViewerLibrariesLoadOnlyForAMenuWithViewers) {
+  constexpr const char* kViewerLibraries[] = {"/modules/web.so", "file=libQt6WebEngineCore", "/modules/media.so",
+                                              "file=libQt6Multimedia", "/modules/pdf.so", "file=libQt6Pdf"};
+  for (const auto& [document, loads] : {std::pair{"two_pages.kiv", false}, std::pair{"viewers.kiv", true}}) {
+    SCOPED_TRACE(document);
+    const TRun run = RunToFirstFrame(TELVO_BINARY, Fixture(document), true, {{"LD_DEBUG", "files"}});
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    for (const char* library : kViewerLibraries)
+      EXPECT_EQ(run.output.find(library) != std::string::npos, loads) << library;
+    EXPECT_EQ(run.output.find("not-installed label"), std::string::npos);
   }
 }
 

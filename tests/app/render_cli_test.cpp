@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <QImage>
+
 #include "support/test_data.h"
 
 namespace fs = std::filesystem;
@@ -90,3 +92,21 @@ TEST(TelvoRender, FailsWhenTheImageCannotBeWritten) {
 }
 
 }  // namespace
+
+// The web engine is prepared before the player's application object, so a rendered web browser
+// shows its page (about:blank, white), not its not-installed label with the blue outline; the
+// media player and the PDF viewer show their own faces too.
+TEST(TelvoRender, ViewersShowTheirComponentsNotTheirLabels) {
+  const fs::path work = fs::path(testing::TempDir()) / "render_cli_viewers";
+  fs::create_directories(work);
+  const fs::path image = work / "viewers.png";
+  fs::remove(image);
+  ASSERT_EQ(RunCommand(std::string(TELVO_BINARY) + " --render " + image.string() + " " + TELVO_FIXTURE_DIR +
+                       "/viewers.kiv"),
+            0);
+  const QImage rendered(QString::fromStdString(image.string()));
+  ASSERT_FALSE(rendered.isNull());
+  EXPECT_EQ(rendered.pixel(100, 120) & 0xFFFFFF, 0xFFFFFFu) << "the blank page";
+  for (int left : {0, 215, 430}) EXPECT_NE(rendered.pixel(left, 0) & 0xFFFFFF, 0x0000FFu) << "no label's frame at " << left;
+  EXPECT_EQ(rendered.pixel(215 + 100, 100) & 0xFFFFFF, 0x000000u) << "the media player's black video area";
+}
