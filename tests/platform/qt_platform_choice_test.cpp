@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "support/scoped_environment.h"
+
 namespace {
 
 using Var = std::optional<std::string>;
@@ -59,48 +61,26 @@ TEST(QtPlatformChoice, TheXServerIsProbedOnlyWhenQtWillUseItsX11PlugIn) {
 
 TEST(QtPlatformChoice, ADisplayWithoutAServerDoesNotAnswer) { EXPECT_FALSE(TX11Connection(":65001").Answers()); }
 
-// Sets or unsets a variable for the test's lifetime and restores it afterwards.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const char* value) : m_name(name) {
-    if (const char* old = std::getenv(name)) m_old = old;
-    if (value)
-      setenv(name, value, 1);
-    else
-      unsetenv(name);
-  }
-  ~ScopedVariable() {
-    if (m_old)
-      setenv(m_name, m_old->c_str(), 1);
-    else
-      unsetenv(m_name);
-  }
-
- private:
-  const char* m_name;
-  std::optional<std::string> m_old;
-};
-
 TEST(QtPlatformChoice, ChooseQtPlatformSetsTheVariableOnlyWhenItDecides) {
   {
-    ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
-    ScopedVariable display("DISPLAY", ":5");
-    ScopedVariable platform("QT_QPA_PLATFORM", nullptr);
+    telvo_test::TScopedEnvironment wayland("WAYLAND_DISPLAY", "wayland-0");
+    telvo_test::TScopedEnvironment display("DISPLAY", ":5");
+    telvo_test::TScopedEnvironment platform("QT_QPA_PLATFORM", nullptr);
     ChooseQtPlatform();
     ASSERT_NE(std::getenv("QT_QPA_PLATFORM"), nullptr);
     EXPECT_STREQ(std::getenv("QT_QPA_PLATFORM"), "xcb");
   }
   {
-    ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
-    ScopedVariable display("DISPLAY", nullptr);
-    ScopedVariable platform("QT_QPA_PLATFORM", nullptr);
+    telvo_test::TScopedEnvironment wayland("WAYLAND_DISPLAY", "wayland-0");
+    telvo_test::TScopedEnvironment display("DISPLAY", nullptr);
+    telvo_test::TScopedEnvironment platform("QT_QPA_PLATFORM", nullptr);
     ChooseQtPlatform();
     EXPECT_EQ(std::getenv("QT_QPA_PLATFORM"), nullptr);
   }
   {
-    ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
-    ScopedVariable display("DISPLAY", ":5");
-    ScopedVariable platform("QT_QPA_PLATFORM", "wayland");
+    telvo_test::TScopedEnvironment wayland("WAYLAND_DISPLAY", "wayland-0");
+    telvo_test::TScopedEnvironment display("DISPLAY", ":5");
+    telvo_test::TScopedEnvironment platform("QT_QPA_PLATFORM", "wayland");
     ChooseQtPlatform();
     EXPECT_STREQ(std::getenv("QT_QPA_PLATFORM"), "wayland");
   }

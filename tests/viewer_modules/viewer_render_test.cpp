@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "support/golden_image.h"
+#include "support/scoped_environment.h"
 #include "support/test_data.h"
 #include "viewer_module_support.h"
 
@@ -75,26 +76,6 @@ constexpr const char* kPdfAndMedia = R"(object frmDesign: TfrmDesign
 end
 )";
 
-// Sets an environment variable for as long as it lives.
-class TScopedEnvironment {
- public:
-  TScopedEnvironment(const char* name, const std::string& value) : m_name(name) {
-    const char* old = std::getenv(name);
-    if (old) m_old = old;
-    setenv(name, value.c_str(), 1);
-  }
-  ~TScopedEnvironment() {
-    if (m_old)
-      setenv(m_name, m_old->c_str(), 1);
-    else
-      unsetenv(m_name);
-  }
-
- private:
-  const char* m_name;
-  std::optional<std::string> m_old;
-};
-
 }  // namespace
 
 TEST(ViewerRender, PdfPagesToolbarsCoversAndMediaBarsAsTheWindowShowsThem) {
@@ -142,7 +123,7 @@ TEST(ViewerRender, WithoutTheirModulesViewersShowTheNotInstalledLabel) {
   TMenuDisc disc("no_modules");
   fs::create_directories(disc.Folder() / "no_modules");
   disc.Copy(TestDataPath("pdf/a-text.pdf"), "manual.pdf");
-  const TScopedEnvironment modules("TELVO_MODULE_DIR", (disc.Folder() / "no_modules").string());
+  const telvo_test::TScopedEnvironment modules("TELVO_MODULE_DIR", (disc.Folder() / "no_modules").c_str());
   const TBitmap32 image = disc.Render(R"(object frmDesign: TfrmDesign
   ClientWidth = 340
   ClientHeight = 280

@@ -7,6 +7,8 @@
 #include <QVideoFrame>
 #include <algorithm>
 
+#include "modules/viewer_widgets/component_widget.h"
+
 namespace {
 
 constexpr int kBarHeight = 24;
@@ -75,16 +77,13 @@ TMediaWidget::~TMediaWidget() {
   m_player.stop();
 }
 
+// Arranged here too: a widget in a window that is not shown gets no resize events.
 void TMediaWidget::Place(const TRect& rect, bool shown) {
-  setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
-  setVisible(shown);
+  PlaceComponentWidget(*this, rect, shown);
+  Arrange();
 }
 
-void TMediaWidget::Render(QPainter& painter) {
-  if (window()->isVisible()) return;
-  Arrange();
-  render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-}
+void TMediaWidget::Render(QPainter& painter) { RenderComponentWidget(*this, painter); }
 
 void TMediaWidget::SetSources(std::vector<std::string> sources) {
   Stop();

@@ -1,11 +1,12 @@
 #include "modules/pdf/pdf_widget.h"
 
 #include <QPrintDialog>
-#include <QScrollBar>
 #include <QPrinter>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "modules/pdf/pdf_cover.h"
+#include "modules/viewer_widgets/component_widget.h"
 
 namespace {
 
@@ -62,16 +63,13 @@ TPdfWidget::TPdfWidget(QWidget* window)
   UpdateToolbar();
 }
 
+// Arranged here too: a widget in a window that is not shown gets no resize events.
 void TPdfWidget::Place(const TRect& rect, bool shown) {
-  setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
-  setVisible(shown);
+  PlaceComponentWidget(*this, rect, shown);
+  Arrange();
 }
 
-void TPdfWidget::Render(QPainter& painter) {
-  if (window()->isVisible()) return;
-  Arrange();
-  render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-}
+void TPdfWidget::Render(QPainter& painter) { RenderComponentWidget(*this, painter); }
 
 bool TPdfWidget::Load(std::vector<uint8_t> bytes) {
   QPdfDocument loaded;

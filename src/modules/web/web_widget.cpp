@@ -1,5 +1,6 @@
 #include "modules/web/web_widget.h"
 
+#include "modules/viewer_widgets/component_widget.h"
 #include "modules/web/web_process.h"
 
 #include <QEventLoop>
@@ -88,15 +89,10 @@ TWebWidget::~TWebWidget() {
   delete m_view;
 }
 
-void TWebWidget::Place(const TRect& rect, bool shown) {
-  setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
-  setVisible(shown);
-}
+void TWebWidget::Place(const TRect& rect, bool shown) { PlaceComponentWidget(*this, rect, shown); }
 
 void TWebWidget::Render(QPainter& painter) {
-  if (window()->isVisible()) return;
-  render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-  if (!m_snapshot.isNull()) painter.drawPixmap(m_viewRect.topLeft(), m_snapshot);
+  if (RenderComponentWidget(*this, painter) && !m_snapshot.isNull()) painter.drawPixmap(m_viewRect.topLeft(), m_snapshot);
 }
 
 void TWebWidget::Navigate(const std::string& address) {
