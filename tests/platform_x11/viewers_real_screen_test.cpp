@@ -1,8 +1,10 @@
-// The viewers' widgets inside the menu window on the real X server: a PDF page with its toolbar
-// and a media player's bar show on screen as Qt paints them, not black or empty.
+// The viewers' widgets inside the menu window on the real X server: a web page under its bar, a
+// PDF page with its toolbar and a media player's bar show on screen as Qt paints them, not black
+// or empty.
 
 #include <QApplication>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/menu_window_binding.h"
 #include "real_screen.h"
@@ -36,6 +38,19 @@ constexpr const char* kMenu = R"(object frmDesign: TfrmDesign
     Height = 120
     DesignMode = True
   end
+  object Browser: TKIVWebBrowser
+    Left = 256
+    Top = 136
+    Width = 156
+    Height = 156
+    URL = '%CDROM%\page.htm'
+    ShowMenu = True
+    Locked = False
+    GroupIndex = 0
+    DesignMode = True
+    ControlBarStyle = awbFull
+    IAName = ''
+  end
 end
 )";
 
@@ -43,9 +58,14 @@ class ViewersOnRealScreen : public X11WindowTest {};
 
 }  // namespace
 
-TEST_F(ViewersOnRealScreen, PdfPageAndMediaBarShowAsQtPaintsThem) {
+TEST_F(ViewersOnRealScreen, WebPagePdfPageAndMediaBarShowAsQtPaintsThem) {
+  const std::filesystem::path cd = std::filesystem::path(testing::TempDir()) / "viewers_real_screen";
+  std::filesystem::create_directories(cd);
+  std::filesystem::copy_file(TestDataPath("pdf/a-text.pdf"), cd / "a-text.pdf",
+                             std::filesystem::copy_options::overwrite_existing);
+  std::ofstream(cd / "page.htm") << "<body style='background:#208040;color:white;font:20px Tahoma'>Page</body>";
   TTestMenu menu{kMenu};
-  menu->Context().macroValues.cdrom = std::filesystem::path(TestDataPath("pdf/a-text.pdf")).parent_path().string();
+  menu->Context().macroValues.cdrom = cd.string();
   TPointerDispatcher dispatcher(*menu);
   window->SetHandlers(MenuWindowHandlers(*window, *menu, dispatcher));
   menu->SetHost(window.get());
@@ -58,6 +78,8 @@ TEST_F(ViewersOnRealScreen, PdfPageAndMediaBarShowAsQtPaintsThem) {
   TPaintWatch watch;
   window->show();
   ShowViewersFirstTime(*menu);
+  // The page is loaded and drawn once the engine shows its colour.
+  ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] { return window->grab().toImage().pixel(300, 250) == 0xFF208040; }, 15000));
   EXPECT_TRUE(ShowsItsPicture(*window, watch, *observer, [&] { return window->grab().toImage(); }, "viewers"));
   window->hide();
   menu->SetHost(nullptr);

@@ -1,8 +1,13 @@
 // Starts the process's private X server before the first test and stops it after the last,
-// with the one QApplication of the process living in between.
+// with the one QApplication of the process living in between, made as the player makes it for a
+// menu with a web browser: after the web module has prepared the process.
+
+#include <unistd.h>
 
 #include <cstdlib>
 
+#include "modules/module_loader.h"
+#include "viewers/web_component.h"
 #include "x11_fixture.h"
 #include "xvfb_server.h"
 
@@ -27,6 +32,12 @@ class XServerEnvironment : public ::testing::Environment {
     unsetenv("WAYLAND_DISPLAY");
     // No session bus: the tray is then found the X11 way, through its selection.
     unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    std::string notInstalled;
+    if (const TWebComponent::TFactory* web = LoadModuleInterface<TWebComponent>(TELVO_MODULE_DIR, notInstalled)) {
+      TWebComponent::TProcessSetup setup;
+      setup.sandbox = geteuid() != 0;
+      web->prepareProcess(setup);
+    }
     telvo_test::TestApplication("xcb");
   }
   // The application goes first: Qt ends the process when its X server disappears under it.
