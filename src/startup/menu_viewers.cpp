@@ -45,7 +45,10 @@ void AttachEach(TKIVForm& form, QWidget* window, const std::string& moduleFolder
       if (!factory && report) report(std::string(viewerName) + " shows its not-installed label: " + notInstalled);
     }
     if (!factory) return;
-    if (auto component = Create(*factory, window, control)) control.AttachComponent(std::move(component));
+    if (auto component = Create(*factory, window, control))
+      control.AttachComponent(std::move(component));
+    else if (report)
+      report(std::string(viewerName) + " shows its not-installed label: its module made no component");
   });
 }
 

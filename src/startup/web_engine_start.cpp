@@ -48,10 +48,8 @@ std::unique_ptr<TWebEngineStart> TWebEngineStart::Prepare(const TCommandLine& li
 
   std::string notInstalled;
   const TWebComponent::TFactory* factory = LoadModuleInterface<TWebComponent>(moduleFolder, notInstalled);
-  if (!factory) {
-    if (report) report("the web browser shows its not-installed label: " + notInstalled);
-    return nullptr;
-  }
+  // A module that does not load is told of when the browser is given its component.
+  if (!factory) return nullptr;
   std::error_code error;
   const std::string documentFolder = fs::absolute(document.path, error).parent_path().string();
   TWebComponent::TProcessSetup setup;

@@ -15,7 +15,8 @@ class TWebEngineStart {
   // Looks into the document the command line names (as the session finds it, from
   // executablePath when none is named) before it is read; when it may hold a web browser, loads
   // the web module from moduleFolder and prepares the process. Null when the document holds
-  // none or the module is not installed (report, which may be empty, is told why).
+  // none or the module is not installed. report (may be empty) is told later that a page from
+  // the network shows without the sandbox.
   static std::unique_ptr<TWebEngineStart> Prepare(const TCommandLine& line, const std::string& executablePath,
                                                   const std::string& moduleFolder,
                                                   const std::function<void(const std::string&)>& report);
