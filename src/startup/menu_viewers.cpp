@@ -11,10 +11,10 @@
 
 namespace {
 
-template <class TControlClass>
-void ForEach(TComponent& owner, const std::function<void(TControlClass&)>& visit) {
+template <class TKind>
+void ForEach(TComponent& owner, const std::function<void(TKind&)>& visit) {
   for (const auto& component : owner.Components()) {
-    if (auto* control = dynamic_cast<TControlClass*>(component.get())) visit(*control);
+    if (auto* found = dynamic_cast<TKind*>(component.get())) visit(*found);
     ForEach(*component, visit);
   }
 }
@@ -64,15 +64,15 @@ TAttachedViewers::TAttachedViewers(TKIVForm& form, QWidget* window, const std::s
 }
 
 TAttachedViewers::~TAttachedViewers() {
-  ForEach<TViewerHost>(m_form, [](TViewerHost& viewer) { viewer.DetachComponent(); });
+  ForEach<TComponentHost>(m_form, [](TComponentHost& host) { host.DetachComponent(); });
 }
 
 void ShowViewersFirstTime(TKIVForm& form) {
-  ForEach<TViewerHost>(form, [](TViewerHost& viewer) { viewer.FirstShow(); });
+  ForEach<TComponentHost>(form, [](TComponentHost& host) { host.FirstShow(); });
 }
 
 void SettleViewers(TKIVForm& form, std::chrono::steady_clock::time_point deadline) {
-  ForEach<TViewerHost>(form, [deadline](TViewerHost& viewer) {
-    if (TViewerComponent* component = viewer.Component()) component->Settle(deadline);
+  ForEach<TComponentHost>(form, [deadline](TComponentHost& host) {
+    if (TWidgetComponent* component = host.Component()) component->Settle(deadline);
   });
 }

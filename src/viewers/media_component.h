@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "viewers/viewer_component.h"
+#include "window/widget_component.h"
 
 class QWidget;
 
-class TMediaComponent : public TViewerComponent {
+class TMediaComponent : public TWidgetComponent {
  public:
   static constexpr const char* kModuleName = "media";
   static constexpr const char* kInterfaceName = "TMediaComponent";

@@ -6,11 +6,11 @@
 #include <memory>
 #include <vector>
 
-#include "viewers/viewer_component.h"
+#include "window/widget_component.h"
 
 class QWidget;
 
-class TPdfComponent : public TViewerComponent {
+class TPdfComponent : public TWidgetComponent {
  public:
   static constexpr const char* kModuleName = "pdf";
   static constexpr const char* kInterfaceName = "TPdfComponent";

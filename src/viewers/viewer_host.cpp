@@ -1,7 +1,6 @@
 #include "viewers/viewer_host.h"
 
 #include "graphics/colors.h"
-#include "graphics/qt_seam.h"
 #include "graphics/text_escape.h"
 #include "graphics/text_render.h"
 #include "window/menu_context.h"
@@ -39,47 +38,29 @@ void TViewerHost::PaintFrame(TCanvas& canvas) const {
   canvas.Rectangle({0, 0, m_width, m_height});
 }
 
-void TViewerHost::AdoptComponent(std::unique_ptr<TViewerComponent> component) {
-  m_component = std::move(component);
-  PlaceComponent();
+void TViewerHost::AdoptComponent(std::unique_ptr<TWidgetComponent> component) {
+  m_component.Adopt(std::move(component), ComponentArea());
   Invalidate();
 }
 
 void TViewerHost::DetachComponent() {
-  m_component.reset();
+  m_component.Reset();
   Invalidate();
-}
-
-void TViewerHost::PlaceComponent() {
-  if (!m_component) return;
-  TRect rect = ComponentRect().Offset(m_left, m_top);
-  bool shown = m_visible;
-  for (const TControl* parent = Parent(); parent && parent->Parent(); parent = parent->Parent()) {
-    rect = rect.Offset(parent->Left(), parent->Top());
-    shown = shown && parent->Visible();
-  }
-  m_component->Place(rect, shown);
 }
 
 void TViewerHost::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
   TCustomControl::SetBounds(left, top, width, height);
-  PlaceComponent();
+  m_component.Place(ComponentArea());
 }
 
 void TViewerHost::SetVisible(bool visible) {
   TCustomControl::SetVisible(visible);
-  PlaceComponent();
+  m_component.Place(ComponentArea());
 }
 
 void TViewerHost::Paint(TCanvas& canvas) {
-  if (m_component) {
-    QImage surface = WrapAsQImage(canvas.View());
-    QPainter painter(&surface);
-    painter.translate(canvas.Origin().x, canvas.Origin().y);
-    const TRect rect = ComponentRect();
-    painter.translate(rect.left, rect.top);
-    painter.setClipRect(0, 0, rect.Width(), rect.Height());
-    m_component->Render(painter);
+  if (m_component.Get()) {
+    m_component.Render(canvas, ComponentArea());
     return;
   }
   PaintFrame(canvas);
@@ -96,13 +77,13 @@ void TViewerHost::SetLabelHot(bool hot) {
 }
 
 void TViewerHost::MouseMove(TShiftState, int32_t x, int32_t y) {
-  SetLabelHot(!m_component && NotInstalledLabelRect().Contains({x, y}));
+  SetLabelHot(!m_component.Get() && NotInstalledLabelRect().Contains({x, y}));
 }
 
 void TViewerHost::MouseLeave() { SetLabelHot(false); }
 
 void TViewerHost::MouseUp(TMouseButton button, TShiftState, int32_t x, int32_t y) {
-  if (button != TMouseButton::mbLeft || m_designMode || m_component || !NotInstalledLabelRect().Contains({x, y}))
+  if (button != TMouseButton::mbLeft || m_designMode || m_component.Get() || !NotInstalledLabelRect().Contains({x, y}))
     return;
   const TMenuContext* context = MenuContextOf(*this);
   if (context && context->services.shell)

@@ -19,7 +19,7 @@
 #include "model/class_info.h"
 #include "model/control.h"
 #include "model/message_texts.h"
-#include "viewers/viewer_component.h"
+#include "window/component_host.h"
 
 // The blue text a viewer host shows in place of a missing component: the default message of its
 // key from construction, and the menu's message whenever the host's MessageTextsChanged runs
@@ -39,23 +39,21 @@ class TNotInstalledMessage {
 
 // The base of the viewer hosts. It is no stored class of its own: each host registers the
 // shared properties itself, where its stored form has them.
-class TViewerHost : public TCustomControl {
+class TViewerHost : public TCustomControl, public TComponentHost {
  public:
   void MessageTextsChanged(const TMessageTexts& texts) override { m_notInstalled.Reread(texts); }
   const std::string& NotInstalledText() const { return m_notInstalled.Text(); }
 
   // The attached component; null while the not-installed label shows.
-  TViewerComponent* Component() const { return m_component.get(); }
-  // The menu window was shown for the first time.
-  virtual void FirstShow() {}
-  // Frees the component, before the window that holds its widgets goes; the label shows again.
-  void DetachComponent();
+  TWidgetComponent* Component() const override { return m_component.Get(); }
+  // The label shows again.
+  void DetachComponent() override;
 
   void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
   void SetVisible(bool visible) override;
   bool PaintedByWindow() const override { return true; }
   TRunModeCursor RunModeCursorKind() const override {
-    return m_component ? TRunModeCursor::Normal : TRunModeCursor::Hot;
+    return m_component.Get() ? TRunModeCursor::Normal : TRunModeCursor::Hot;
   }
   // The label over its frame, or the component where it is not on screen.
   void Paint(TCanvas& canvas) override;
@@ -78,12 +76,8 @@ class TViewerHost : public TCustomControl {
 
   // The frame under the label: white with a one-pixel blue outline over the whole control.
   virtual void PaintFrame(TCanvas& canvas) const;
-  // Takes component as the host's own and places it.
-  void AdoptComponent(std::unique_ptr<TViewerComponent> component);
-  // Where the component goes: the control's place in the window's client area, shown while the
-  // control and all its parents are visible. The default fills the control.
-  virtual TRect ComponentRect() const { return {0, 0, m_width, m_height}; }
-  void PlaceComponent();
+  // Takes component as the host's own and places it over the whole control.
+  void AdoptComponent(std::unique_ptr<TWidgetComponent> component);
 
   // Adds DesignMode, Locked, GroupIndex and IAName, in this order, to C's properties.
   template <class C>
@@ -107,7 +101,9 @@ class TViewerHost : public TCustomControl {
   void SetLabelFont(TCanvas& canvas) const;
   void SetLabelHot(bool hot);
 
-  std::unique_ptr<TViewerComponent> m_component;
+  TRect ComponentArea() const { return {0, 0, m_width, m_height}; }
+
+  TWidgetSlot m_component{*this};
   TNotInstalledMessage m_notInstalled;
   std::string m_downloadPage;
   bool m_labelHot = false;

@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
-#include "viewers/viewer_component.h"
+#include "window/widget_component.h"
 #include "viewers/web_browser_layout.h"
 
 class QWidget;
 
-class TWebComponent : public TViewerComponent {
+class TWebComponent : public TWidgetComponent {
  public:
   static constexpr const char* kModuleName = "web";
   static constexpr const char* kInterfaceName = "TWebComponent";

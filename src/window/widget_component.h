@@ -1,18 +1,18 @@
 #pragma once
-// What a viewer module hands a viewer host: a component made of Qt widgets inside the menu
-// window (a PDF view, a media player, a web view), which the host places, shows and drives.
-// The component interfaces cross the modules' boundary: the player and its modules are built
-// from these headers by the same compiler, and each interface's kInterfaceVersion names its
-// exact form (raise it with every change).
+// A control's component: Qt widgets inside the menu window (a viewer module's PDF view, media
+// player or web view; the text box's editor) that the control places, shows and drives, and
+// that draw themselves on screen. The viewers' component interfaces cross their modules'
+// boundary: the player and its modules are built from these headers by the same compiler, and
+// each interface's kInterfaceVersion names its exact form (raise it with every change).
 
 #include <QPainter>
 #include <chrono>
 
 #include "graphics/geometry.h"
 
-class TViewerComponent {
+class TWidgetComponent {
  public:
-  virtual ~TViewerComponent() = default;
+  virtual ~TWidgetComponent() = default;
   // Puts the component at rect (the menu window's client coordinates) and shows or hides it.
   virtual void Place(const TRect& rect, bool shown) = 0;
   // Draws the component with painter, whose origin is the component's top-left corner, when its
