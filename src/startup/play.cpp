@@ -26,7 +26,7 @@
 #include "platform/qt_platform_choice.h"
 #include "platform/screen_capture.h"
 #include "startup/menu_session.h"
-#include "startup/menu_viewers.h"
+#include "startup/menu_components.h"
 #include "startup/web_engine_start.h"
 #include "startup/picture_screens.h"
 #include "startup/sound_on_demand.h"
@@ -157,7 +157,7 @@ int RunPlayCommand(const TCommandLine& line) {
   TMenuSession session(line, std::move(system));
   TfrmMain& form = session.Window();
   TQtMenuWindow window;
-  const TAttachedViewers viewers(form, &window, ModuleFolder(), verbose, TAttachedViewers::TUse::Play);
+  const TAttachedComponents components(form, &window, ModuleFolder(), verbose, TAttachedComponents::TUse::Play);
   TPointerDispatcher dispatcher(form);
   TMenuWindowHandlers handlers = MenuWindowHandlers(window, form, dispatcher, verbose);
   handlers.closed = [&application] { application.quit(); };
@@ -223,7 +223,7 @@ int RunPlayCommand(const TCommandLine& line) {
   if (terminationSignals.Received() == 0) {
     session.BeforeShow();
     window.show();
-    ShowViewersFirstTime(form);
+    ShowComponentsFirstTime(form);
     code = application.exec();
   }
   window.hide();

@@ -9,7 +9,7 @@
 
 #include "graphics/qt_seam.h"
 #include "modules/module_loader.h"
-#include "startup/menu_viewers.h"
+#include "startup/menu_components.h"
 #include "startup/web_engine_start.h"
 #include "window/window_host.h"
 #include "window/window_paint.h"
@@ -47,17 +47,17 @@ TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
   // The viewers' widgets lie in a window that is never shown; they are drawn into the picture.
   // Only a widget application has them.
   std::optional<QWidget> stage;
-  std::optional<TAttachedViewers> viewers;
+  std::optional<TAttachedComponents> components;
   if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
     stage.emplace();
-    viewers.emplace(session.Window(), &*stage, ModuleFolder(), report, TAttachedViewers::TUse::Still);
+    components.emplace(session.Window(), &*stage, ModuleFolder(), report, TAttachedComponents::TUse::Still);
   }
   session.Start(&host);
   TfrmMain& window = session.Window();
   if (stage) {
     stage->resize(window.ClientSize().width, window.ClientSize().height);
-    ShowViewersFirstTime(window);
-    SettleViewers(window, deadline);
+    ShowComponentsFirstTime(window);
+    SettleComponents(window, deadline);
   }
   const TSize client = window.ClientSize();
   if (client.width > kMaxBitmapSide || client.height > kMaxBitmapSide ||

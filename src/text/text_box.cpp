@@ -3,6 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "graphics/colors.h"
+#include "graphics/gradient.h"
+#include "graphics/raster.h"
+#include "graphics/rect_frames.h"
+#include "graphics/text_render.h"
+#include "text/text_box_component.h"
+#include "window/control_composite.h"
 
 const TClassInfo& TCustomMemo::StaticClass() {
   using C = TCustomMemo;
@@ -106,4 +113,87 @@ void TKIVTextBox::SetSingleLine(bool singleLine) {
   if (!singleLine) return;
   if (m_lines.Count() > 1) m_lines.SetLines({m_lines[0]});
   m_scrollBars = TScrollStyle::ssNone;
+  ShowLines();
+}
+
+void TKIVTextBox::SetDesignMode(bool designMode) {
+  m_designMode = designMode;
+  if (auto* editor = static_cast<TTextBoxComponent*>(m_component.Get())) editor->SetDesignMode(designMode);
+}
+
+TRect TKIVTextBox::ClientArea() const {
+  const int32_t border = m_exBorderStyle == TKIVTextBoxBorderStyle::atbNone ? 0 : 2;
+  return {border, border, std::max(border, m_width - border), std::max(border, m_height - border)};
+}
+
+TTextBoxLook TKIVTextBox::Look() const {
+  TTextBoxLook look;
+  look.font = TCanvasFont::From(m_font);
+  look.alignment = m_alignment;
+  look.wordWrap = m_wordWrap;
+  look.scrollBars = m_scrollBars;
+  // The Windows edit control puts lines one cell height apart, without the font's leading.
+  TBitmap32 measuring(1, 1);
+  TCanvas canvas(measuring.View());
+  canvas.Font() = look.font;
+  look.linePitch = MeasureTextHeight(canvas, "Wg", false, 0);
+  return look;
+}
+
+void TKIVTextBox::AttachComponent(std::unique_ptr<TTextBoxComponent> component) {
+  TTextBoxComponent* editor = component.get();
+  m_component.Adopt(std::move(component), ClientArea());
+  editor->SetLook(Look());
+  editor->SetDesignMode(m_designMode);
+  ShowLines();
+}
+
+void TKIVTextBox::ShowLines() {
+  if (auto* editor = static_cast<TTextBoxComponent*>(m_component.Get())) editor->SetText(Text());
+}
+
+void TKIVTextBox::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+  TCustomMemo::SetBounds(left, top, width, height);
+  m_component.Place(ClientArea());
+}
+
+void TKIVTextBox::SetVisible(bool visible) {
+  TCustomMemo::SetVisible(visible);
+  m_component.Place(ClientArea());
+}
+
+void TKIVTextBox::Paint(TCanvas& canvas) {
+  const TRect client = ClientArea();
+  // The fill is drawn over what lies beneath and shown faded by Opacity; a transparent text box
+  // shows what lies beneath as it is.
+  if (!m_transparent) {
+    TBitmap32 surface = CaptureBackground(*this);
+    const TBitmapView fill = surface.View().SubView(client);
+    const TRect whole{0, 0, client.Width(), client.Height()};
+    const TDecodedPicture* glyph = m_glyph.Empty() ? nullptr : m_glyphCache.Get(m_glyph);
+    if (m_fillStyle == TKIVFillStyle::afsGradient)
+      FillGradient(fill, whole, m_gradBeginColor, m_gradStyle, m_gradEndColor);
+    else if (m_fillStyle == TKIVFillStyle::afsGlyph && glyph && !glyph->bitmap.Empty())
+      DrawTiled(fill, whole, glyph->bitmap.View());
+    else
+      FillRect(fill, whole, ColorToPixel(m_color));
+    CompositeOpacity(*this, m_opacity, surface, canvas);
+  }
+  const TCanvasArea area = canvas.Area();
+  const TBitmapView& target = area.view;
+  const TRect outer = area.Place({0, 0, m_width, m_height});
+  switch (m_exBorderStyle) {
+    case TKIVTextBoxBorderStyle::atbNone: break;
+    case TKIVTextBoxBorderStyle::atbNormal:
+      // The platform's sunken client edge: shadow over highlight, dark shadow over light inside.
+      DrawFrame3D(target, outer, clBtnShadow, clBtnHighlight);
+      DrawFrame3D(target, {outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1}, SystemColor(21),
+                  SystemColor(22));
+      break;
+    case TKIVTextBoxBorderStyle::atbFlat:
+      DrawFrame3D(target, outer, m_borderColor, m_borderColor);
+      DrawFrame3D(target, {outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1}, m_color, m_color);
+      break;
+  }
+  m_component.Render(canvas, client);
 }

@@ -1,16 +1,23 @@
 #pragma once
 // TKIVTextBox, a read-only multi-line text box whose background may be the page beneath, a
 // colour, a gradient or a tiled picture, faded by an opacity; and TCustomMemo, the platform's
-// multi-line edit it builds on (also the base of the rich edit). Here both are their stored
-// form; the platform edit control and the background painting build on it.
+// multi-line edit it builds on (also the base of the rich edit).
+//
+// The window paints the text box's border and background as it paints windowless controls; the
+// text itself is drawn above them by the text box's component, a read-only editor widget with a
+// transparent background, placed over the client area (inside the border).
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/control.h"
 #include "model/menu_enums.h"
 #include "model/picture.h"
 #include "model/strings.h"
+#include "graphics/font_resolver.h"
+#include "graphics/picture_cache.h"
+#include "window/component_host.h"
 
 // Which scroll bars an edit control shows (the platform's scroll style).
 TELVO_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
@@ -55,7 +62,20 @@ class TCustomMemo : public TWinControl {
   bool m_wordWrap = true;
 };
 
-class TKIVTextBox : public TCustomMemo {
+class TTextBoxComponent;
+
+// How the text is laid out and drawn.
+struct TTextBoxLook {
+  TCanvasFont font;
+  TAlignment alignment = TAlignment::taLeftJustify;
+  bool wordWrap = true;
+  TScrollStyle scrollBars = TScrollStyle::ssNone;
+  // The distance from one line's top to the next: the font's cell height.
+  int32_t linePitch = 13;
+  friend bool operator==(const TTextBoxLook&, const TTextBoxLook&) = default;
+};
+
+class TKIVTextBox : public TCustomMemo, public TComponentHost {
  public:
   TKIVTextBox();
   static const TClassInfo& StaticClass();
@@ -80,8 +100,26 @@ class TKIVTextBox : public TCustomMemo {
   // changes nothing else.
   void SetSingleLine(bool singleLine);
   bool DesignMode() const { return m_designMode; }
-  void SetDesignMode(bool designMode) override { m_designMode = designMode; }
+  void SetDesignMode(bool designMode) override;
   const std::string& IAName() const { return m_iaName; }
+
+  // The client area inside the border (2 pixels of it unless ExBorderStyle is atbNone).
+  TRect ClientArea() const;
+  // Takes the editor widget and gives it the text and its look.
+  void AttachComponent(std::unique_ptr<TTextBoxComponent> component);
+  TWidgetComponent* Component() const override { return m_component.Get(); }
+  void DetachComponent() override { m_component.Reset(); }
+  // The editor shows the lines again (after they changed).
+  void ShowLines();
+  // The look the editor is given: the control's font, alignment, wrapping and scroll bars.
+  TTextBoxLook Look() const;
+
+  void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
+  void SetVisible(bool visible) override;
+  // Border and background, beneath the editor's text; and the text itself where the editor is
+  // not on screen.
+  bool PaintedByWindow() const override { return true; }
+  void Paint(TCanvas& canvas) override;
 
  private:
   TKIVFillStyle m_fillStyle = TKIVFillStyle::afsNormal;
@@ -98,4 +136,6 @@ class TKIVTextBox : public TCustomMemo {
   bool m_locked = false;
   uint32_t m_groupIndex = 0;
   std::string m_iaName;
+  TPictureCache m_glyphCache;
+  TWidgetSlot m_component{*this};
 };

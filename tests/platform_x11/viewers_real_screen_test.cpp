@@ -8,7 +8,7 @@
 
 #include "platform/menu_window_binding.h"
 #include "real_screen.h"
-#include "startup/menu_viewers.h"
+#include "startup/menu_components.h"
 #include "support/test_data.h"
 #include "window/pointer_dispatch.h"
 #include "window/window_test_support.h"
@@ -70,14 +70,14 @@ TEST_F(ViewersOnRealScreen, WebPagePdfPageAndMediaBarShowAsQtPaintsThem) {
   window->SetHandlers(MenuWindowHandlers(*window, *menu, dispatcher));
   menu->SetHost(window.get());
   std::string notInstalled;
-  const TAttachedViewers viewers(*menu, window.get(), TELVO_MODULE_DIR,
+  const TAttachedComponents viewers(*menu, window.get(), TELVO_MODULE_DIR,
                                  [&](const std::string& reason) { notInstalled += reason; },
-                                 TAttachedViewers::TUse::Still);
+                                 TAttachedComponents::TUse::Still);
   ASSERT_EQ(notInstalled, "");
   menu->SetDesignMode(false);
   TPaintWatch watch;
   window->show();
-  ShowViewersFirstTime(*menu);
+  ShowComponentsFirstTime(*menu);
   // The page is loaded and drawn once the engine shows its colour.
   ASSERT_TRUE(telvo_test::ProcessEventsUntil([&] { return window->grab().toImage().pixel(300, 250) == 0xFF208040; }, 15000));
   EXPECT_TRUE(ShowsItsPicture(*window, watch, *observer, [&] { return window->grab().toImage(); }, "viewers"));

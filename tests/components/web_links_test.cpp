@@ -14,9 +14,9 @@
 
 #include "platform/menu_window_binding.h"
 #include "platform/qt_action_services.h"
-#include "startup/menu_viewers.h"
+#include "startup/menu_components.h"
 #include "support/test_application.h"
-#include "viewer_module_support.h"
+#include "component_support.h"
 #include "viewers/web_browser.h"
 #include "window/pointer_dispatch.h"
 #include "window/window_test_support.h"
@@ -96,7 +96,7 @@ class WebLinks : public testing::Test {
 
     window.SetHandlers(MenuWindowHandlers(window, *menu, dispatcher));
     menu->SetHost(&window);
-    viewers.emplace(*menu, &window, TELVO_MODULE_DIR, nullptr, TAttachedViewers::TUse::Play);
+    viewers.emplace(*menu, &window, TELVO_MODULE_DIR, nullptr, TAttachedComponents::TUse::Play);
     menu->SetDesignMode(false);
     menu->SetActivePage(0);
     binding.emplace(menu->Context(), TMenuServices{.shell = &services, .dialogs = &services, .pictures = &services,
@@ -143,7 +143,7 @@ class WebLinks : public testing::Test {
   TQtMenuWindow window;
   TPointerDispatcher dispatcher{*menu};
   TQtActionServices services{window, *menu};
-  std::optional<TAttachedViewers> viewers;
+  std::optional<TAttachedComponents> viewers;
   std::optional<TServicesBinding> binding;
   QWebEngineView* view = nullptr;
 

@@ -1,9 +1,11 @@
-#include "startup/menu_viewers.h"
+#include "startup/menu_components.h"
 
 #include <utility>
 
 #include "model/component.h"
 #include "modules/module_loader.h"
+#include "platform/text_box_widget.h"
+#include "text/text_box.h"
 #include "viewers/media_player.h"
 #include "viewers/pdf_viewer.h"
 #include "viewers/web_browser.h"
@@ -54,24 +56,25 @@ void AttachEach(TKIVForm& form, QWidget* window, const std::string& moduleFolder
 
 }  // namespace
 
-TAttachedViewers::TAttachedViewers(TKIVForm& form, QWidget* window, const std::string& moduleFolder,
+TAttachedComponents::TAttachedComponents(TKIVForm& form, QWidget* window, const std::string& moduleFolder,
                                    const std::function<void(const std::string&)>& report, TUse use)
     : m_form(form) {
+  ForEach<TKIVTextBox>(form, [window](TKIVTextBox& box) { box.AttachComponent(std::make_unique<TQtTextBox>(window)); });
   if (use == TUse::Still) ForEach<TKIVMediaPlayer>(form, [](TKIVMediaPlayer& player) { player.KeepStill(); });
   AttachEach<TKIVPDFViewer, TPdfComponent>(form, window, moduleFolder, report, "the PDF viewer");
   AttachEach<TKIVMediaPlayer, TMediaComponent>(form, window, moduleFolder, report, "the media player");
   AttachEach<TKIVWebBrowser, TWebComponent>(form, window, moduleFolder, report, "the web browser");
 }
 
-TAttachedViewers::~TAttachedViewers() {
+TAttachedComponents::~TAttachedComponents() {
   ForEach<TComponentHost>(m_form, [](TComponentHost& host) { host.DetachComponent(); });
 }
 
-void ShowViewersFirstTime(TKIVForm& form) {
+void ShowComponentsFirstTime(TKIVForm& form) {
   ForEach<TComponentHost>(form, [](TComponentHost& host) { host.FirstShow(); });
 }
 
-void SettleViewers(TKIVForm& form, std::chrono::steady_clock::time_point deadline) {
+void SettleComponents(TKIVForm& form, std::chrono::steady_clock::time_point deadline) {
   ForEach<TComponentHost>(form, [deadline](TComponentHost& host) {
     if (TWidgetComponent* component = host.Component()) component->Settle(deadline);
   });

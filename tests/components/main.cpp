@@ -1,6 +1,6 @@
-// The viewer modules' tests run with the player's real modules from the build tree, on Qt's
-// offscreen platform, in a process prepared for the web engine as the player prepares itself:
-// before the application object exists.
+// The tests of controls with Qt widget components run with the player's real modules from the
+// build tree, on Qt's offscreen platform, in a process prepared for the web engine as the player
+// prepares itself: before the application object exists.
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -9,13 +9,13 @@
 #include "support/golden_image.h"
 #include "support/scoped_environment.h"
 #include "support/test_data.h"
-#include "viewer_module_support.h"
+#include "component_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-fs::path GoldenFolder(const std::string& name) { return fs::path(TELVO_VIEWER_GOLDEN_DIR) / name; }
+fs::path GoldenFolder(const std::string& name) { return fs::path(TELVO_COMPONENT_GOLDEN_DIR) / name; }
 
 constexpr const char* kPdfAndMedia = R"(object frmDesign: TfrmDesign
   ClientWidth = 640

@@ -1,5 +1,5 @@
 #pragma once
-// Shared by the viewer modules' tests: a menu folder (the menu's %CDROM%) with the document
+// Shared by the component tests: a menu folder (the menu's %CDROM%) with the document
 // written into it, and the menu rendered from it as telvo --render renders it.
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@
 class TMenuDisc {
  public:
   explicit TMenuDisc(const std::string& name)
-      : m_folder(std::filesystem::path(testing::TempDir()) / ("viewer_modules_" + name)) {
+      : m_folder(std::filesystem::path(testing::TempDir()) / ("components_" + name)) {
     std::filesystem::remove_all(m_folder);
     std::filesystem::create_directories(m_folder / "cd");
   }
