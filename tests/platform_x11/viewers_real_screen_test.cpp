@@ -1,6 +1,6 @@
-// The viewers' widgets inside the menu window on the real X server: a web page under its bar, a
-// PDF page with its toolbar and a media player's bar show on screen as Qt paints them, not black
-// or empty.
+// The controls' widgets inside the menu window on the real X server: a web page under its bar, a
+// PDF page with its toolbar, a media player's bar and a text box's text over its fill show on
+// screen as Qt paints them, not black or empty.
 
 #include <QApplication>
 #include <filesystem>
@@ -27,7 +27,7 @@ constexpr const char* kMenu = R"(object frmDesign: TfrmDesign
     Left = 8
     Top = 8
     Width = 240
-    Height = 284
+    Height = 184
     FileName = '%CDROM%\a-text.pdf'
     DesignMode = True
   end
@@ -37,6 +37,15 @@ constexpr const char* kMenu = R"(object frmDesign: TfrmDesign
     Width = 156
     Height = 120
     DesignMode = True
+  end
+  object Notes: TKIVTextBox
+    Left = 8
+    Top = 200
+    Width = 240
+    Height = 92
+    FillStyle = afsGradient
+    Opacity = 60
+    Lines.Strings = ('A text box: its text above its own gradient')
   end
   object Browser: TKIVWebBrowser
     Left = 256
@@ -58,7 +67,7 @@ class ViewersOnRealScreen : public X11WindowTest {};
 
 }  // namespace
 
-TEST_F(ViewersOnRealScreen, WebPagePdfPageAndMediaBarShowAsQtPaintsThem) {
+TEST_F(ViewersOnRealScreen, WebPagePdfPageMediaBarAndTextBoxShowAsQtPaintsThem) {
   const std::filesystem::path cd = std::filesystem::path(testing::TempDir()) / "viewers_real_screen";
   std::filesystem::create_directories(cd);
   std::filesystem::copy_file(TestDataPath("pdf/a-text.pdf"), cd / "a-text.pdf",
