@@ -6,8 +6,8 @@
 #include "graphics/colors.h"
 #include "graphics/gradient.h"
 #include "graphics/raster.h"
-#include "graphics/rect_frames.h"
 #include "graphics/text_render.h"
+#include "text/text_border.h"
 #include "text/text_box_component.h"
 #include "window/control_composite.h"
 
@@ -122,7 +122,7 @@ void TKIVTextBox::SetDesignMode(bool designMode) {
 }
 
 TRect TKIVTextBox::ClientArea() const {
-  const int32_t border = m_exBorderStyle == TKIVTextBoxBorderStyle::atbNone ? 0 : 2;
+  const int32_t border = TextBorderWidth(m_exBorderStyle);
   return {border, border, std::max(border, m_width - border), std::max(border, m_height - border)};
 }
 
@@ -179,21 +179,6 @@ void TKIVTextBox::Paint(TCanvas& canvas) {
       FillRect(fill, whole, ColorToPixel(m_color));
     CompositeOpacity(*this, m_opacity, surface, canvas);
   }
-  const TCanvasArea area = canvas.Area();
-  const TBitmapView& target = area.view;
-  const TRect outer = area.Place({0, 0, m_width, m_height});
-  switch (m_exBorderStyle) {
-    case TKIVTextBoxBorderStyle::atbNone: break;
-    case TKIVTextBoxBorderStyle::atbNormal:
-      // The platform's sunken client edge: shadow over highlight, dark shadow over light inside.
-      DrawFrame3D(target, outer, clBtnShadow, clBtnHighlight);
-      DrawFrame3D(target, {outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1}, SystemColor(21),
-                  SystemColor(22));
-      break;
-    case TKIVTextBoxBorderStyle::atbFlat:
-      DrawFrame3D(target, outer, m_borderColor, m_borderColor);
-      DrawFrame3D(target, {outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1}, m_color, m_color);
-      break;
-  }
+  PaintTextBorder(canvas, m_exBorderStyle, m_width, m_height, m_borderColor, m_color);
   m_component.Render(canvas, client);
 }
