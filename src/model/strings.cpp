@@ -36,3 +36,16 @@ std::string TStrings::Text() const {
   for (const std::string& line : m_lines) text += line + "\r\n";
   return text;
 }
+
+void TStrings::SetText(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    lines.emplace_back(text.substr(start, end - start));
+    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
+    start = end + 1;
+  }
+  m_lines = std::move(lines);
+}

@@ -3,6 +3,7 @@
 // defined entry "Strings": a list of strings that replaces the current lines.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/persistent.h"
@@ -23,6 +24,9 @@ class TStrings : public TPersistent {
   void SetLines(std::vector<std::string> lines) { m_lines = std::move(lines); }
   // Lines joined with CR LF, the platform's text form of a list.
   std::string Text() const;
+  // Replaces the lines by text split at CR LF, CR or LF; a break at the very end adds no empty
+  // line.
+  void SetText(std::string_view text);
 
  private:
   std::vector<std::string> m_lines;

@@ -1,5 +1,24 @@
 #include "text/rich_edit.h"
 
+#include <algorithm>
+#include <cctype>
+
+#include "actions/control_path.h"
+#include "actions/regular_file.h"
+#include "graphics/colors.h"
+#include "graphics/raster.h"
+#include "text/rich_edit_component.h"
+#include "text/rtf_reader.h"
+#include "text/text_border.h"
+#include "window/menu_context.h"
+
+namespace {
+
+// Larger RTF files are not read: the whole text is held and parsed at once.
+constexpr uint64_t kMaxRtfBytes = uint64_t{64} << 20;
+
+}  // namespace
+
 const TEnumType kClipboardCommandType{"TClipboardCommand", {"caCopy", "caCut", "caPaste", "caClear", "caUndo"}};
 const TEnumType kRichLangOptionType{"TRichLangOption",
                                     {"rlAutoKeyboard", "rlAutoFont", "rlImeCancelComplete", "rlImeAlwaysSendNotify"}};
@@ -46,7 +65,7 @@ const TClassInfo& TKIVRichEdit::StaticClass() {
       TClassBuilder<C>("TKIVRichEdit", &TCustomRichEdit::StaticClass())
           .Object("RichLines", [](C& c) -> TPersistent* { return &c.m_richLines; })
           .Bool("StoreText", Field(&C::m_storeText))
-          .String("FileName", Field(&C::m_fileName))
+          .String("FileName", Accessors(&C::FileName, &C::SetFileName))
           .Enum("ExBorderStyle", Field(&C::m_exBorderStyle))
           .Color("BorderColor", Field(&C::m_borderColor))
           .Bool("DesignMode", Accessors(&C::DesignMode, &C::SetDesignMode))
@@ -91,4 +110,63 @@ void TKIVRichEdit::SetDesignMode(bool designMode) {
   if (designMode == m_designMode) return;
   m_designMode = designMode;
   m_cursor = designMode ? crArrow : crDefault;
+  if (auto* view = static_cast<TRichEditComponent*>(m_component.Get())) view->SetDesignMode(designMode);
+}
+
+void TKIVRichEdit::SetFileName(std::string fileName) {
+  if (fileName == m_fileName) return;
+  m_fileName = std::move(fileName);
+  const TComponent* window = Owner();
+  if (m_storeText && ((window && window->IsLoading()) || IsLoading())) return;
+  const std::optional<std::vector<uint8_t>> bytes = ReadRegularFile(ControlFilePath(*this, m_fileName), kMaxRtfBytes);
+  m_richLines.SetText(bytes ? std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size())
+                            : std::string_view());
+  ShowRichLines();
+}
+
+TRect TKIVRichEdit::ClientArea() const {
+  const int32_t border = TextBorderWidth(m_exBorderStyle);
+  return {border, border, std::max(border, m_width - border), std::max(border, m_height - border)};
+}
+
+void TKIVRichEdit::AttachComponent(std::unique_ptr<TRichEditComponent> component) {
+  TRichEditComponent* view = component.get();
+  m_component.Adopt(std::move(component), ClientArea());
+  view->SetDesignMode(m_designMode);
+  view->SetLinkClicked([this](const std::string& text) { OpenLink(text); });
+  ShowRichLines();
+}
+
+void TKIVRichEdit::ShowRichLines() {
+  auto* view = static_cast<TRichEditComponent*>(m_component.Get());
+  if (!view) return;
+  view->SetDocument(ReadRtf(m_richLines.Text()), m_autoURLDetect);
+}
+
+void TKIVRichEdit::OpenLink(const std::string& text) {
+  if (m_designMode) return;
+  const TMenuContext* context = MenuContextOf(*this);
+  if (!context || !context->services.shell) return;
+  const bool bareWeb = text.size() > 4 && std::equal(text.begin(), text.begin() + 4, "www.",
+                                                     [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+  context->services.shell->ShellExecute({"open", bareWeb ? "http://" + text : text, "", "", TShowMode::Normal},
+                                        [](int) {});
+}
+
+void TKIVRichEdit::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+  TCustomRichEdit::SetBounds(left, top, width, height);
+  m_component.Place(ClientArea());
+}
+
+void TKIVRichEdit::SetVisible(bool visible) {
+  TCustomRichEdit::SetVisible(visible);
+  m_component.Place(ClientArea());
+}
+
+void TKIVRichEdit::Paint(TCanvas& canvas) {
+  const TRect client = ClientArea();
+  const TCanvasArea area = canvas.Area();
+  FillRect(area.view, area.Place(client), ColorToPixel(m_color));
+  PaintTextBorder(canvas, m_exBorderStyle, m_width, m_height, m_borderColor, m_color);
+  m_component.Render(canvas, client);
 }

@@ -1,15 +1,21 @@
 #pragma once
 // TKIVRichEdit, a read-only rich-text control whose RTF is stored in the document or read from a
 // file on the medium, with clickable web links; and TCustomRichEdit, the platform rich edit it
-// builds on. Here both are their stored form; the RTF reader and the text view build on it.
+// builds on.
+//
+// The window paints the rich edit's border and its background colour; the text is drawn above
+// them by its component, a read-only rich-text view fed by the project's RTF reader and placed
+// over the client area.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/control.h"
 #include "model/menu_enums.h"
 #include "model/strings.h"
 #include "text/text_box.h"
+#include "window/component_host.h"
 
 TELVO_ENUM(TRichStreamFormat, sfDefault, sfRichText, sfPlainText)
 // Set element types (bit n = ordinal n).
@@ -57,7 +63,9 @@ class TCustomRichEdit : public TCustomMemo {
   int32_t m_zoomPercent = 100;
 };
 
-class TKIVRichEdit : public TCustomRichEdit {
+class TRichEditComponent;
+
+class TKIVRichEdit : public TCustomRichEdit, public TComponentHost {
  public:
   TKIVRichEdit();
   static const TClassInfo& StaticClass();
@@ -70,12 +78,36 @@ class TKIVRichEdit : public TCustomRichEdit {
   bool StoreText() const { return m_storeText; }
   // RTF file as stored (path macros not expanded).
   const std::string& FileName() const { return m_fileName; }
+  // Setting another name stores it and, unless the document is being read with StoreText on,
+  // reads the file (path macros expanded, a Windows path reaching its Linux file; a regular
+  // file only, without waiting, up to a size limit) into RichLines, or clears RichLines when it
+  // cannot be read.
+  void SetFileName(std::string fileName);
   TKIVTextBoxBorderStyle ExBorderStyle() const { return m_exBorderStyle; }
   TColor BorderColor() const { return m_borderColor; }
   bool DesignMode() const { return m_designMode; }
   // A change shows the arrow cursor in design mode and the default cursor otherwise.
   void SetDesignMode(bool designMode) override;
   const std::string& IAName() const { return m_iaName; }
+
+  // The client area inside the border.
+  TRect ClientArea() const;
+  // Takes the rich-text view and shows RichLines in it.
+  void AttachComponent(std::unique_ptr<TRichEditComponent> component);
+  TWidgetComponent* Component() const override { return m_component.Get(); }
+  void DetachComponent() override { m_component.Reset(); }
+  // The view shows RichLines again, read as RTF (after they changed).
+  void ShowRichLines();
+  // A link's text opened through the menu's shell; "http://" is put before a bare "www."
+  // address, which the desktop's opener would refuse.
+  void OpenLink(const std::string& text);
+
+  void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
+  void SetVisible(bool visible) override;
+  // Border and background colour, beneath the view's text; and the text itself where the view
+  // is not on screen.
+  bool PaintedByWindow() const override { return true; }
+  void Paint(TCanvas& canvas) override;
 
  private:
   TStrings m_richLines;
@@ -87,4 +119,5 @@ class TKIVRichEdit : public TCustomRichEdit {
   bool m_locked = false;
   uint32_t m_groupIndex = 0;
   std::string m_iaName;
+  TWidgetSlot m_component{*this};
 };

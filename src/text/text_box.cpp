@@ -50,18 +50,7 @@ std::string TCustomMemo::Text() const {
   return text;
 }
 
-void TCustomMemo::SetText(std::string text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
-    start = end + 1;
-  }
-  m_lines.SetLines(std::move(lines));
-}
+void TCustomMemo::SetText(std::string text) { m_lines.SetText(text); }
 
 const TClassInfo& TKIVTextBox::StaticClass() {
   using C = TKIVTextBox;

@@ -3,7 +3,7 @@
 #include "actions/audio_cd.h"
 #include "actions/launch.h"
 #include "actions/regular_file.h"
-#include "viewers/viewer_path.h"
+#include "actions/control_path.h"
 #include "window/menu_form.h"
 
 namespace {
@@ -112,10 +112,10 @@ void TKIVMediaPlayer::LoadURL(const std::string& u) {
   TMediaComponent* media = Media();
   if (!media || DesignMode()) return;
   if (IsAudioCdAddress(u)) {
-    media->SetSources(AudioCdTracks(ViewerFilePath(*this, "%CDROM%")));
+    media->SetSources(AudioCdTracks(ControlFilePath(*this, "%CDROM%")));
     return;
   }
-  const std::string source = ViewerFilePath(*this, u);
+  const std::string source = ControlFilePath(*this, u);
   // Addresses go to the player as they are; files only when they are regular files, so a
   // FIFO or a device named by a document cannot hang it.
   if (HasUrlScheme(source) || IsReadableRegularFile(source))

@@ -5,7 +5,7 @@
 #include "actions/launch.h"
 #include "actions/macros.h"
 #include "actions/regular_file.h"
-#include "viewers/viewer_path.h"
+#include "actions/control_path.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ void TKIVPDFViewer::AttachComponent(std::unique_ptr<TPdfComponent> component) {
 void TKIVPDFViewer::LoadPdf(const std::string& file) {
   m_loaded = false;
   if (TPdfComponent* pdf = Pdf()) {
-    const std::string path = ViewerFilePath(*this, file);
+    const std::string path = ControlFilePath(*this, file);
     if (HasPdfExtension(path)) {
       if (std::optional<std::vector<uint8_t>> bytes = ReadRegularFile(path, kMaxPdfBytes)) {
         m_loaded = pdf->Load(std::move(*bytes));
