@@ -4,7 +4,10 @@
 
 #include "model/component.h"
 #include "modules/module_loader.h"
+#include "platform/menu_window_widget.h"
+#include "platform/rich_edit_widget.h"
 #include "platform/text_box_widget.h"
+#include "text/rich_edit.h"
 #include "text/text_box.h"
 #include "viewers/media_player.h"
 #include "viewers/pdf_viewer.h"
@@ -60,6 +63,14 @@ TAttachedComponents::TAttachedComponents(TKIVForm& form, QWidget* window, const 
                                    const std::function<void(const std::string&)>& report, TUse use)
     : m_form(form) {
   ForEach<TKIVTextBox>(form, [window](TKIVTextBox& box) { box.AttachComponent(std::make_unique<TQtTextBox>(window)); });
+  // Over links: the menu's hot cursor when it has one (defined once the menu runs), else the hand.
+  auto linkCursor = [&form, menuWindow = dynamic_cast<TQtMenuWindow*>(window)]() -> QCursor {
+    if (menuWindow && !form.KIVHotCursor()->Empty()) return menuWindow->Cursors().Frames(kCursorHot).front().cursor;
+    return QCursor(Qt::PointingHandCursor);
+  };
+  ForEach<TKIVRichEdit>(form, [&](TKIVRichEdit& edit) {
+    edit.AttachComponent(std::make_unique<TQtRichEdit>(window, linkCursor));
+  });
   if (use == TUse::Still) ForEach<TKIVMediaPlayer>(form, [](TKIVMediaPlayer& player) { player.KeepStill(); });
   AttachEach<TKIVPDFViewer, TPdfComponent>(form, window, moduleFolder, report, "the PDF viewer");
   AttachEach<TKIVMediaPlayer, TMediaComponent>(form, window, moduleFolder, report, "the media player");

@@ -140,7 +140,7 @@ void TKIVRichEdit::AttachComponent(std::unique_ptr<TRichEditComponent> component
 void TKIVRichEdit::ShowRichLines() {
   auto* view = static_cast<TRichEditComponent*>(m_component.Get());
   if (!view) return;
-  view->SetDocument(ReadRtf(m_richLines.Text()), m_autoURLDetect);
+  view->SetDocument(ReadRtf(m_richLines.Text()), TCanvasFont::From(m_font), m_autoURLDetect);
 }
 
 void TKIVRichEdit::OpenLink(const std::string& text) {
