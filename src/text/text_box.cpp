@@ -3,13 +3,23 @@
 #include <algorithm>
 #include <vector>
 
+#include "actions/control_path.h"
+#include "actions/regular_file.h"
 #include "graphics/colors.h"
 #include "graphics/gradient.h"
 #include "graphics/raster.h"
 #include "graphics/text_render.h"
+#include "text/code_page.h"
 #include "text/text_border.h"
 #include "text/text_box_component.h"
 #include "window/control_composite.h"
+
+namespace {
+
+// Larger files are not read into a text box: the whole text is held at once.
+constexpr uint64_t kMaxTextFileBytes = uint64_t{16} << 20;
+
+}  // namespace
 
 const TClassInfo& TCustomMemo::StaticClass() {
   using C = TCustomMemo;
@@ -139,6 +149,15 @@ void TKIVTextBox::AttachComponent(std::unique_ptr<TTextBoxComponent> component) 
 
 void TKIVTextBox::ShowLines() {
   if (auto* editor = static_cast<TTextBoxComponent*>(m_component.Get())) editor->SetText(Text());
+}
+
+bool TKIVTextBox::OpenFile(const std::string& file) {
+  const std::optional<std::vector<uint8_t>> bytes = ReadRegularFile(ControlFilePath(*this, file), kMaxTextFileBytes);
+  if (!bytes) return false;
+  m_lines.SetText(DecodeTextFile(*bytes, m_font.Charset()));
+  if (m_singleLine && m_lines.Count() > 1) m_lines.SetLines({m_lines[0]});
+  ShowLines();
+  return true;
 }
 
 void TKIVTextBox::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {

@@ -111,6 +111,12 @@ class TKIVTextBox : public TCustomMemo, public TComponentHost {
   void DetachComponent() override { m_component.Reset(); }
   // The editor shows the lines again (after they changed).
   void ShowLines();
+  // The control command "open": the lines of file (path macros expanded, a Windows path reaching
+  // its Linux file; a regular file only, without waiting, up to a size limit), read as UTF-16
+  // or UTF-8 by a byte-order mark, else as UTF-8 when they are valid UTF-8, else in the code page
+  // of Font.Charset. A file that cannot be read leaves the text as it was; SingleLine keeps the
+  // first line only. Returns whether the file was read.
+  bool OpenFile(const std::string& file);
   // The look the editor is given: the control's font, alignment, wrapping and scroll bars.
   TTextBoxLook Look() const;
 
