@@ -26,6 +26,7 @@ packages="
   fonts-liberation
   fonts-wine
   fonts-dejavu-core
+  fonts-droid-fallback
   xvfb
   time
   libx11-dev

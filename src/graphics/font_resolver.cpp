@@ -22,6 +22,9 @@ constexpr const char* kBitmapSansFamily = "MS Sans Serif";
 // Character height for a stored height of 0.
 constexpr int32_t kDefaultCharPx = 16;
 
+// The one family standing in for every Chinese, Japanese and Korean face.
+constexpr const char* kCjkFamily = "Droid Sans Fallback";
+
 struct TStandIn {
   const char* faceName;  // lower case
   const char* family;    // what Qt knows the loaded files as
@@ -33,6 +36,15 @@ constexpr TStandIn kStandIns[] = {
     {"courier new", "Liberation Mono"}, {"tahoma", "Tahoma"},
     {"verdana", "DejaVu Sans"},       {"ms sans serif", "Liberation Sans"},
     {"default", "Liberation Sans"},
+    // The Chinese, Japanese and Korean faces of Windows, by their English names.
+    {"simsun", kCjkFamily},           {"nsimsun", kCjkFamily},
+    {"simhei", kCjkFamily},           {"kaiti", kCjkFamily},
+    {"mingliu", kCjkFamily},          {"pmingliu", kCjkFamily},
+    {"ms gothic", kCjkFamily},        {"ms pgothic", kCjkFamily},
+    {"ms ui gothic", kCjkFamily},     {"ms mincho", kCjkFamily},
+    {"ms pmincho", kCjkFamily},       {"gulim", kCjkFamily},
+    {"dotum", kCjkFamily},            {"batang", kCjkFamily},
+    {"gungsuh", kCjkFamily},          {"microsoft yahei", kCjkFamily},
 };
 
 struct TStandInFile {
@@ -61,6 +73,7 @@ constexpr TStandInFile kStandInFiles[] = {
     {kBitmapSansFamily, "/usr/share/wine/fonts/ms_sans_serif.ttf"},
     {"DejaVu Sans", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"},
     {"DejaVu Sans", "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"},
+    {kCjkFamily, "/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf"},
 };
 
 std::string Lower(std::string_view s) {

@@ -8,6 +8,8 @@
 //   MS Sans Serif (and "Default")        -> the Wine package's bitmap MS Sans Serif at its one
 //                                           size (13-pixel cell), else Liberation Sans
 //   Verdana                              -> DejaVu Sans
+//   SimSun, MS Gothic, Gulim and the other
+//   Chinese, Japanese and Korean faces   -> Droid Sans Fallback
 // Fonts added with AddFontFile (a document's own fonts) take precedence by family name; any
 // other name goes to fontconfig.
 //

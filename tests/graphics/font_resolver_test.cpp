@@ -37,6 +37,8 @@ TEST(FontResolver, DocumentFacesMapToFixedStandIns) {
       {"Default", TTextMode::tmSystem, -11, "MS Sans Serif"},
       {"MS Sans Serif", TTextMode::tmSystem, -16, "Liberation Sans"},
       {"MS Sans Serif", TTextMode::tmAntialiased, -11, "Liberation Sans"},
+      {"SimSun", TTextMode::tmSystem, -12, "Droid Sans Fallback"},
+      {"MS Gothic", TTextMode::tmAntialiased, -12, "Droid Sans Fallback"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(std::string(c.face) + " " + std::to_string(c.height));
@@ -154,5 +156,6 @@ TEST(FontResolver, StandInConfigurationGivesOtherProcessesTheSameFonts) {
   EXPECT_EQ(run("fc-match -f '%{family}' Arial"), "Liberation Sans");
   EXPECT_EQ(run("fc-match -f '%{family}' 'Times New Roman'"), "Liberation Serif");
   EXPECT_EQ(run("fc-match -f '%{file}' Tahoma"), "/usr/share/wine/fonts/tahoma.ttf");
+  EXPECT_EQ(run("fc-match -f '%{family}' SimSun"), "Droid Sans Fallback");
   EXPECT_NE(run("fc-list -f '%{file}\\n'").find(font.string()), std::string::npos);
 }
