@@ -121,7 +121,8 @@ std::optional<TKivLink> ParseKivLink(std::string_view address) {
   return TKivLink{LowerAscii(Trimmed(rest.substr(0, slash))), std::string(Trimmed(rest.substr(slash + 1)))};
 }
 
-void RunKivLink(TKIVForm& window, const TKivLink& link) {
+void RunKivLink(TKIVForm& window, const TKivLink& link, TLinkSource source) {
+  if (source == TLinkSource::Untrusted) return;
   const auto verb = std::find_if(std::begin(kVerbs), std::end(kVerbs),
                                  [&](const TLinkVerb& v) { return v.word == link.verb; });
   if (verb == std::end(kVerbs)) return;

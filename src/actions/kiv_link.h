@@ -2,6 +2,7 @@
 // kiv:// links: the private address form through which a web page or an HTML label shown in a
 // menu drives the menu ("kiv://run/setup/setup.exe", "kiv://page/Main%20Page/", "kiv://exit").
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,4 +46,8 @@ std::optional<TKivLink> ParseKivLink(std::string_view address);
 //  - "minimize", "exit": the window minimises or closes; the argument is ignored.
 // Any other verb, the empty one too, does nothing. Whether the link's control may act on this
 // window (it must be the window's own child) is the caller's decision.
-void RunKivLink(TKIVForm& window, const TKivLink& link);
+//
+// Where the link comes from: the menu's own text (an HTML label, a page from the medium) is
+// trusted; a page from the network is not, and its links run nothing at all.
+enum class TLinkSource : uint8_t { Trusted, Untrusted };
+void RunKivLink(TKIVForm& window, const TKivLink& link, TLinkSource source);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "actions/dispatcher.h"
 #include "actions/kiv_link.h"
 #include "actions/launch.h"
 #include "actions/macros.h"
@@ -74,7 +75,9 @@ void TKIVWebBrowser::LayOut() {
 
 TWebComponent::TEvents TKIVWebBrowser::ComponentEvents() {
   TWebComponent::TEvents events;
-  events.beforeNavigate = [this](const std::string& address) { return CatchKivLink(address); };
+  events.beforeNavigate = [this](const std::string& address, const std::string& pageAddress) {
+    return CatchKivLink(address, pageAddress);
+  };
   events.historyChanged = [this](bool canGoBack, bool canGoForward) {
     m_backEnabled = canGoBack;
     m_forwardEnabled = canGoForward;
@@ -140,12 +143,21 @@ void TKIVWebBrowser::Refresh() {
   if (Web()) Web()->Refresh();
 }
 
-bool TKIVWebBrowser::CatchKivLink(const std::string& address) {
+bool TKIVWebBrowser::CatchKivLink(const std::string& address, const std::string& pageAddress) {
   const std::optional<TKivLink> link = ParseKivLink(UndoBrowserEscapes(address));
   if (!link) return false;
   if (link->verb.empty() || !Web()) return true;
-  Web()->RunLater([this, link = *link] {
-    if (TKIVForm* window = As<TKIVForm>(Parent())) RunKivLink(*window, link);
+  // Pages from the medium are files; "about:blank" is where every browser starts.
+  const bool local = pageAddress.empty() || pageAddress.starts_with("file:") || pageAddress.starts_with("about:");
+  const TLinkSource source = local ? TLinkSource::Trusted : TLinkSource::Untrusted;
+  Web()->RunLater([this, link = *link, source] {
+    TKIVForm* window = As<TKIVForm>(Parent());
+    if (!window) return;
+    try {
+      RunKivLink(*window, link, source);
+    } catch (const std::exception& error) {
+      ReportActionError(*window, error);
+    }
   });
   return true;
 }

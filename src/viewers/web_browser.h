@@ -51,8 +51,9 @@ class TKIVWebBrowser : public TViewerHost {
  private:
   TWebComponent* Web() const { return static_cast<TWebComponent*>(Component()); }
   void LayOut();
-  // Whether address is a kiv link (the navigation is then cancelled); its verb runs later.
-  bool CatchKivLink(const std::string& address);
+  // Whether address is a kiv link (the navigation is then cancelled); its verb runs later, and
+  // only when the page it comes from (pageAddress) is the medium's own, not one from the network.
+  bool CatchKivLink(const std::string& address, const std::string& pageAddress);
 
   std::string m_url;
   bool m_showMenu = true;

@@ -18,7 +18,7 @@ class TWebComponent : public TWidgetComponent {
  public:
   static constexpr const char* kModuleName = "web";
   static constexpr const char* kInterfaceName = "TWebComponent";
-  static constexpr uint32_t kInterfaceVersion = 1;
+  static constexpr uint32_t kInterfaceVersion = 2;
 
   // What the process needs before its application object exists.
   struct TProcessSetup {
@@ -33,9 +33,10 @@ class TWebComponent : public TWidgetComponent {
 
   // What the component tells the control. Each may be left empty.
   struct TEvents {
-    // Before any navigation of any frame: true cancels it. Called inside the engine's callback;
-    // whatever it starts must run later (queued).
-    std::function<bool(const std::string& address)> beforeNavigate;
+    // Before any navigation of any frame to address, from the page shown at pageAddress: true
+    // cancels it. Called inside the engine's callback; whatever it starts must run later
+    // (queued).
+    std::function<bool(const std::string& address, const std::string& pageAddress)> beforeNavigate;
     // The engine can (or no longer can) go back or forward.
     std::function<void(bool canGoBack, bool canGoForward)> historyChanged;
     // A page or frame finished loading.

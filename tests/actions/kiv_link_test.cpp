@@ -71,7 +71,7 @@ class KivLinkRun : public testing::Test {
     menu.services.log.clear();
     const std::optional<TKivLink> link = ParseKivLink(UndoBrowserEscapes(address));
     EXPECT_TRUE(link) << address;
-    if (link) RunKivLink(menu.window, *link);
+    if (link) RunKivLink(menu.window, *link, TLinkSource::Trusted);
     return menu.services.log;
   }
 

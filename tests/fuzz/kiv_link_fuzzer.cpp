@@ -35,6 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   window.Context().services = {.shell = &services, .pictures = &services};
   window.Pages()->SetLines({"Intro", "Main Page", "Caf\xC3\xA9"});
   window.SetPageCount(6);
-  RunKivLink(window, *link);
+  RunKivLink(window, *link, TLinkSource::Trusted);
   return 0;
 }

@@ -167,14 +167,19 @@ end
   EXPECT_EQ(web->navigations.size(), 3u) << "a FIFO is not handed to the engine";
 
   // A kiv link is cancelled at once and runs only after the engine's callback.
-  EXPECT_FALSE(web->events.beforeNavigate("https://example.org/"));
-  EXPECT_TRUE(web->events.beforeNavigate("kiv://page/main%20page/"));
+  EXPECT_FALSE(web->events.beforeNavigate("https://example.org/", "file:///cd/docs/index.htm"));
+  EXPECT_TRUE(web->events.beforeNavigate("kiv://page/main%20page/", "file:///cd/docs/index.htm"));
   EXPECT_EQ(menu->ActivePage(), 0);
   ASSERT_EQ(web->later.size(), 1u);
   web->later[0]();
   EXPECT_EQ(menu->ActivePage(), 1);
-  EXPECT_TRUE(web->events.beforeNavigate("KIV:///nothing")) << "an empty verb is cancelled and runs nothing";
+  EXPECT_TRUE(web->events.beforeNavigate("KIV:///nothing", "")) << "an empty verb is cancelled and runs nothing";
   EXPECT_EQ(web->later.size(), 1u);
+  // A page from the network has its kiv links cancelled and run nothing.
+  EXPECT_TRUE(web->events.beforeNavigate("kiv://page/start", "https://example.org/"));
+  ASSERT_EQ(web->later.size(), 2u);
+  web->later[1]();
+  EXPECT_EQ(menu->ActivePage(), 1);
 
   // Back and forward follow the engine's history; a finished page shows its address.
   web->events.historyChanged(false, true);

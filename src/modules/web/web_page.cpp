@@ -8,7 +8,7 @@ void TWebPage::SetConsoleMarker(QString marker, std::function<void()> seen) {
 }
 
 bool TWebPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool) {
-  return !(m_check && m_check(url.toEncoded().toStdString()));
+  return !(m_check && m_check(url.toEncoded().toStdString(), this->url().toEncoded().toStdString()));
 }
 
 QWebEnginePage* TWebPage::createWindow(WebWindowType) { return this; }

@@ -11,8 +11,10 @@ class TWebPage : public QWebEnginePage {
  public:
   TWebPage(QWebEngineProfile* profile, QObject* parent);
 
-  // True cancels the navigation to the address (as the engine encoded it).
-  void SetNavigationCheck(std::function<bool(const std::string&)> check) { m_check = std::move(check); }
+  // True cancels the navigation to an address (as the engine encoded it) from the page shown.
+  void SetNavigationCheck(std::function<bool(const std::string&, const std::string&)> check) {
+    m_check = std::move(check);
+  }
   // Called when the console shows marker.
   void SetConsoleMarker(QString marker, std::function<void()> seen);
 
@@ -23,7 +25,7 @@ class TWebPage : public QWebEnginePage {
                                 const QString& source) override;
 
  private:
-  std::function<bool(const std::string&)> m_check;
+  std::function<bool(const std::string&, const std::string&)> m_check;
   QString m_marker;
   std::function<void()> m_markerSeen;
 };
