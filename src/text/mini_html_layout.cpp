@@ -194,13 +194,15 @@ void TQzMiniHtml2::MeasureVisible(TMiniHtmlItem& item) {
   }
   if (!item.measured) {
     TTextSize size;
-    TCanvasFont font = item.font;
-    if (item.subSup != TSubSup::ssNone) font.height = font.height * 2 / 3;
+    // Sub- and superscript words are as wide as in the smaller font they are drawn in, and as
+    // high as in the full one (they are moved within that height when drawn).
+    TCanvasFont small = item.font;
+    if (item.subSup != TSubSup::ssNone) small.height = small.height * 2 / 3;
     const auto attribute = [&](std::string_view name) { return HtmlAttribute(item.attributes, name); };
     if (item.kind == THtmlItemKind::hkWord) {
-      size = TextExtent(font, item.text);
+      size = {TextExtent(small, item.text).width, TextExtent(item.font, item.text).height};
     } else if (item.kind == THtmlItemKind::hkSpace) {
-      size = {TextExtent(font, " ").width, TextExtent(font, " A").height};
+      size = {TextExtent(small, " ").width, TextExtent(item.font, " A").height};
     } else if (item.tag == htLi) {
       size = {24, TextExtent(item.font, "Test").height};
     } else if (item.tag == htImg && item.picture) {

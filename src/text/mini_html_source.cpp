@@ -230,7 +230,9 @@ bool ReadHtmlInteger(std::string_view text, int32_t& value) {
 int32_t ParseHtmlLength(std::string_view value, int32_t reference, int32_t fallback) {
   value = Trim(value);
   int64_t length = 0;
-  if (!value.empty() && value.back() == '%') {
+  if (value.empty()) {
+    length = fallback;
+  } else if (value.back() == '%') {
     int32_t percent = 100;
     value.remove_suffix(1);
     if (!Trim(value).empty() && !ReadHtmlInteger(value, percent)) percent = 1;

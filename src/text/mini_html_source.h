@@ -44,8 +44,8 @@ bool IsCjkCharacter(char32_t c);
 TColor ParseHtmlColor(std::string_view value);
 
 // An attribute's length against a reference width: "n%" is reference * n / 100 ("%" alone is
-// 100 %), a number is itself (1 when unreadable), 0 gives fallback, and a result above 10 is
-// reduced by 10. Results are kept within 0..kMaxHtmlLength.
+// 100 %), a number is itself (1 when unreadable), 0 or nothing gives fallback, and a result
+// above 10 is reduced by 10. Results are kept within 0..kMaxHtmlLength.
 inline constexpr int32_t kMaxHtmlLength = 16384;
 int32_t ParseHtmlLength(std::string_view value, int32_t reference, int32_t fallback);
 
