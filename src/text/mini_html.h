@@ -52,6 +52,11 @@ class TQzMiniHtml2 {
   // Layout positions stop growing here, so no sum can overflow.
   static constexpr int32_t kMaxLayoutExtent = 1 << 24;
 
+  // A layout position or size held within +-kMaxLayoutExtent.
+  static int32_t Saturate(int64_t value) {
+    return static_cast<int32_t>(value < -kMaxLayoutExtent ? -kMaxLayoutExtent : value > kMaxLayoutExtent ? kMaxLayoutExtent : value);
+  }
+
   TQzMiniHtml2();
   ~TQzMiniHtml2();
   TQzMiniHtml2(const TQzMiniHtml2&) = delete;
@@ -105,9 +110,15 @@ class TQzMiniHtml2 {
   void AlignLine(const std::vector<size_t>& line);
   void Measure(TMiniHtmlItem& item);
   void MeasureVisible(TMiniHtmlItem& item);
+  void MeasureRule(TMiniHtmlItem& item) const;
+  TTextSize MeasuredSize(const TMiniHtmlItem& item);
   void CopyState(TMiniHtmlItem& item) const;
   TTextSize TextExtent(const TCanvasFont& font, const std::string& text) const;
+  // Lays out the table whose start tag is at tableIndex with its top at top: places its cells
+  // and returns its height.
   int32_t LayOutTable(size_t tableIndex, int32_t top);
+  // The item indices of a table's cells, row by row, within the row and column limits.
+  std::vector<std::vector<size_t>> TableRows(size_t tableIndex) const;
   void MarkBlocks();
   void ShrinkSubSup();
 

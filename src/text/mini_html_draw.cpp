@@ -1,6 +1,5 @@
 // Drawing the laid-out items of a TQzMiniHtml2 onto a canvas.
 
-#include <cctype>
 #include <string>
 
 #include "graphics/colors.h"
@@ -28,12 +27,6 @@ void DrawPicture(TCanvas& canvas, const TBitmap32& picture, const TRect& box) {
   TBitmap32 part(visible.Width(), visible.Height(), MakePixel(0, 0, 0, 0));
   StretchNearest(part.View(), placed.Offset(-visible.left, -visible.top), picture.View(), picture.Bounds());
   AlphaBlend(area.view, {visible.left, visible.top}, part.View());
-}
-
-std::string Capitalised(std::string_view value) {
-  std::string text(value);
-  if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-  return text;
 }
 
 }  // namespace
@@ -168,7 +161,7 @@ void TQzMiniHtml2::DrawFormElement(TCanvas& canvas, const TMiniHtmlItem& item) c
     canvas.Save();
     canvas.Font() = {"Arial", HtmlFontHeight(8), 0, DEFAULT_CHARSET, clBtnText};
     canvas.Brush().style = TBrushStyle::bsClear;
-    DrawTextRect(canvas, Capitalised(HtmlAttribute(item.attributes, "value")), item.Bounds(), false,
+    DrawTextRect(canvas, FormButtonCaption(item.attributes), item.Bounds(), false,
                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     canvas.Restore();
   } else if (type == "checkbox") {

@@ -17,19 +17,9 @@ struct TQzMiniHtml2::TLineCursor {
 
 namespace {
 
-int32_t Saturate(int64_t value) {
-  return static_cast<int32_t>(std::clamp<int64_t>(value, -TQzMiniHtml2::kMaxLayoutExtent, TQzMiniHtml2::kMaxLayoutExtent));
-}
-
 bool IsTableRowOrCellTag(int tag) {
   const int number = tag < 0 ? -tag : tag;
   return number == htTr || number == htTd || number == htTh;
-}
-
-std::string Capitalised(std::string_view value) {
-  std::string text(value);
-  if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-  return text;
 }
 
 }  // namespace
@@ -177,58 +167,60 @@ void TQzMiniHtml2::MeasureVisible(TMiniHtmlItem& item) {
   CopyState(item);
   if (!item.visible) {
     item.width = item.height = 0;
-    return;
+  } else if (item.IsStartTag(htHr)) {
+    MeasureRule(item);
+  } else {
+    // Sizes do not depend on the layout width: they are measured once per reading.
+    if (!item.measured) item.measured = MeasuredSize(item);
+    item.width = item.measured->width;
+    item.height = item.measured->height;
   }
-  if (item.IsStartTag(htHr)) {
-    const std::string_view size = HtmlAttribute(item.attributes, "size");
-    item.ruleSize = 2;
-    if (HasHtmlAttribute(item.attributes, "size") && !ReadHtmlInteger(size, item.ruleSize)) item.ruleSize = 4;
-    item.ruleSize = std::clamp(item.ruleSize, 0, kMaxHtmlLength);
-    const int32_t fallback = std::max(m_layoutWidth - 8, 0);
-    item.ruleWidth = HasHtmlAttribute(item.attributes, "width")
-                         ? ParseHtmlLength(HtmlAttribute(item.attributes, "width"), m_layoutWidth, fallback)
-                         : fallback;
-    item.width = std::max(m_layoutWidth, 0);
-    item.height = item.ruleSize + 10;
-    return;
+}
+
+void TQzMiniHtml2::MeasureRule(TMiniHtmlItem& item) const {
+  const std::string_view size = HtmlAttribute(item.attributes, "size");
+  item.ruleSize = 2;
+  if (HasHtmlAttribute(item.attributes, "size") && !ReadHtmlInteger(size, item.ruleSize)) item.ruleSize = 4;
+  item.ruleSize = std::clamp(item.ruleSize, 0, kMaxHtmlLength);
+  const int32_t fallback = std::max(m_layoutWidth - 8, 0);
+  item.ruleWidth = HasHtmlAttribute(item.attributes, "width")
+                       ? ParseHtmlLength(HtmlAttribute(item.attributes, "width"), m_layoutWidth, fallback)
+                       : fallback;
+  item.width = std::max(m_layoutWidth, 0);
+  item.height = item.ruleSize + 10;
+}
+
+TTextSize TQzMiniHtml2::MeasuredSize(const TMiniHtmlItem& item) {
+  // Sub- and superscript words are as wide as in the smaller font they are drawn in, and as
+  // high as in the full one (they are moved within that height when drawn).
+  TCanvasFont small = item.font;
+  if (item.subSup != TSubSup::ssNone) small.height = small.height * 2 / 3;
+  const auto attribute = [&](std::string_view name) { return HtmlAttribute(item.attributes, name); };
+  if (item.kind == THtmlItemKind::hkWord) return {TextExtent(small, item.text).width, TextExtent(item.font, item.text).height};
+  if (item.kind == THtmlItemKind::hkSpace) return {TextExtent(small, " ").width, TextExtent(item.font, " A").height};
+  if (item.tag == htLi) return {24, TextExtent(item.font, "Test").height};
+  if (item.tag == htImg && item.picture) {
+    TTextSize size{item.picture->Width(), item.picture->Height()};
+    int32_t side = 0;
+    if (!item.keepsOwnSize && ReadHtmlInteger(attribute("width"), side)) size.width = std::max(side, 0);
+    if (!item.keepsOwnSize && ReadHtmlInteger(attribute("height"), side)) size.height = std::max(side, 0);
+    return size;
   }
-  if (!item.measured) {
-    TTextSize size;
-    // Sub- and superscript words are as wide as in the smaller font they are drawn in, and as
-    // high as in the full one (they are moved within that height when drawn).
-    TCanvasFont small = item.font;
-    if (item.subSup != TSubSup::ssNone) small.height = small.height * 2 / 3;
-    const auto attribute = [&](std::string_view name) { return HtmlAttribute(item.attributes, name); };
-    if (item.kind == THtmlItemKind::hkWord) {
-      size = {TextExtent(small, item.text).width, TextExtent(item.font, item.text).height};
-    } else if (item.kind == THtmlItemKind::hkSpace) {
-      size = {TextExtent(small, " ").width, TextExtent(item.font, " A").height};
-    } else if (item.tag == htLi) {
-      size = {24, TextExtent(item.font, "Test").height};
-    } else if (item.tag == htImg && item.picture) {
-      size = {item.picture->Width(), item.picture->Height()};
-      int32_t side = 0;
-      if (!item.keepsOwnSize && ReadHtmlInteger(attribute("width"), side)) size.width = std::max(side, 0);
-      if (!item.keepsOwnSize && ReadHtmlInteger(attribute("height"), side)) size.height = std::max(side, 0);
-    } else if (item.tag == htInput) {
-      const std::string_view type = attribute("type");
-      if (type == "submit" || type == "button") {
-        const TCanvasFont arial{"Arial", HtmlFontHeight(8), 0, DEFAULT_CHARSET, clBlack};
-        const std::string value = Capitalised(attribute("value"));
-        size = {TextExtent(arial, "  " + value).width, TextExtent(arial, value).height + 2};
-      } else if (type == "checkbox") {
-        size = {16, 12};
-      }
-    } else if (item.tag == htUser && OnUserDefinedUpdate) {
-      OnUserDefinedUpdate(*this, item, std::string(attribute("id")), std::string(attribute("var3")),
-                          std::string(attribute("var2")), std::string(attribute("var1")), size.height, size.width,
-                          std::string(attribute("type")));
-      size = {std::clamp(size.width, 0, kMaxHtmlLength), std::clamp(size.height, 0, kMaxHtmlLength)};
-    }
-    item.measured = size;
+  if (item.tag == htInput) {
+    const std::string_view type = attribute("type");
+    if (type == "checkbox") return {16, 12};
+    if (type != "submit" && type != "button") return {};
+    const TCanvasFont arial{"Arial", HtmlFontHeight(8), 0, DEFAULT_CHARSET, clBlack};
+    const std::string value = FormButtonCaption(item.attributes);
+    return {TextExtent(arial, "  " + value).width, TextExtent(arial, value).height + 2};
   }
-  item.width = item.measured->width;
-  item.height = item.measured->height;
+  TTextSize size;
+  if (item.tag == htUser && OnUserDefinedUpdate) {
+    OnUserDefinedUpdate(*this, item, std::string(attribute("id")), std::string(attribute("var3")),
+                        std::string(attribute("var2")), std::string(attribute("var1")), size.height, size.width,
+                        std::string(attribute("type")));
+  }
+  return {std::clamp(size.width, 0, kMaxHtmlLength), std::clamp(size.height, 0, kMaxHtmlLength)};
 }
 
 void TQzMiniHtml2::MarkBlocks() {

@@ -111,6 +111,12 @@ bool HasHtmlAttribute(const THtmlAttributes& attributes, std::string_view name) 
   return std::any_of(attributes.begin(), attributes.end(), [&](const auto& a) { return a.first == name; });
 }
 
+std::string FormButtonCaption(const THtmlAttributes& attributes) {
+  std::string caption(HtmlAttribute(attributes, "value"));
+  if (!caption.empty()) caption[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(caption[0])));
+  return caption;
+}
+
 THtmlAttributes ParseHtmlAttributes(std::string_view text) {
   THtmlAttributes attributes;
   const auto addFlags = [&](std::string_view words) {
@@ -267,8 +273,15 @@ bool THtmlSourceReader::Next(std::string& text, std::string& tag, bool& hasTag) 
 }
 
 void THtmlSourceReader::Insert(std::string_view text) {
-  m_source = std::string(text) + m_source.substr(m_pos);
-  m_pos = 0;
+  // The text goes into the part already read when it fits there; otherwise the rest is moved
+  // behind room for several more insertions, so a run of them costs linear time overall.
+  if (text.size() > m_pos) {
+    const size_t room = 4 * text.size() + 1024;
+    m_source = std::string(room, ' ') + m_source.substr(m_pos);
+    m_pos = room;
+  }
+  m_pos -= text.size();
+  m_source.replace(m_pos, text.size(), text);
 }
 
 std::string THtmlSourceReader::CutCell() {

@@ -22,6 +22,9 @@ bool HasHtmlAttribute(const THtmlAttributes& attributes, std::string_view name);
 // flag with an empty value). Names and values are lower-cased, except the value of "href".
 THtmlAttributes ParseHtmlAttributes(std::string_view text);
 
+// The caption of a submit or button input: its value with the first letter upper-cased.
+std::string FormButtonCaption(const THtmlAttributes& attributes);
+
 // One word or one space of the text between tags.
 struct THtmlWord {
   std::string text;  // UTF-8; " " for a space

@@ -5,17 +5,7 @@
 
 #include "text/mini_html.h"
 
-namespace {
-
-int32_t Saturate(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, 0, TQzMiniHtml2::kMaxLayoutExtent)); }
-
-}  // namespace
-
-int32_t TQzMiniHtml2::LayOutTable(size_t tableIndex, int32_t top) {
-  TMiniHtmlItem& table = m_items[tableIndex];
-  const int32_t tableWidth = ParseHtmlLength(HtmlAttribute(table.attributes, "width"), m_layoutWidth, m_layoutWidth);
-  table.borderColor = ParseHtmlColor(HtmlAttribute(table.attributes, "color"));
-
+std::vector<std::vector<size_t>> TQzMiniHtml2::TableRows(size_t tableIndex) const {
   // The rows and their cells at this table's level; inner tables outside cells lay out their own.
   std::vector<std::vector<size_t>> rows;
   bool rowsFull = false;
@@ -32,6 +22,15 @@ int32_t TQzMiniHtml2::LayOutTable(size_t tableIndex, int32_t top) {
       if (rows.back().size() < kMaxTableColumns) rows.back().push_back(j);
     }
   }
+  return rows;
+}
+
+int32_t TQzMiniHtml2::LayOutTable(size_t tableIndex, int32_t top) {
+  TMiniHtmlItem& table = m_items[tableIndex];
+  const int32_t tableWidth = ParseHtmlLength(HtmlAttribute(table.attributes, "width"), m_layoutWidth, m_layoutWidth);
+  table.borderColor = ParseHtmlColor(HtmlAttribute(table.attributes, "color"));
+
+  const std::vector<std::vector<size_t>> rows = TableRows(tableIndex);
 
   // Each cell is laid out at its wrap width; a column is as wide as its widest cell, a row as
   // high as its highest.
@@ -68,7 +67,7 @@ int32_t TQzMiniHtml2::LayOutTable(size_t tableIndex, int32_t top) {
       cell.dropped = false;
       cell.left = Saturate(x);
       cell.top = Saturate(rowTop);
-      cell.width = Saturate(std::min<int64_t>(columnWidths[c], rightEdge - x));
+      cell.width = std::max(0, Saturate(std::min<int64_t>(columnWidths[c], rightEdge - x)));
       cell.height = rowHeights[r];
       x += columnWidths[c];
       if (!cell.cell) continue;
