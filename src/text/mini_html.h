@@ -113,13 +113,15 @@ class TQzMiniHtml2 {
   void MeasureRule(TMiniHtmlItem& item) const;
   TTextSize MeasuredSize(const TMiniHtmlItem& item);
   void CopyState(TMiniHtmlItem& item) const;
-  TTextSize TextExtent(const TCanvasFont& font, const std::string& text) const;
+  TTextSize TextExtent(const TCanvasFont& font, const std::string& text);
   // Lays out the table whose start tag is at tableIndex with its top at top: places its cells
   // and returns its height.
   int32_t LayOutTable(size_t tableIndex, int32_t top);
   // The item indices of a table's cells, row by row, within the row and column limits.
   std::vector<std::vector<size_t>> TableRows(size_t tableIndex) const;
+  // Records in each p and div start the extent of the items up to its end tag.
   void MarkBlocks();
+  // Moves sub- and superscript words within their height and gives them their smaller font.
   void ShrinkSubSup();
 
   // Drawing (mini_html_draw.cpp).
@@ -127,7 +129,7 @@ class TQzMiniHtml2 {
   void DrawWord(TCanvas& canvas, const TMiniHtmlItem& item) const;
   void DrawBullet(TCanvas& canvas, const TMiniHtmlItem& item) const;
   void DrawRule(TCanvas& canvas, const TMiniHtmlItem& item) const;
-  void DrawCell(TCanvas& canvas, TMiniHtmlItem& item, TColor border);
+  void DrawCell(TCanvas& canvas, TMiniHtmlItem& item);
   void DrawFormElement(TCanvas& canvas, const TMiniHtmlItem& item) const;
 
   std::vector<std::string> m_lines;

@@ -61,7 +61,7 @@ void TQzMiniHtml2::DrawItem(TCanvas& canvas, TMiniHtmlItem& item) {
       DrawRule(canvas, item);
       break;
     case htTd: case htTh:
-      DrawCell(canvas, item, item.borderColor);
+      DrawCell(canvas, item);
       break;
     case htInput:
       DrawFormElement(canvas, item);
@@ -133,7 +133,7 @@ void TQzMiniHtml2::DrawRule(TCanvas& canvas, const TMiniHtmlItem& item) const {
   canvas.Restore();
 }
 
-void TQzMiniHtml2::DrawCell(TCanvas& canvas, TMiniHtmlItem& item, TColor border) {
+void TQzMiniHtml2::DrawCell(TCanvas& canvas, TMiniHtmlItem& item) {
   const TRect frame{item.left - 1, item.top - 1, item.left + item.width, item.top + item.height};
   if (HasHtmlAttribute(item.attributes, "bgcolor"))
     FillArea(canvas, frame, ParseHtmlColor(HtmlAttribute(item.attributes, "bgcolor")));
@@ -146,7 +146,7 @@ void TQzMiniHtml2::DrawCell(TCanvas& canvas, TMiniHtmlItem& item, TColor border)
     canvas.Restore();
   }
   canvas.Save();
-  canvas.Pen() = {border, 1, TPenStyle::psSolid};
+  canvas.Pen() = {item.borderColor, 1, TPenStyle::psSolid};
   canvas.Brush().style = TBrushStyle::bsClear;
   canvas.Rectangle(frame);
   canvas.Restore();

@@ -156,10 +156,9 @@ void TQzMiniHtml2::CopyState(TMiniHtmlItem& item) const {
   item.listColor = s.listColor;
 }
 
-TTextSize TQzMiniHtml2::TextExtent(const TCanvasFont& font, const std::string& text) const {
-  TCanvas& canvas = const_cast<TCanvas&>(m_measuringCanvas);
-  canvas.Font() = font;
-  const TTextSize size = MeasureText(canvas, text, false, DT_SINGLELINE | DT_NOPREFIX);
+TTextSize TQzMiniHtml2::TextExtent(const TCanvasFont& font, const std::string& text) {
+  m_measuringCanvas.Font() = font;
+  const TTextSize size = MeasureText(m_measuringCanvas, text, false, DT_SINGLELINE | DT_NOPREFIX);
   return {std::clamp(size.width, 0, kMaxLayoutExtent), std::clamp(size.height, 0, kMaxLayoutExtent)};
 }
 
