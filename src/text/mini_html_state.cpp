@@ -87,10 +87,13 @@ void TCurrentState::Push(const TMiniHtmlItem& tag) {
   TFormattingState state = State();
   Apply(tag, state);
   m_levels.push_back({&tag, std::move(state)});
+  ++m_openOfKind[HtmlTagKind(tag.tag)];
 }
 
 void TCurrentState::Pop(int endTag) {
   const int kind = HtmlTagKind(-endTag);
+  if (kind < 1 || kind > kHtmlTagCount || m_openOfKind[kind] == 0) return;
+  --m_openOfKind[kind];
   for (size_t i = m_levels.size(); i-- > 0;) {
     if (HtmlTagKind(m_levels[i].tag->tag) != kind) continue;
     m_levels.erase(m_levels.begin() + static_cast<ptrdiff_t>(i));

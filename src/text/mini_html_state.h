@@ -4,6 +4,7 @@
 // bottom of the stack up to the defaults gives; each level keeps the state up to it, so pushing
 // and popping the top cost one tag, and popping a tag deeper down reapplies only those above it.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,15 +30,19 @@ int32_t HtmlFontHeight(int32_t points);
 
 class TCurrentState {
  public:
-  // More open tags than this are not pushed (their end tags then find nothing to pop).
-  static constexpr size_t kMaxDepth = 1024;
+  // More open tags than this are not pushed (their end tags then find nothing to pop), so that
+  // closing a tag deep down reapplies a bounded number of tags.
+  static constexpr size_t kMaxDepth = 256;
 
   const TFormattingState& State() const { return m_levels.empty() ? m_defaults : m_levels.back().state; }
   // Opens a start tag (the item must outlive the stack's use of it).
   void Push(const TMiniHtmlItem& tag);
   // Closes the topmost open tag of the same kind as the end tag; nothing when none is open.
   void Pop(int endTag);
-  void Clear() { m_levels.clear(); }
+  void Clear() {
+    m_levels.clear();
+    m_openOfKind.fill(0);
+  }
 
  private:
   struct TLevel {
@@ -46,4 +51,6 @@ class TCurrentState {
   };
   TFormattingState m_defaults;
   std::vector<TLevel> m_levels;
+  // How many tags of each kind are open, so an end tag with none open costs nothing.
+  std::array<uint16_t, kHtmlTagCount + 1> m_openOfKind{};
 };

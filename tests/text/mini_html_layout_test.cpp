@@ -42,6 +42,23 @@ TEST(MiniHtmlLayout, FontSizesAndColoursOfWords) {
   }
 }
 
+TEST(MiniHtmlLayout, EndTagsCloseTheirOwnKindAnywhereOnTheStack) {
+  const auto html = LoadedHtml("<b><i><font color=#0000ff>x</b>y</div></i>z</font>w");
+  struct Case {
+    const char* word;
+    uint32_t style;
+    TColor color;
+  };
+  const Case cases[] = {{"x", fsBold | fsItalic, clBlue}, {"y", fsItalic, clBlue}, {"z", 0, clBlue}, {"w", 0, clBlack}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.word);
+    const TMiniHtmlItem* word = FindWord(*html, c.word);
+    ASSERT_NE(word, nullptr);
+    EXPECT_EQ(word->font.style, c.style);
+    EXPECT_EQ(word->font.color, c.color);
+  }
+}
+
 TEST(MiniHtmlLayout, WordsOfDroppedTagsAndEntitiesShowAsText) {
   struct Case {
     const char* html;
