@@ -9,6 +9,7 @@
 namespace {
 
 TTextSize Extent(const TCanvasFont& font, const std::string& text) {
+  EnsureGuiApplication();
   TBitmap32 bitmap(1, 1);
   TCanvas canvas(bitmap.View());
   canvas.Font() = font;
