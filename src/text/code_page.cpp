@@ -117,11 +117,24 @@ TCodePageDecoder::~TCodePageDecoder() {
 }
 
 void TCodePageDecoder::AppendDecoded(std::span<const uint8_t> bytes, std::string& out) {
-  // ASCII reads the same in every code page this decoder opens.
-  if (std::all_of(bytes.begin(), bytes.end(), [](uint8_t b) { return b < 0x80; })) {
-    out.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    return;
+  // Windows reads a single ASCII byte as ASCII in every code page, while iconv's JOHAB reads 0x5C
+  // as the won sign; so ASCII is copied, and only the other characters (with any ASCII trail
+  // byte of a double-byte character) go to the converter.
+  size_t pos = 0;
+  while (pos < bytes.size()) {
+    if (bytes[pos] < 0x80) {
+      out += static_cast<char>(bytes[pos++]);
+      continue;
+    }
+    size_t end = pos;
+    while (end < bytes.size() && bytes[end] >= 0x80)
+      end = std::min(bytes.size(), end + (IsLeadByte(m_codePage, bytes[end]) ? 2 : 1));
+    AppendConverted(bytes.subspan(pos, end - pos), out);
+    pos = end;
   }
+}
+
+void TCodePageDecoder::AppendConverted(std::span<const uint8_t> bytes, std::string& out) {
   if (!m_converter) {
     out += Cp1252ToUtf8(bytes);
     return;

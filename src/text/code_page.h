@@ -46,6 +46,8 @@ class TCodePageDecoder {
   void AppendDecoded(std::span<const uint8_t> bytes, std::string& out);
 
  private:
+  void AppendConverted(std::span<const uint8_t> bytes, std::string& out);
+
   uint32_t m_codePage;
   void* m_converter;  // iconv_t, or null when not even 1252 opens
 };

@@ -119,7 +119,6 @@ class TRtfReader {
       return;
     }
     m_groups.push_back(State());
-    m_startedDocument = true;
   }
 
   void OnGroupEnd() {
@@ -129,7 +128,7 @@ class TRtfReader {
     if (State().destination == TDestination::FontTable) CloseFontEntry();
     m_groups.pop_back();
     // The document ends with its outermost group; whatever follows is not part of it.
-    if (m_groups.size() == 1 && m_startedDocument) m_finished = true;
+    if (m_groups.size() == 1) m_finished = true;
   }
 
   void OnText(std::string_view text) {
@@ -377,7 +376,6 @@ class TRtfReader {
   TRtfLexer m_lexer;
   std::vector<TGroupState> m_groups = {TGroupState{}};
   size_t m_ignoredGroups = 0;  // open groups beyond the depth limit, whose content is left out
-  bool m_startedDocument = false;
   bool m_finished = false;
   int32_t m_fallbackToSkip = 0;
   char16_t m_highSurrogate = 0;

@@ -43,6 +43,8 @@ TEST(CodePage, DecodesSingleAndDoubleBytePagesAndReplacesBadBytes) {
       {"932 pairs", {0x82, 0xA0, 0x93, 0xFA, 0x96, 0x7B}, 932, "\u3042\u65E5\u672C"},
       {"932 single-byte katakana", {0xB1}, 932, "\uFF71"},
       {"936 pairs", {0xC4, 0xE3, 0xBA, 0xC3}, 936, "\u4F60\u597D"},
+      {"1361 pair and ASCII backslash", {0x88, 0x61, 0x5C}, 1361, "\uAC00\\"},
+      {"932 pair with an ASCII trail byte", {'\\', 0x95, 0x5C}, 932, "\\\u8868"},
       {"unassigned byte", {'A', 0x81, 'B'}, 1252, "A\uFFFDB"},
       {"invalid lead byte goes on", {0x85, 0x40, 'a'}, 932, "\uFFFD@a"},
       {"lead byte cut off", {'a', 0x82}, 932, "a\uFFFD"},
