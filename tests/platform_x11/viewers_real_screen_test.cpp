@@ -1,6 +1,6 @@
 // The controls' widgets inside the menu window on the real X server: a web page under its bar, a
-// PDF page with its toolbar, a media player's bar and a text box's text over its fill show on
-// screen as Qt paints them, not black or empty.
+// PDF page with its toolbar, a media player's bar, a text box's text over its fill and a rich
+// edit's text show on screen as Qt paints them, not black or empty.
 
 #include <QApplication>
 #include <filesystem>
@@ -41,11 +41,18 @@ constexpr const char* kMenu = R"(object frmDesign: TfrmDesign
   object Notes: TKIVTextBox
     Left = 8
     Top = 200
-    Width = 240
+    Width = 118
     Height = 92
     FillStyle = afsGradient
     Opacity = 60
     Lines.Strings = ('A text box: its text above its own gradient')
+  end
+  object Rich: TKIVRichEdit
+    Left = 130
+    Top = 200
+    Width = 118
+    Height = 92
+    RichLines.Strings = ('{\rtf1{\colortbl ;\red200\green0\blue0;}\b Rich\b0  \cf1 text\cf0  and www.example.org\par}')
   end
   object Browser: TKIVWebBrowser
     Left = 256
@@ -67,7 +74,7 @@ class ViewersOnRealScreen : public X11WindowTest {};
 
 }  // namespace
 
-TEST_F(ViewersOnRealScreen, WebPagePdfPageMediaBarAndTextBoxShowAsQtPaintsThem) {
+TEST_F(ViewersOnRealScreen, WebPagePdfPageMediaBarAndTextControlsShowAsQtPaintsThem) {
   const std::filesystem::path cd = std::filesystem::path(testing::TempDir()) / "viewers_real_screen";
   std::filesystem::create_directories(cd);
   std::filesystem::copy_file(TestDataPath("pdf/a-text.pdf"), cd / "a-text.pdf",
