@@ -32,6 +32,7 @@
 #include "startup/sound_on_demand.h"
 #include "window/pointer_dispatch.h"
 #include "window/qt_tick_dispatcher.h"
+#include "window/qt_timer_source.h"
 
 namespace {
 
@@ -201,6 +202,7 @@ int RunPlayCommand(const TCommandLine& line) {
   std::optional<TMenuSounds> sounds;
   if (TSoundSystem* sound = session.Sound()) sounds.emplace(*sound, form);
   TReportedDiagnostics diagnostics(verbose);
+  TQtTimerSource timers;
   // Bound for as long as the window plays; unbound before the window and the services go.
   const TServicesBinding binding(form.Context(), {.shell = &actions,
                                                   .dialogs = &actions,
@@ -208,7 +210,8 @@ int RunPlayCommand(const TCommandLine& line) {
                                                   .sounds = sounds ? &*sounds : nullptr,
                                                   .showing = &actions,
                                                   .delegated = &pictureActions,
-                                                  .diagnostics = line.verbose ? &diagnostics : nullptr});
+                                                  .diagnostics = line.verbose ? &diagnostics : nullptr,
+                                                  .timers = &timers});
 
   // An ended start shows nothing; the session's end removes the fonts.
   if (session.Start(&window) == TMenuSession::TStartResult::Abort) return 0;

@@ -13,6 +13,7 @@
 #include "model/control.h"
 #include "model/custom_data.h"
 #include "model/menu_enums.h"
+#include "window/control_timer.h"
 #include "window/window_host.h"
 
 class TKIVForm;
@@ -124,4 +125,6 @@ struct TMenuServices {
   TWindowShowing* showing = nullptr;
   TDelegatedActions* delegated = nullptr;
   TDiagnostics* diagnostics = nullptr;
+  // The living controls' timers; without it they stand still (a picture of the first moment).
+  TTimerSource* timers = nullptr;
 };
