@@ -8,6 +8,7 @@
 #include "actions/macros.h"
 #include "actions/slide_show_folder.h"
 #include "controls/action_control.h"
+#include "startup/control_commands.h"
 #include "graphics/colors.h"
 #include "graphics/picture_decoder.h"
 #include "graphics/picture_transparency.h"
@@ -111,4 +112,8 @@ void RunSlideShowOf(TControl& clicked, TQtMenuWindow& menu, const TPictureWindow
     RunSlideShowWindow(&menu, std::move(pictures), std::move(settings), frame, services, LoadSlideShowPicture);
   });
   if (control->m_ssStopBGMusic && sounds) sounds->ControlBGMusic(TKIVBGMusicControl::amcStopBGMusic);
+}
+
+void TDelegatedMenuActions::RunControlCommand(TControl& clicked) {
+  if (auto* control = dynamic_cast<TKIVActionControl*>(&clicked)) ::RunControlCommand(*control->CtrlIA(), clicked);
 }

@@ -36,14 +36,15 @@ std::optional<TBitmap32> LoadSlideShowPicture(const std::string& path);
 
 // The actions of other layers that the player carries out: the picture viewer and the slide
 // show, run by showPicture and runSlideShow (ShowPictureOf and RunSlideShowOf with the player's
-// windows). The control commands are not carried out yet, so a click on them does nothing.
-class TPictureActions : public TDelegatedActions {
+// windows), and the commands to other controls.
+class TDelegatedMenuActions : public TDelegatedActions {
  public:
-  TPictureActions(std::function<void(TControl&)> showPicture, std::function<void(TControl&)> runSlideShow)
+  TDelegatedMenuActions(std::function<void(TControl&)> showPicture, std::function<void(TControl&)> runSlideShow)
       : m_showPicture(std::move(showPicture)), m_runSlideShow(std::move(runSlideShow)) {}
   void ShowPicture(TControl& clicked) override { m_showPicture(clicked); }
   void RunSlideShow(TControl& clicked) override { m_runSlideShow(clicked); }
-  void RunControlCommand(TControl&) override {}
+  // The clicked action control's command to another control (see control_commands.h).
+  void RunControlCommand(TControl& clicked) override;
 
  private:
   std::function<void(TControl&)> m_showPicture;

@@ -194,7 +194,7 @@ int RunPlayCommand(const TCommandLine& line) {
     return services;
   };
   auto showScreen = [&](const TSplashRequest& request) { ShowSplashScreen(request, pictureServices()); };
-  TPictureActions pictureActions([&](TControl& clicked) { ShowPictureOf(clicked, window, pictureServices()); },
+  TDelegatedMenuActions pictureActions([&](TControl& clicked) { ShowPictureOf(clicked, window, pictureServices()); },
                                  [&](TControl& clicked) { RunSlideShowOf(clicked, window, pictureServices()); });
   actions.ejectMediumOf = [&session](const std::string& folder) {
     EjectMediumOf(folder, session.Lock() ? session.Lock()->Path() : std::string());

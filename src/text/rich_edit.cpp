@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "actions/control_path.h"
 #include "actions/regular_file.h"
 #include "graphics/colors.h"
 #include "graphics/raster.h"
+#include "text/code_page.h"
 #include "text/rich_edit_component.h"
 #include "text/rtf_reader.h"
 #include "text/text_border.h"
@@ -16,6 +18,21 @@ namespace {
 
 // Larger RTF files are not read: the whole text is held and parsed at once.
 constexpr uint64_t kMaxRtfBytes = uint64_t{64} << 20;
+
+// Plain text as a document: one paragraph a line, in the control's font (its size given).
+TRtfDocument PlainDocument(const std::string& text, int32_t sizePoints) {
+  TStrings lines;
+  lines.SetText(text);
+  TRtfDocument document;
+  TRtfCharFormat format;
+  format.fontSizeHalfPoints = sizePoints * 2;
+  for (const std::string& line : lines.Lines()) {
+    TRtfParagraph paragraph;
+    if (!line.empty()) paragraph.runs.push_back({line, format});
+    document.paragraphs.push_back(std::move(paragraph));
+  }
+  return document;
+}
 
 }  // namespace
 
@@ -141,6 +158,22 @@ void TKIVRichEdit::ShowRichLines() {
   auto* view = static_cast<TRichEditComponent*>(m_component.Get());
   if (!view) return;
   view->SetDocument(ReadRtf(m_richLines.Text()), TCanvasFont::From(m_font), m_autoURLDetect);
+}
+
+void TKIVRichEdit::OpenFile(const std::string& file) {
+  auto* view = static_cast<TRichEditComponent*>(m_component.Get());
+  if (!view) return;
+  const std::string path = ControlFilePath(*this, file);
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    view->SetDocument({}, TCanvasFont::From(m_font), m_autoURLDetect);
+    return;
+  }
+  const std::optional<std::vector<uint8_t>> bytes = ReadRegularFile(path, kMaxRtfBytes);
+  if (!bytes) return;
+  const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  view->SetDocument(IsRtf(text) ? ReadRtf(text) : PlainDocument(DecodeTextFile(*bytes, m_font.Charset()), m_font.Size()),
+                    TCanvasFont::From(m_font), m_autoURLDetect);
 }
 
 void TKIVRichEdit::OpenLink(const std::string& text) {

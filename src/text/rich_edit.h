@@ -98,6 +98,11 @@ class TKIVRichEdit : public TCustomRichEdit, public TComponentHost {
   void DetachComponent() override { m_component.Reset(); }
   // The view shows RichLines again, read as RTF (after they changed).
   void ShowRichLines();
+  // The control command "open": the view shows file (path macros expanded, a Windows path
+  // reaching its Linux file; a regular file only, without waiting, up to a size limit) as RTF,
+  // or as plain text when it is none; RichLines stay as stored. A missing file empties the view;
+  // one that is there but cannot be read leaves it as it was.
+  void OpenFile(const std::string& file);
   // A link's text opened through the menu's shell; "http://" is put before a bare "www."
   // address, which the desktop's opener would refuse.
   void OpenLink(const std::string& text);

@@ -1,6 +1,7 @@
 #include "text/text_box.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "actions/control_path.h"
@@ -151,13 +152,18 @@ void TKIVTextBox::ShowLines() {
   if (auto* editor = static_cast<TTextBoxComponent*>(m_component.Get())) editor->SetText(Text());
 }
 
-bool TKIVTextBox::OpenFile(const std::string& file) {
-  const std::optional<std::vector<uint8_t>> bytes = ReadRegularFile(ControlFilePath(*this, file), kMaxTextFileBytes);
-  if (!bytes) return false;
-  m_lines.SetText(DecodeTextFile(*bytes, m_font.Charset()));
-  if (m_singleLine && m_lines.Count() > 1) m_lines.SetLines({m_lines[0]});
+void TKIVTextBox::OpenFile(const std::string& file) {
+  const std::string path = ControlFilePath(*this, file);
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    m_lines.Clear();
+  } else {
+    const std::optional<std::vector<uint8_t>> bytes = ReadRegularFile(path, kMaxTextFileBytes);
+    if (!bytes) return;
+    m_lines.SetText(DecodeTextFile(*bytes, m_font.Charset()));
+    if (m_singleLine && m_lines.Count() > 1) m_lines.SetLines({m_lines[0]});
+  }
   ShowLines();
-  return true;
 }
 
 void TKIVTextBox::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {

@@ -114,9 +114,9 @@ class TKIVTextBox : public TCustomMemo, public TComponentHost {
   // The control command "open": the lines of file (path macros expanded, a Windows path reaching
   // its Linux file; a regular file only, without waiting, up to a size limit), read as UTF-16
   // or UTF-8 by a byte-order mark, else as UTF-8 when they are valid UTF-8, else in the code page
-  // of Font.Charset. A file that cannot be read leaves the text as it was; SingleLine keeps the
-  // first line only. Returns whether the file was read.
-  bool OpenFile(const std::string& file);
+  // of Font.Charset. A missing file clears the text; one that is there but cannot be read leaves
+  // it as it was. SingleLine keeps the first line only.
+  void OpenFile(const std::string& file);
   // The look the editor is given: the control's font, alignment, wrapping and scroll bars.
   TTextBoxLook Look() const;
 

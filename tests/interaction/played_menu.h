@@ -53,7 +53,7 @@ class TPlayedMenu {
   TQtActionServices services{window, *menu};
   telvo_test::TDrivenTimer timer;
   TPictureWindowServices pictureServices;
-  TPictureActions pictureActions{[this](TControl& clicked) { ShowPictureOf(clicked, window, pictureServices); },
+  TDelegatedMenuActions pictureActions{[this](TControl& clicked) { ShowPictureOf(clicked, window, pictureServices); },
                                  [this](TControl& clicked) { RunSlideShowOf(clicked, window, pictureServices); }};
   std::optional<TServicesBinding> binding;
 };
