@@ -1,6 +1,6 @@
 // The viewer controls' own rules, driven through stand-in components: the web browser's bar
-// layouts, navigation and kiv links, the media player's going live, showing and pausing, and
-// what the PDF viewer agrees to load.
+// layouts, navigation and kiv links, the media player's going live, showing and pausing, what
+// the PDF viewer agrees to load, and the commands other controls send them.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "controls/action_control.h"
+#include "startup/control_commands.h"
 #include "support/gui_application.h"
 #include "viewers/media_player.h"
 #include "viewers/pdf_viewer.h"
@@ -308,4 +310,53 @@ end
   EXPECT_FALSE(pdf->cover);
   viewer.SetDesignMode(true);
   EXPECT_TRUE(pdf->cover) << "design mode covers the document";
+}
+
+TEST(ViewerCommands, CommandsReachTheViewersByTheirNames) {
+  EnsureGuiApplication();
+  TMenuFolder cd;
+  cd.Write("guide.pdf", "%PDF-1.4");
+  TTestMenu menu{R"(object frmDesign: TfrmDesign
+  object Pdf: TKIVPDFViewer
+    IAName = 'Guide'
+  end
+  object Media: TKIVMediaPlayer
+    IAName = 'Clip'
+    URL = 'http://example.org/clip.ogg'
+  end
+  object Go: TKIVButton
+    ActionType = aatControlIA
+  end
+end
+)"};
+  cd.Use(menu);
+  menu->SetDesignMode(false);
+  auto pdfComponent = std::make_unique<TFakePdf>();
+  TFakePdf* pdf = pdfComponent.get();
+  static_cast<TKIVPDFViewer&>(menu.Control("Pdf")).AttachComponent(std::move(pdfComponent));
+  auto mediaComponent = std::make_unique<TFakeMedia>();
+  TFakeMedia* media = mediaComponent.get();
+  static_cast<TKIVMediaPlayer&>(menu.Control("Media")).AttachComponent(std::move(mediaComponent));
+
+  auto& button = static_cast<TKIVActionControl&>(menu.Control("Go"));
+  auto send = [&](TKIVControlIAType kind, const char* name, const char* word, const char* parameter) {
+    button.CtrlIA()->m_controlType = kind;
+    button.CtrlIA()->m_controlName = name;
+    button.CtrlIA()->m_action = word;
+    button.CtrlIA()->m_parameter = parameter;
+    RunControlCommand(*button.CtrlIA(), button);
+  };
+  send(TKIVControlIAType::iatPDFViewer, "Guide", "Open", "%CDROM%\\GUIDE.PDF");
+  EXPECT_TRUE(static_cast<TKIVPDFViewer&>(menu.Control("Pdf")).Loaded());
+  EXPECT_EQ(pdf->loads, 1);
+  send(TKIVControlIAType::iatPDFViewer, "guide", "open", "%CDROM%\\guide.pdf");
+  EXPECT_EQ(pdf->loads, 1) << "IAName is matched exactly";
+  send(TKIVControlIAType::iatMediaPlayer, "Clip", "PLAY", "");
+  EXPECT_EQ(media->state, TMediaComponent::TState::Playing);
+  send(TKIVControlIAType::iatMediaPlayer, "Clip", "pause", "");
+  EXPECT_EQ(media->state, TMediaComponent::TState::Paused) << "pause toggles";
+  send(TKIVControlIAType::iatMediaPlayer, "Clip", "open", "https://example.org/other.ogg");
+  EXPECT_EQ(media->sources, std::vector<std::string>{"https://example.org/other.ogg"});
+  send(TKIVControlIAType::iatPDFViewer, "Clip", "open", "%CDROM%\\guide.pdf");
+  EXPECT_EQ(pdf->loads, 1) << "the name of another kind of control finds nothing";
 }
