@@ -15,13 +15,22 @@ class TKIVCommentShower : public TGraphicControl {
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
   TAlignment Alignment() const { return m_alignment; }
+  void SetAlignment(TAlignment alignment);
   bool WordWrap() const { return m_wordWrap; }
+  void SetWordWrap(bool wordWrap);
   bool DesignMode() const { return m_designMode; }
-  void SetDesignMode(bool designMode) override { m_designMode = designMode; }
+  void SetDesignMode(bool designMode) override;
   int32_t Opacity() const { return m_opacity; }
   // Clamped to 0-100 percent.
   void SetOpacity(int32_t percent);
   TKIVTextRenderMode TextMode() const { return m_textMode; }
+  void SetTextMode(TKIVTextRenderMode mode);
+  // The text shown; a change repaints a visible shower.
+  void SetCaption(std::string caption) override;
+
+  // The caption over what lies beneath, aligned and wrapped as set, faded by Opacity; a dotted
+  // frame in design mode.
+  void Paint(TCanvas& canvas) override;
 
  protected:
   TAlignment m_alignment = TAlignment::taLeftJustify;

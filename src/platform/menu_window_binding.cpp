@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "controls/comment_showers.h"
 #include "platform/control_hints.h"
 #include "window/menu_context.h"
 #include "window/menu_form.h"
@@ -26,17 +27,24 @@ TMenuWindowHandlers MenuWindowHandlers(TQtMenuWindow& window, TKIVForm& form, TP
     if (dispatcher.MouseDown(button, shift, {x, y}) == TPointerTarget::Background) form.BackgroundMouseDown(button);
     followCursor();
   };
-  handlers.mouseUp = [&dispatcher, followCursor](TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+  // The comment showers follow what lies under the pointer, also after a click turned the page.
+  auto showComment = [&form](int32_t x, int32_t y) { ShowCommentOf(form, ControlUnderPoint(form, {x, y})); };
+  handlers.mouseUp = [&dispatcher, followCursor, showComment](TMouseButton button, TShiftState shift, int32_t x,
+                                                              int32_t y) {
     dispatcher.MouseUp(button, shift, {x, y});
     followCursor();
+    showComment(x, y);
   };
-  handlers.mouseMove = [&dispatcher, followCursor, hint](TShiftState shift, int32_t x, int32_t y) {
+  handlers.mouseMove = [&dispatcher, followCursor, hint, showComment](TShiftState shift, int32_t x, int32_t y) {
     dispatcher.MouseMove(shift, {x, y});
     followCursor();
     hint->PointerOver(dispatcher.Hovered(), QPoint(x, y));
+    showComment(x, y);
   };
-  handlers.mouseLeave = [&dispatcher, hint] {
+  handlers.childEntered = showComment;
+  handlers.mouseLeave = [&form, &dispatcher, hint] {
     dispatcher.MouseLeave();
+    ShowCommentOf(form, nullptr);
     hint->PointerOver(nullptr, {});
   };
   handlers.keyPress = [&form](char32_t character) { return form.KeyPress(character); };

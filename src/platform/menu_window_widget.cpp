@@ -286,9 +286,17 @@ void TQtMenuWindow::paintEvent(QPaintEvent* event) {
 // The window hears a key before its widgets: the filter sees the press at its first receiver
 // (the widget with focus, else the window) and not again while Qt passes it up to the parents.
 bool TQtMenuWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+  if (!watched->isWidgetType()) return false;
   auto* widget = static_cast<QWidget*>(watched);
   if (widget->window() != this) return false;
+  if (event->type() == QEvent::Enter && widget != this && m_handlers.childEntered) {
+    // The pointer entered a control's own widget (a text box's editor, a viewer): the window
+    // sees no move of its own there.
+    const QPoint at = widget->mapTo(this, static_cast<QEnterEvent*>(event)->position().toPoint());
+    m_handlers.childEntered(at.x(), at.y());
+    return false;
+  }
+  if (event->type() != QEvent::KeyPress) return false;
   QWidget* focus = QApplication::focusWidget();
   QWidget* firstReceiver = focus && focus->window() == this ? focus : this;
   if (widget != firstReceiver) return false;

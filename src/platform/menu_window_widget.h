@@ -38,6 +38,8 @@ struct TMenuWindowHandlers {
   // A typed character keyPress did not use, with the keys held (ssAlt, ssCtrl, ssShift): offered
   // to the controls' accelerators; true consumes it.
   std::function<bool(char32_t character, TShiftState shift)> dialogChar;
+  // The pointer entered a widget inside the window (a windowed control's own) at (x, y).
+  std::function<void(int32_t x, int32_t y)> childEntered;
   // Whether (x, y) is the window's own background, where the right button opens the About menu;
   // without it the whole client area counts as background.
   std::function<bool(int32_t x, int32_t y)> isBackground;

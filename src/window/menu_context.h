@@ -5,6 +5,7 @@
 // other's; whatever lies on the window reaches it through MenuContextOf. User-interface thread
 // only.
 
+#include <optional>
 #include <string>
 
 #include "model/message_texts.h"
@@ -26,6 +27,8 @@ struct TMenuContext {
   // UseSysColorTheme and UseSysColorStyle: one value for both names, never stored by documents.
   std::string sysColorTheme = "TRUE";
   TMenuServices services;
+  // The comment the window's comment showers show (nothing before the pointer met the window).
+  std::optional<std::string> shownComment;
 };
 
 // The menu window control lies on (control itself, or its parents), or null.
