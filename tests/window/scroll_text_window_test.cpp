@@ -149,7 +149,8 @@ TEST(ScrollTextWindow, TextIsClippedToTheTextArea) {
 
 TEST(ScrollTextWindow, ShadowStylesOffsetTheShadowByOnePixel) {
   EnsureGuiApplication();
-  const std::string still = kTwoLines + "    Active = False\n    TextShadowColor = clRed\n";
+  // Centred, away from the area's edges, which would clip the shadow.
+  const std::string still = kTwoLines + "    Active = False\n    Alignment = taCenter\n    TextShadowColor = clRed\n";
   TScrollMenu normal(OneScrollText(still));
   const TBitmap32 empty = TScrollMenu(OneScrollText("")).Paint();
   const TRect face = DifferingArea(normal.Paint(), empty);
