@@ -260,7 +260,11 @@ TPoint TKIVScrollText::ScrollPosition() {
 }
 
 void TKIVScrollText::Paint(TCanvas& canvas) {
-  if (m_width <= 0 || m_height <= 0) return;
+  // The panel is composed in control-sized pictures; a size past the bitmap limits (a damaged
+  // document) is not drawn rather than asking for gigabytes.
+  if (m_width <= 0 || m_height <= 0 || m_width > kMaxBitmapSide || m_height > kMaxBitmapSide ||
+      int64_t{m_width} * m_height > kMaxBitmapPixels)
+    return;
   TBitmap32 surface = BuildBackground();
   DrawText(surface);
   CopyToCanvas(canvas, {0, 0}, surface.View());

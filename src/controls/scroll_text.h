@@ -64,7 +64,7 @@ class TKIVScrollText : public TCustomPanel {
   bool PaintedByWindow() const override { return true; }
   // Draws the background (fill faded by Opacity, picture, bevels and border), then the text
   // block at its place, clipped to the text area, with its shadow. canvas's origin is the
-  // control's top-left corner.
+  // control's top-left corner. A panel larger than the bitmap limits (bitmap32.h) draws nothing.
   void Paint(TCanvas& canvas) override;
   // A change of size restarts the block.
   void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;

@@ -180,6 +180,25 @@ TEST(ScrollTextWindow, TransparentShowsThePageBehind) {
     for (int32_t x = 10; x < 210; x += 19) ASSERT_EQ(frame.At(x, y), ColorToPixel(clTeal)) << x << "," << y;
 }
 
+TEST(ScrollTextWindow, GlyphFillTilesFromTheTopLeftCorner) {
+  EnsureGuiApplication();
+  TScrollMenu menu(OneScrollText("    FillStyle = afsGlyph\n    BevelInner = bvNone\n    BevelOuter = bvNone\n"));
+  const std::vector<TColor> tile = {clRed, clBlue, clLime, clYellow};
+  SetBitmap(*menu.Text().BGGlyph(), 2, 2, tile);
+  const TBitmap32 frame = menu.Paint();
+  for (int32_t y = 0; y < 137; y += 7)
+    for (int32_t x = 0; x < 200; x += 5)
+      ASSERT_EQ(frame.At(10 + x, 6 + y), ColorToPixel(tile[static_cast<size_t>(y % 2 * 2 + x % 2)])) << x << "," << y;
+}
+
+TEST(ScrollTextWindow, PanelPastTheBitmapLimitsIsNotDrawn) {
+  EnsureGuiApplication();
+  TScrollMenu menu(OneScrollText(kTwoLines));
+  menu.Text().SetBounds(0, 0, 100000, 100000);
+  const TBitmap32 frame = menu.Paint();
+  EXPECT_EQ(frame.At(100, 70), ColorToPixel(clTeal));
+}
+
 // Four panels, one per direction, with a gradient, a solid colour, a see-through and a faded
 // fill, bevels, a border, a picture and both shadow styles, after some ticks of the clock.
 const char* const kFramesMenu = R"(object frmDesign: TfrmDesign
