@@ -114,6 +114,13 @@ TEST(TextAnimatorTimer, RunsOnlyWhileVisibleInRunModeWithATimerSource) {
   wave.SetVisible(true);
   clock.AdvanceTo(2000 + kTimerStepMs);
   EXPECT_EQ(wave.Pulses(), Stepped(atOneSecond, 20, 1));
+  // A new speed takes effect at once: Speed 1 ticks every 203.125 ms.
+  const std::vector<TLetterPulse> beforeSlowing = wave.Pulses();
+  wave.SetSpeed(1);
+  clock.AdvanceTo(clock.NowMs() + 203);
+  EXPECT_EQ(wave.Pulses(), beforeSlowing);
+  clock.AdvanceTo(clock.NowMs() + 1);
+  EXPECT_EQ(wave.Pulses(), Stepped(beforeSlowing, 20, 1));
   menu->SetDesignMode(true);
   EXPECT_FALSE(wave.Animating());
   EXPECT_FALSE(slow.Animating());
