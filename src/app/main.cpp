@@ -20,7 +20,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: telvo [DOCUMENT] [-p PAGE] [--render OUT.png] [--render-splash MS OUT.png] [--dump]\n"
+    "Usage: telvo [DOCUMENT] [-p PAGE] [--render OUT.png [--at MS]] [--render-splash MS OUT.png] [--dump]\n"
     "             [--transition STYLE PROGRESS OLD.png NEW.png OUT.png [--step N]]\n"
     "             [--first-frame] [--verbose] [--help] [--version]\n"
     "Plays a menu document (a .kiv file, or an executable that carries one).\n"
@@ -28,6 +28,10 @@ constexpr const char* kUsage =
     "  --render OUT.png\n"
     "              paint the start page off-screen (a 1920 x 1080 screen) into a PNG\n"
     "              file, without showing a window or starting anything\n"
+    "  --at MS     with --render: paint the page as it looks MS milliseconds (0 to\n"
+    "              600000, default 0) after the window was first shown, its scrolling\n"
+    "              and animated text moved on by a clock of their own, the same on\n"
+    "              every machine\n"
     "  --render-splash MS OUT.png\n"
     "              draw the start-up splash as it looks MS milliseconds after it\n"
     "              opened, on a black 1920 x 1080 screen, into a PNG file; exit code 1\n"

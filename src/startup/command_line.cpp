@@ -15,6 +15,9 @@ std::optional<T> Decimal(const std::string& text) {
 
 std::optional<int64_t> Milliseconds(const std::string& text) { return Decimal<int64_t>(text); }
 
+// The latest moment a picture is taken of: ten minutes of the menu's life.
+constexpr int64_t kMaxRenderMomentMs = 600000;
+
 // A whole number from low to high.
 std::optional<int32_t> NumberWithin(const std::string& text, int32_t low, int32_t high) {
   const std::optional<int32_t> value = Decimal<int32_t>(text);
@@ -28,6 +31,7 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   TCommandLine line;
   bool optionsEnded = false;
   std::optional<int32_t> step;
+  std::optional<int64_t> at;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& arg = arguments[i];
     if (optionsEnded || arg == "-" || !arg.starts_with("-")) {
@@ -69,12 +73,22 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       } else if (line.error.empty()) {
         line.error = "--transition needs a style (1 to 150), a progress (0 to 100) and three file names";
       }
+    } else if (arg == "--at") {
+      at = i + 1 < arguments.size() ? Milliseconds(arguments[++i]) : std::nullopt;
+      if (at && (*at < 0 || *at > kMaxRenderMomentMs)) at.reset();
+      if (!at && line.error.empty()) line.error = "--at needs a time in milliseconds (0 to 600000)";
     } else if (arg == "--step") {
       step = i + 1 < arguments.size() ? NumberWithin(arguments[++i], 1, 100) : std::nullopt;
       if (!step && line.error.empty()) line.error = "--step needs a number from 1 to 100";
     } else if (line.error.empty()) {
       line.error = "unknown option " + arg;
     }
+  }
+  if (at) {
+    if (line.renderPath)
+      line.renderAtMs = *at;
+    else if (line.error.empty())
+      line.error = "--at belongs to --render";
   }
   if (step) {
     if (line.transition)

@@ -36,6 +36,9 @@ struct TCommandLine {
   bool help = false;
   bool version = false;
   std::optional<std::string> renderPath;
+  // With --render: the moment, in milliseconds after the window was first shown, whose picture
+  // is wanted (--at MS; 0 without it).
+  int64_t renderAtMs = 0;
   std::optional<TSplashRenderRequest> renderSplash;
   std::optional<TTransitionRenderRequest> transition;
   std::string error;  // the first unknown or malformed option; the player then shows its usage

@@ -7,14 +7,28 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "controls/text_animator.h"
 #include "graphics/qt_seam.h"
 #include "modules/module_loader.h"
 #include "startup/menu_components.h"
 #include "startup/web_engine_start.h"
+#include "window/control_timer.h"
+#include "window/menu_context.h"
 #include "window/window_host.h"
 #include "window/window_paint.h"
 
 namespace {
+
+// The seed of the random animations in pictures.
+constexpr uint32_t kPictureSeed = 1;
+
+// Every text animator of window starts its random letters from kPictureSeed.
+void SeedRandomAnimations(TComponent& owner) {
+  for (const auto& component : owner.Components()) {
+    if (auto* animator = dynamic_cast<TKIVTextAnimator*>(component.get())) animator->SeedRandom(kPictureSeed);
+    SeedRandomAnimations(*component);
+  }
+}
 
 // How long a render waits at most for its viewers (a web page to load and draw).
 constexpr std::chrono::seconds kViewerBudget{8};
@@ -52,6 +66,11 @@ TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
     stage.emplace();
     components.emplace(session.Window(), &*stage, ModuleFolder(), report, TAttachedComponents::TUse::Still);
   }
+  // The living controls tick on a virtual clock, so a moment gives the same picture anywhere;
+  // random animations start from a fixed seed.
+  TVirtualTimerSource clock;
+  const TServicesBinding binding(session.Window().Context(), {.timers = &clock});
+  SeedRandomAnimations(session.Window());
   session.Start(&host);
   TfrmMain& window = session.Window();
   if (stage) {
@@ -59,6 +78,7 @@ TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
     ShowComponentsFirstTime(window);
     SettleComponents(window, deadline);
   }
+  clock.AdvanceTo(static_cast<double>(line.renderAtMs));
   const TSize client = window.ClientSize();
   if (client.width > kMaxBitmapSide || client.height > kMaxBitmapSide ||
       int64_t{client.width} * client.height > kMaxBitmapPixels)

@@ -110,3 +110,24 @@ TEST(TelvoRender, ViewersShowTheirComponentsNotTheirLabels) {
   for (int left : {0, 215, 430}) EXPECT_NE(rendered.pixel(left, 0) & 0xFFFFFF, 0x0000FFu) << "no label's frame at " << left;
   EXPECT_EQ(rendered.pixel(215 + 100, 100) & 0xFFFFFF, 0x000000u) << "the media player's black video area";
 }
+
+// A picture of a moment: the scroll text and a random animator on the virtual clock give the same
+// pixels for the same moment on every run, and other pixels at another moment.
+TEST(TelvoRender, AMomentGivesTheSamePictureEveryTime) {
+  const fs::path work = fs::path(testing::TempDir()) / "render_cli_moment";
+  fs::create_directories(work);
+  const std::string document = std::string(TELVO_FIXTURE_DIR) + "/living.kiv";
+  auto render = [&](const char* at, const char* name) {
+    const fs::path image = work / name;
+    fs::remove(image);
+    EXPECT_EQ(RunCommand(std::string(TELVO_BINARY) + " --render " + image.string() + " --at " + at + " " + document), 0);
+    return ReadFile(image);
+  };
+  const std::vector<char> start = render("0", "start.png");
+  const std::vector<char> later = render("1500", "later.png");
+  EXPECT_FALSE(later.empty());
+  EXPECT_EQ(render("1500", "again.png"), later);
+  EXPECT_NE(later, start);
+  EXPECT_EQ(render("0", "start-again.png"), start);
+  EXPECT_EQ(RunCommand(std::string(TELVO_BINARY) + " --render " + (work / "x.png").string() + " --at -5 " + document), 2);
+}

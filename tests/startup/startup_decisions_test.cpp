@@ -88,6 +88,9 @@ TEST(StartupCommandLine, UnknownOptionsAreErrors) {
       {{"--transition", "5", "50", "old.png", "new.png", "out.png", "--step", "0"}, "--step needs a number from 1 to 100"},
       {{"--transition", "5", "50", "old.png", "new.png", "out.png", "--step"}, "--step needs a number from 1 to 100"},
       {{"--step", "4"}, "--step belongs to --transition"},
+      {{"--at", "100", "menu.kiv"}, "--at belongs to --render"},
+      {{"--render", "out.png", "--at"}, "--at needs a time in milliseconds (0 to 600000)"},
+      {{"--render", "out.png", "--at", "600001"}, "--at needs a time in milliseconds (0 to 600000)"},
       {{"--", "--bogus"}, ""},
       {{"-", "--verbose"}, ""},
   };
@@ -95,6 +98,13 @@ TEST(StartupCommandLine, UnknownOptionsAreErrors) {
     SCOPED_TRACE(testing::PrintToString(arguments));
     EXPECT_EQ(ParseCommandLine(arguments).error, error);
   }
+}
+
+TEST(StartupCommandLine, AMomentBelongsToTheRender) {
+  EXPECT_EQ(ParseCommandLine({"--render", "out.png", "menu.kiv"}).renderAtMs, 0);
+  const TCommandLine line = ParseCommandLine({"--at", "2500", "--render", "out.png", "menu.kiv"});
+  EXPECT_EQ(line.error, "");
+  EXPECT_EQ(line.renderAtMs, 2500);
 }
 
 TEST(StartupCommandLine, SplashPreviewTakesATimeAndAFileBeforeTheDocument) {
