@@ -115,7 +115,7 @@ class TKIVTextAnimator : public TKIVStaticActionControl {
   int32_t m_opacity = 100;
   TKIVTextRenderMode m_textMode = TKIVTextRenderMode::atmSystemDefault;
 
-  TAnimatorRandom m_random;
+  TSeededRandom m_random;
   std::vector<TLetterPulse> m_pulses;
   // The walk as the next paint takes it.
   TColourWalk m_walk{m_beginColor, m_endColor};

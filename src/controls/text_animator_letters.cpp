@@ -7,22 +7,15 @@
 
 #include "graphics/colors.h"
 
-int32_t TAnimatorRandom::UpTo(int32_t max) {
-  assert(max >= 0);
-  m_state = m_state * 134775813u + 1u;
-  // The high bits of the state scaled to the range: no bias towards the low numbers.
-  return static_cast<int32_t>((uint64_t{m_state} * (static_cast<uint64_t>(max) + 1)) >> 32);
-}
-
 std::vector<TLetterPulse> StartingPulses(TKIVTextAnimatorStyle style, int32_t swing, size_t count,
-                                         TAnimatorRandom& random) {
+                                         TSeededRandom& random) {
   std::vector<TLetterPulse> pulses(count);
   const auto n = static_cast<int64_t>(count);
   for (int64_t i = 0; i < n; ++i) {
     int32_t& offset = pulses[static_cast<size_t>(i)].offset;
     switch (style) {
       case TKIVTextAnimatorStyle::ataAll: offset = 0; break;
-      case TKIVTextAnimatorStyle::ataRandom: offset = random.UpTo(swing); break;
+      case TKIVTextAnimatorStyle::ataRandom: offset = random.Below(swing + 1); break;
       case TKIVTextAnimatorStyle::ataWave:
         offset = static_cast<int32_t>(std::sin(static_cast<double>(i) / static_cast<double>(n) * std::numbers::pi) * swing);
         break;

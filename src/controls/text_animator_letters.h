@@ -1,27 +1,14 @@
 #pragma once
 // The text animator's moving state, apart from its drawing: the letters' starting size offsets
-// by style, one pulse step of a letter, the colour walk from the begin colour to the end colour
-// and back, and the animator's own random generator.
+// by style, one pulse step of a letter, and the colour walk from the begin colour to the end
+// colour and back.
 
 #include <cstdint>
 #include <vector>
 
 #include "model/ident_tables.h"
 #include "model/menu_enums.h"
-
-// The animator's random generator, one per control: a 32-bit linear congruential generator, so
-// the same seed gives the same letters on every machine.
-class TAnimatorRandom {
- public:
-  explicit TAnimatorRandom(uint32_t seed = 0) : m_state(seed) {}
-
-  void Seed(uint32_t seed) { m_state = seed; }
-  // A number from 0 to max inclusive; max must not be negative.
-  int32_t UpTo(int32_t max);
-
- private:
-  uint32_t m_state;
-};
+#include "model/seeded_random.h"
 
 // A letter's extra font size in points and the way it moves.
 struct TLetterPulse {
@@ -34,7 +21,7 @@ struct TLetterPulse {
 // random offset from 0 to swing, ataWave trunc(sin(i / count * pi) * swing), ataWind
 // i * swing div count. random is drawn from only for ataRandom.
 std::vector<TLetterPulse> StartingPulses(TKIVTextAnimatorStyle style, int32_t swing, size_t count,
-                                         TAnimatorRandom& random);
+                                         TSeededRandom& random);
 
 // One timer step: the offset moves by 2 in its direction and bounces back from swing (the part
 // beyond swing is taken off again, and the letter shrinks) and from below 1 (it becomes its

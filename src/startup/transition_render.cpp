@@ -33,7 +33,7 @@ int RunTransitionCommand(const TCommandLine& line) {
   const std::optional<TBitmap32> newPicture = ReadPicture(request.newPath);
   if (!newPicture) return Fail("cannot read the picture " + request.newPath + " (a PNG file within 16384 pixels a side)");
 
-  TTransitionRandom random(0);
+  TSeededRandom random(0);
   TBitmap32 frame;
   switch (BuildTransitionFrame(frame, request.style, request.progress, request.step, *oldPicture, *newPicture,
                                random)) {

@@ -13,7 +13,7 @@ int32_t MulDivRound(int32_t a, int32_t b, int32_t c) {
 }
 
 TFrame::TFrame(TBitmapView display_, TBitmapView newImage_, int32_t progress_, int32_t step_,
-               TTransitionRandom& random_)
+               TSeededRandom& random_)
     : display(display_),
       newImage(newImage_),
       progress(progress_),

@@ -13,7 +13,7 @@
 
 #include "graphics/bitmap32.h"
 #include "graphics/geometry.h"
-#include "transitions/transition_random.h"
+#include "model/seeded_random.h"
 
 class TFrameMask;
 
@@ -23,13 +23,13 @@ int32_t MulDivRound(int32_t a, int32_t b, int32_t c);
 
 struct TFrame {
   // display and newImage must have the same size and not share pixels.
-  TFrame(TBitmapView display, TBitmapView newImage, int32_t progress, int32_t step, TTransitionRandom& random);
+  TFrame(TBitmapView display, TBitmapView newImage, int32_t progress, int32_t step, TSeededRandom& random);
 
   TBitmapView display;
   TBitmapView newImage;
   int32_t progress;
   int32_t step;
-  TTransitionRandom& random;
+  TSeededRandom& random;
   int32_t W;
   int32_t H;
   int32_t X;

@@ -7,7 +7,7 @@
 
 TFrameBuildResult BuildTransitionFrame(TBitmap32& display, int32_t style, int32_t progress, int32_t step,
                                        const TBitmap32& oldPicture, const TBitmap32& newPicture,
-                                       TTransitionRandom& random) {
+                                       TSeededRandom& random) {
   display = TBitmap32();
   if (style < 1 || style > kTransitionStyleCount || TransitionStyles()[static_cast<size_t>(style)].draw == nullptr)
     return TFrameBuildResult::fbNoSuchStyle;

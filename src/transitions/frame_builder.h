@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "graphics/bitmap32.h"
-#include "transitions/transition_random.h"
+#include "model/seeded_random.h"
 
 enum class TFrameBuildResult : uint8_t {
   fbDrawn,
@@ -19,4 +19,4 @@ enum class TFrameBuildResult : uint8_t {
 // resized to it. The random styles draw from random. On a failure display is left empty.
 TFrameBuildResult BuildTransitionFrame(TBitmap32& display, int32_t style, int32_t progress, int32_t step,
                                        const TBitmap32& oldPicture, const TBitmap32& newPicture,
-                                       TTransitionRandom& random);
+                                       TSeededRandom& random);

@@ -29,7 +29,7 @@
 #include "model/control.h"
 #include "transitions/pic_show_host.h"
 #include "transitions/pic_show_layout.h"
-#include "transitions/transition_random.h"
+#include "model/seeded_random.h"
 
 class TCustomPicShow;
 
@@ -90,7 +90,7 @@ class TCustomPicShow : public TCustomControl {
   bool OverDraw() const { return m_overDraw; }
   void SetOverDraw(bool overDraw) { m_overDraw = overDraw; }
   // The generator the random styles draw from; seed it while idle (a worker draws from it).
-  TTransitionRandom& Random() { return m_random; }
+  TSeededRandom& Random() { return m_random; }
 
   bool Busy() const { return m_busy.load(); }
   int32_t Progress() const { return m_progress.load(); }
@@ -158,7 +158,7 @@ class TCustomPicShow : public TCustomControl {
   bool m_manual = false;
   bool m_threaded = true;
   bool m_overDraw = true;
-  TTransitionRandom m_random;
+  TSeededRandom m_random;
 
   std::atomic<bool> m_busy = false;
   bool m_stopping = false;

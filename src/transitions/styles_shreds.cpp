@@ -23,7 +23,7 @@ enum class TShredRule : uint8_t {
 
 class TJitter {
  public:
-  TJitter(const TBandAxis& axis, TTransitionRandom& random)
+  TJitter(const TBandAxis& axis, TSeededRandom& random)
       : m_range(axis.advance < axis.length ? axis.length / 7 : 0), m_random(random) {}
   // r1 - r2 for one band edge (0 without jitter, and then the generator is not used).
   int32_t Next() {
@@ -34,10 +34,10 @@ class TJitter {
 
  private:
   int32_t m_range;
-  TTransitionRandom& m_random;
+  TSeededRandom& m_random;
 };
 
-void AddShreds(TFrameMask& mask, const TBandAxis& axis, TShredRule rule, TTransitionRandom& random) {
+void AddShreds(TFrameMask& mask, const TBandAxis& axis, TShredRule rule, TSeededRandom& random) {
   if (rule == TShredRule::srNone) return;
   const int32_t thickness = 5 + axis.breadth % 5;
   const int32_t n = axis.length;

@@ -27,7 +27,7 @@ void BM_TransitionFrame(benchmark::State& state) {
   const TBitmap32 oldPicture = Patterned(0);
   const TBitmap32 newPicture = Patterned(77);
   TBitmap32 display = oldPicture;
-  TTransitionRandom random(1);
+  TSeededRandom random(1);
   for (auto _ : state) {
     state.PauseTiming();
     std::memcpy(display.Pixels().data(), oldPicture.Pixels().data(), display.Pixels().size_bytes());

@@ -78,7 +78,7 @@ TEST(TextAnimatorLetters, StartingOffsetsByStyle) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << static_cast<int>(c.style) << " " << c.count);
-    TAnimatorRandom random(1);
+    TSeededRandom random(1);
     const std::vector<TLetterPulse> pulses = StartingPulses(c.style, c.swing, c.count, random);
     EXPECT_EQ(Offsets(pulses), c.offsets);
     for (const TLetterPulse& pulse : pulses) EXPECT_EQ(pulse.direction, 1);
@@ -86,12 +86,12 @@ TEST(TextAnimatorLetters, StartingOffsetsByStyle) {
 }
 
 TEST(TextAnimatorLetters, RandomOffsetsSpanZeroToSwingAndFollowTheSeed) {
-  TAnimatorRandom random(7);
+  TSeededRandom random(7);
   const std::vector<int32_t> offsets = Offsets(StartingPulses(TKIVTextAnimatorStyle::ataRandom, 5, 600, random));
   // Every value from 0 to Swing comes up, and nothing outside.
   EXPECT_EQ(std::set<int32_t>(offsets.begin(), offsets.end()), (std::set<int32_t>{0, 1, 2, 3, 4, 5}));
 
-  TAnimatorRandom again(7), other(8);
+  TSeededRandom again(7), other(8);
   EXPECT_EQ(Offsets(StartingPulses(TKIVTextAnimatorStyle::ataRandom, 5, 600, again)), offsets);
   EXPECT_NE(Offsets(StartingPulses(TKIVTextAnimatorStyle::ataRandom, 5, 600, other)), offsets);
 }

@@ -36,7 +36,7 @@ TEST(TransitionGeometry, AdvanceFollowsTheLongerSideAndTheUnitTheStep) {
       {20, 10, 50, 1, 10, 5, 1},      // 20 / 90 rounds to 0: S is at least 1
       {1920, 1080, 99, 100, 1901, 1069, 2133},
   };
-  TTransitionRandom random;
+  TSeededRandom random;
   for (const TCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " at " << c.progress << " step " << c.step);
     TBitmap32 display(c.width, c.height);
@@ -51,7 +51,7 @@ TEST(TransitionGeometry, AdvanceFollowsTheLongerSideAndTheUnitTheStep) {
 TEST(TransitionFrameBuilder, EndsOfTheProgressAreTheTwoPicturesWithoutAStyle) {
   const TBitmap32 oldPicture(6, 4, MakePixel(1, 2, 3));
   const TBitmap32 newPicture(6, 4, MakePixel(9, 8, 7));
-  TTransitionRandom random;
+  TSeededRandom random;
   TBitmap32 frame;
   for (const int32_t progress : {0, -5}) {
     ASSERT_EQ(BuildTransitionFrame(frame, 5, progress, 4, oldPicture, newPicture, random), TFrameBuildResult::fbDrawn);
@@ -65,7 +65,7 @@ TEST(TransitionFrameBuilder, EndsOfTheProgressAreTheTwoPicturesWithoutAStyle) {
 
 TEST(TransitionFrameBuilder, RefusesUnknownStylesAndPicturesOfTwoSizes) {
   const TBitmap32 picture(6, 4);
-  TTransitionRandom random;
+  TSeededRandom random;
   TBitmap32 frame(3, 3);
   for (const int32_t style : {0, -1, 151, 200}) {
     EXPECT_EQ(BuildTransitionFrame(frame, style, 50, 4, picture, picture, random), TFrameBuildResult::fbNoSuchStyle);

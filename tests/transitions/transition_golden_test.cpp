@@ -29,7 +29,7 @@ TEST_P(TransitionGolden, FramesMatchTheirImages) {
   for (const int32_t progress : {25, 50, 75}) {
     SCOPED_TRACE(progress);
     // The tool's generator starts from seed 0 for every frame.
-    TTransitionRandom random(0);
+    TSeededRandom random(0);
     TBitmap32 frame;
     ASSERT_EQ(BuildTransitionFrame(frame, style, progress, 4, oldPicture, newPicture, random),
               TFrameBuildResult::fbDrawn);

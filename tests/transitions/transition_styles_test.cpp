@@ -17,7 +17,7 @@ constexpr TPixel32 kOld = MakePixel(10, 20, 30);
 constexpr TPixel32 kNew = MakePixel(200, 150, 100);
 
 TBitmap32 Frame(int32_t style, int32_t progress, const TBitmap32& oldPicture, const TBitmap32& newPicture,
-                TTransitionRandom& random, int32_t step = 4) {
+                TSeededRandom& random, int32_t step = 4) {
   TBitmap32 frame;
   EXPECT_EQ(BuildTransitionFrame(frame, style, progress, step, oldPicture, newPicture, random),
             TFrameBuildResult::fbDrawn);
@@ -65,7 +65,7 @@ TEST(TransitionStyles, EveryStyleShowsOnlyTheTwoPicturesAndMovesFromOneToTheOthe
   for (int32_t style = 1; style <= kTransitionStyleCount; ++style) {
     SCOPED_TRACE(TransitionStyles()[static_cast<size_t>(style)].name);
     SCOPED_TRACE(style);
-    TTransitionRandom random(7);
+    TSeededRandom random(7);
     EXPECT_NE(Frame(style, 10, patternedOld, patternedNew, random), Frame(style, 50, patternedOld, patternedNew, random));
     if (style == 118) continue;
     const TBitmap32 middle = Frame(style, 50, oldPicture, newPicture, random);
@@ -86,7 +86,7 @@ TEST(TransitionStyles, TinyPicturesEndEveryFrameAtEveryProgressAndStep) {
         for (int32_t progress = 1; progress < 100; progress += 7) {
           SCOPED_TRACE(testing::Message() << width << " x " << height << " style " << style << " step " << step
                                           << " progress " << progress);
-          TTransitionRandom random(1);
+          TSeededRandom random(1);
           const TBitmap32 frame = Frame(style, progress, oldPicture, newPicture, random, step);
           if (style != 118) {
             EXPECT_EQ(CountOf(frame, kOld) + CountOf(frame, kNew), width * height);
@@ -104,7 +104,7 @@ TEST(TransitionStyles, FadeMixesEachColourByTheProgressAndKeepsTheFourthByte) {
   newPicture.At(0, 0) = MakePixel(255, 0, 0, 200);
   newPicture.At(1, 0) = MakePixel(0, 0, 0);
   newPicture.At(2, 0) = MakePixel(8, 255, 1, 255);
-  TTransitionRandom random;
+  TSeededRandom random;
   for (int32_t progress = 1; progress < 100; ++progress) {
     SCOPED_TRACE(progress);
     const TBitmap32 frame = Frame(118, progress, oldPicture, newPicture, random);
@@ -123,7 +123,7 @@ TEST(TransitionStyles, FadeMixesEachColourByTheProgressAndKeepsTheFourthByte) {
 TEST(TransitionStyles, PushRightShowsTheNewRightHalfBesideTheOldLeftHalf) {
   const TBitmap32 oldPicture = OldTestPicture(200, 20);
   const TBitmap32 newPicture = NewTestPicture(200, 20);
-  TTransitionRandom random;
+  TSeededRandom random;
   const TBitmap32 frame = Frame(128, 50, oldPicture, newPicture, random);
   for (int32_t y = 0; y < 20; ++y)
     for (int32_t x = 0; x < 100; ++x) {
@@ -135,7 +135,7 @@ TEST(TransitionStyles, PushRightShowsTheNewRightHalfBesideTheOldLeftHalf) {
 TEST(TransitionStyles, RotationalRectangleAtTheHalfTurnIsTheCentredHalfSizedRectangle) {
   const TBitmap32 oldPicture(80, 60, kOld);
   const TBitmap32 newPicture(80, 60, kNew);
-  TTransitionRandom random;
+  TSeededRandom random;
   const TBitmap32 frame = Frame(149, 50, oldPicture, newPicture, random);
   // X = 40, Y = 30: the rectangle (40 - 20, 30 - 15) to (40 + 20, 30 + 15).
   const TRect inside{20, 15, 60, 45};
@@ -147,7 +147,7 @@ TEST(TransitionStyles, RotationalRectangleAtTheHalfTurnIsTheCentredHalfSizedRect
 TEST(TransitionStyles, CircularRevealsGrowFromTheMiddleAndCloseOnIt) {
   const TBitmap32 oldPicture(64, 48, kOld);
   const TBitmap32 newPicture(64, 48, kNew);
-  TTransitionRandom random;
+  TSeededRandom random;
   // From the centre the new picture starts as a small patch in the middle; to the centre it
   // shows in the corners, outside a hole over the middle.
   const TBitmap32 growing = Frame(84, 10, oldPicture, newPicture, random);
@@ -161,8 +161,8 @@ TEST(TransitionStyles, CircularRevealsGrowFromTheMiddleAndCloseOnIt) {
 TEST(TransitionStyles, RandomSquaresAreTheSameInEveryRunAndStayShown) {
   const TBitmap32 oldPicture(64, 48, kOld);
   const TBitmap32 newPicture(64, 48, kNew);
-  TTransitionRandom first(1);
-  TTransitionRandom second(99);
+  TSeededRandom first(1);
+  TSeededRandom second(99);
   TBitmap32 previous = oldPicture;
   for (int32_t progress = 5; progress < 100; progress += 5) {
     SCOPED_TRACE(progress);
@@ -182,13 +182,13 @@ TEST(TransitionStyles, RandomSquaresAreTheSameInEveryRunAndStayShown) {
 TEST(TransitionStyles, RandomSquaresReseedOnlyTheGeneratorTheyAreGiven) {
   const TBitmap32 oldPicture(64, 48, kOld);
   const TBitmap32 newPicture(64, 48, kNew);
-  TTransitionRandom engine(5);
-  TTransitionRandom other(5);
-  TTransitionRandom untouched(5);
+  TSeededRandom engine(5);
+  TSeededRandom other(5);
+  TSeededRandom untouched(5);
   Frame(127, 40, oldPicture, newPicture, engine);
   // The engine's generator continues from the reseed after one number per square (S = 3, so a
   // square every s = 1 pixel); another generator keeps its own sequence.
-  TTransitionRandom reseeded(64 * 48);
+  TSeededRandom reseeded(64 * 48);
   for (int32_t i = 0; i < 64 * 48; ++i) reseeded.Below(100);
   for (int32_t i = 0; i < 20; ++i) {
     EXPECT_EQ(engine.Below(1000), reseeded.Below(1000));
@@ -203,12 +203,12 @@ TEST(TransitionStyles, RandomStylesDrawFromTheirGeneratorAndShredsUnderSevenPixe
   const TBitmap32 newPicture(64, 48, kNew);
   for (const int32_t style : randomStyles) {
     SCOPED_TRACE(style);
-    TTransitionRandom one(3);
-    TTransitionRandom two(3);
+    TSeededRandom one(3);
+    TSeededRandom two(3);
     const TBitmap32 a = Frame(style, 50, oldPicture, newPicture, one);
     const TBitmap32 b = Frame(style, 50, oldPicture, newPicture, two);
     EXPECT_EQ(a, b);  // the same generator state draws the same frame
-    TTransitionRandom fresh(3);
+    TSeededRandom fresh(3);
     EXPECT_NE(one.Below(1 << 30), fresh.Below(1 << 30));  // and the frame took numbers from it
   }
   // Along 6 pixels the jitter range W / 7 (or H / 7) is empty: the shreds draw nothing from it.
@@ -216,9 +216,9 @@ TEST(TransitionStyles, RandomStylesDrawFromTheirGeneratorAndShredsUnderSevenPixe
   const TBitmap32 smallNew(6, 6, kNew);
   for (const int32_t style : {65, 66, 67, 68, 76, 77, 78, 79, 100, 104, 108, 109}) {
     SCOPED_TRACE(style);
-    TTransitionRandom random(3);
+    TSeededRandom random(3);
     Frame(style, 50, smallOld, smallNew, random);
-    TTransitionRandom fresh(3);
+    TSeededRandom fresh(3);
     EXPECT_EQ(random.Below(1 << 30), fresh.Below(1 << 30));
   }
 }
@@ -227,7 +227,7 @@ TEST(TransitionStyles, ABlindOpensEachSlatByTheProgressOfItsPitch) {
   // 90 wide, step 9: S = 9, pitch 10; at progress 50 each slat is 5 columns wide.
   const TBitmap32 oldPicture(90, 4, kOld);
   const TBitmap32 newPicture(90, 4, kNew);
-  TTransitionRandom random;
+  TSeededRandom random;
   const TBitmap32 frame = Frame(136, 50, oldPicture, newPicture, random, 9);
   for (int32_t x = 0; x < 90; ++x) EXPECT_EQ(frame.At(x, 2), x % 10 < 5 ? kNew : kOld) << x;
 }
