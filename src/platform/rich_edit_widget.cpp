@@ -65,20 +65,10 @@ std::vector<std::pair<int, int>> DetectedLinks(const QString& text) {
 
 TQtRichEdit::TQtRichEdit(QWidget* window, std::function<QCursor()> linkCursor)
     : QTextBrowser(window), m_linkCursor(std::move(linkCursor)) {
-  hide();
-  setStyle(TextWidgetStyle());
-  QPalette palette = TextWidgetPalette();
-  palette.setColor(QPalette::Base, Qt::transparent);
-  setPalette(palette);
-  setFrameShape(QFrame::NoFrame);
-  setAutoFillBackground(false);
-  viewport()->setAutoFillBackground(false);
-  viewport()->setCursor(Qt::ArrowCursor);
+  PrepareTransparentEditor(*this);
   setOpenLinks(false);
   setOpenExternalLinks(false);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
-  setUndoRedoEnabled(false);
-  document()->setDocumentMargin(0);
   // RTF's default tab stops, every half inch; a hanging indent's tab then reaches the indent.
   QTextOption option = document()->defaultTextOption();
   option.setTabStopDistance(Pixels(kDefaultTabTwips));

@@ -25,20 +25,9 @@ Qt::Alignment AlignmentOf(TAlignment alignment) {
 }  // namespace
 
 TQtTextBox::TQtTextBox(QWidget* window) : QTextEdit(window) {
-  hide();
-  setStyle(TextWidgetStyle());
-  QPalette palette = TextWidgetPalette();
-  palette.setColor(QPalette::Base, Qt::transparent);
-  setPalette(palette);
-  setFrameShape(QFrame::NoFrame);
-  setAutoFillBackground(false);
-  viewport()->setAutoFillBackground(false);
-  viewport()->setCursor(Qt::ArrowCursor);
-  setReadOnly(true);
+  PrepareTransparentEditor(*this);
   setAcceptRichText(false);
   setTextInteractionFlags(Qt::TextSelectableByMouse);
-  setUndoRedoEnabled(false);
-  document()->setDocumentMargin(0);
   QTextFrameFormat frame = document()->rootFrame()->frameFormat();
   frame.setLeftMargin(kSideMargin);
   frame.setRightMargin(kSideMargin);

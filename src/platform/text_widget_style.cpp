@@ -42,3 +42,18 @@ QPalette TextWidgetPalette() {
   palette.setColor(QPalette::HighlightedText, ToQColor(SystemColor(14)));
   return palette;
 }
+
+void PrepareTransparentEditor(QTextEdit& editor) {
+  editor.hide();
+  editor.setStyle(TextWidgetStyle());
+  QPalette palette = TextWidgetPalette();
+  palette.setColor(QPalette::Base, Qt::transparent);
+  editor.setPalette(palette);
+  editor.setFrameShape(QFrame::NoFrame);
+  editor.setAutoFillBackground(false);
+  editor.viewport()->setAutoFillBackground(false);
+  editor.viewport()->setCursor(Qt::ArrowCursor);
+  editor.setReadOnly(true);
+  editor.setUndoRedoEnabled(false);
+  editor.document()->setDocumentMargin(0);
+}

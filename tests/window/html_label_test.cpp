@@ -11,17 +11,6 @@
 
 namespace {
 
-class TRecordingShell final : public TShell {
- public:
-  void ShellExecute(const TShellRequest& request, std::function<void(int)> done) override {
-    opened.push_back(request.file);
-    done(33);
-  }
-  void RunAndWait(const std::string&, const std::string&, bool, bool) override {}
-  void EjectMediumOf(const std::string&) override {}
-  std::vector<std::string> opened;
-};
-
 constexpr const char* kMenu = R"(object frmDesign: TfrmDesign
   ClientWidth = 400
   ClientHeight = 300
@@ -65,7 +54,7 @@ TEST(HtmlLabel, LinksShowTheLinkCursorAndClicksFollowThem) {
 
   dispatcher.MouseDown(TMouseButton::mbLeft, ssLeft, {8, rows[0] + 2});
   dispatcher.MouseUp(TMouseButton::mbLeft, 0, {8, rows[0] + 2});
-  EXPECT_EQ(shell.opened, std::vector<std::string>{"http://example.org/"});
+  EXPECT_EQ(shell.opened, std::vector<std::string>{"open http://example.org/"});
   dispatcher.MouseDown(TMouseButton::mbLeft, ssLeft, {8, rows[1] + 2});
   dispatcher.MouseUp(TMouseButton::mbLeft, 0, {8, rows[1] + 2});
   EXPECT_EQ(menu->ActivePage(), 1);

@@ -46,17 +46,6 @@ class TFakeRichView final : public TRichEditComponent {
   std::function<void(const std::string&)> clicked;
 };
 
-class TRecordingShell final : public TShell {
- public:
-  void ShellExecute(const TShellRequest& request, std::function<void(int)> done) override {
-    opened.push_back(request.file);
-    done(33);
-  }
-  void RunAndWait(const std::string&, const std::string&, bool, bool) override {}
-  void EjectMediumOf(const std::string&) override {}
-  std::vector<std::string> opened;
-};
-
 fs::path Folder() {
   const fs::path folder = fs::path(testing::TempDir()) / "text_control_rules";
   fs::create_directories(folder);
@@ -152,7 +141,7 @@ TEST(RichEditRules, StoredTextStaysUnlessTheFileIsToBeReadAndLinksGoToTheShell) 
   const TServicesBinding binding(menu->Context(), {.shell = &shell});
   stored->clicked("www.example.org");
   stored->clicked("mailto:someone@example.org");
-  EXPECT_EQ(shell.opened, (std::vector<std::string>{"http://www.example.org", "mailto:someone@example.org"}));
+  EXPECT_EQ(shell.opened, (std::vector<std::string>{"open http://www.example.org", "open mailto:someone@example.org"}));
   static_cast<TKIVRichEdit&>(menu.Control("Stored")).SetDesignMode(true);
   stored->clicked("www.example.org");
   EXPECT_EQ(shell.opened.size(), 2u) << "no links in design mode";

@@ -11,17 +11,6 @@
 
 namespace {
 
-class TRecordingShell final : public TShell {
- public:
-  void ShellExecute(const TShellRequest& request, std::function<void(int)> done) override {
-    opened.push_back(request.verb + " " + request.file);
-    done(33);
-  }
-  void RunAndWait(const std::string&, const std::string&, bool, bool) override {}
-  void EjectMediumOf(const std::string&) override {}
-  std::vector<std::string> opened;
-};
-
 constexpr const char* kMenu = R"(object frmDesign: TfrmDesign
   ClientWidth = 400
   ClientHeight = 300

@@ -2,6 +2,7 @@
 // Shared by the window tests: menu windows built from the text form with the player's own
 // classes, and a window host that records what the window asked of it.
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 #include "support/menu_registry.h"
 #include "support/test_data.h"
 #include "window/menu_form.h"
+#include "window/menu_services.h"
 #include "window/window_host.h"
 
 // A menu window read from the text form, as the start-up reads a document into the built-in
@@ -34,6 +36,19 @@ struct TTestMenu {
   TfrmMain& operator*() { return *window; }
   TfrmMain* operator->() { return window; }
   TControl& Control(std::string_view name) { return *static_cast<TControl*>(window->FindComponent(name)); }
+};
+
+// A shell that writes down what it is asked to open, as "verb file", and answers at once that it
+// opened it.
+class TRecordingShell final : public TShell {
+ public:
+  void ShellExecute(const TShellRequest& request, std::function<void(int)> done) override {
+    opened.push_back(request.verb + " " + request.file);
+    done(33);
+  }
+  void RunAndWait(const std::string&, const std::string&, bool, bool) override {}
+  void EjectMediumOf(const std::string&) override {}
+  std::vector<std::string> opened;
 };
 
 class TRecordingHost : public TWindowHost {
