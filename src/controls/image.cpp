@@ -9,6 +9,7 @@
 #include "graphics/raster.h"
 #include "graphics/rect_frames.h"
 #include "window/control_composite.h"
+#include "window/menu_context.h"
 
 const TClassInfo& TKIVImageControl::StaticClass() {
   using C = TKIVImageControl;
@@ -125,8 +126,16 @@ void TKIVImage::PictureChanged() {
 
 void TKIVImage::StartTimer(int32_t intervalMs) {
   m_timerIntervalMs = intervalMs;
-  if (intervalMs <= 0) {
-    if (m_timer) m_timer->stop();
+  if (m_timer) m_timer->stop();
+  if (m_controlTimer) m_controlTimer->Stop();
+  if (intervalMs <= 0) return;
+  const TMenuContext* context = MenuContextOf(*this);
+  if (TTimerSource* source = context ? context->services.timers : nullptr) {
+    if (source != m_timerSource) {
+      m_controlTimer = source->MakeTimer([this] { AnimationTick(); });
+      m_timerSource = source;
+    }
+    m_controlTimer->Start(static_cast<uint32_t>(intervalMs));
     return;
   }
   // Without an event loop (loading for a render or a dump) the interval is only recorded.
@@ -136,6 +145,11 @@ void TKIVImage::StartTimer(int32_t intervalMs) {
     QObject::connect(m_timer.get(), &QTimer::timeout, [this] { AnimationTick(); });
   }
   m_timer->start(intervalMs);
+}
+
+void TKIVImage::SetDesignMode(bool designMode) {
+  TKIVImageControl::SetDesignMode(designMode);
+  if (m_timerIntervalMs > 0) StartTimer(m_timerIntervalMs);
 }
 
 void TKIVImage::AnimationTick() {

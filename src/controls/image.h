@@ -11,6 +11,7 @@
 #include "controls/action_control.h"
 #include "controls/control_paint.h"
 #include "graphics/gif_animator.h"
+#include "window/control_timer.h"
 
 class TKIVImageControl : public TKIVStaticActionControl {
  public:
@@ -50,6 +51,8 @@ class TKIVImage : public TKIVImageControl {
   // One step of the animation (the timer calls it): the next frame (after the last comes the
   // first), repainted at once, and the interval of the new frame.
   void AnimationTick();
+  // Going live takes the window's timer source, when it has one, for the animation.
+  void SetDesignMode(bool designMode) override;
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
@@ -108,7 +111,12 @@ class TKIVImage : public TKIVImageControl {
   TGifAnimator m_animator;
   int32_t m_currentFrame = 0;
   int32_t m_timerIntervalMs = 0;
-  std::unique_ptr<QTimer> m_timer;  // only where an event loop can run it
+  // The animation's timer: from the menu's timer source when the window has one (the player's
+  // Qt timers, or the virtual clock of a picture of a moment), else a Qt timer where an event
+  // loop can run it.
+  std::unique_ptr<TControlTimer> m_controlTimer;
+  TTimerSource* m_timerSource = nullptr;
+  std::unique_ptr<QTimer> m_timer;
   TChangeHandler m_onChange;
   TAnimateHandler m_onAnimate;
 };

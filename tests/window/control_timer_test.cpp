@@ -1,11 +1,18 @@
-// The living controls' timers: intervals rounded up to the Windows timer's 15.625 ms steps, and
-// the virtual clock ticking each timer in order of its due times as it is advanced.
+// The living controls' timers: intervals rounded up to the Windows timer's 15.625 ms steps, the
+// virtual clock ticking each timer in order of its due times as it is advanced, and a GIF's
+// frames following the window's clock.
 
 #include "window/control_timer.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "controls/image.h"
+#include "controls/test_pictures.h"
+#include "support/gui_application.h"
+#include "window/menu_context.h"
+#include "window/window_test_support.h"
 
 TEST(ControlTimer, IntervalsRoundUpToWholeTimerSteps) {
   struct TCase {
@@ -39,4 +46,32 @@ TEST(ControlTimer, TheVirtualClockTicksInOrderOfDueTimes) {
   slow.reset();
   clock.AdvanceTo(1000);
   EXPECT_EQ(log, "fffsfffss");
+}
+
+// An animated GIF takes the window's timer source once the window goes live: on the virtual
+// clock its frames move on only as the clock is advanced.
+TEST(ControlTimer, GifFramesFollowTheWindowsClock) {
+  EnsureGuiApplication();
+  TTestMenu menu{R"(object frmDesign: TfrmDesign
+  DesignMode = True
+  object Gif: TKIVImage
+    Width = 2
+    Height = 2
+    DesignMode = True
+  end
+end
+)"};
+  auto& image = static_cast<TKIVImage&>(menu.Control("Gif"));
+  TPicture gif;
+  SetTestDataPicture(gif, TPictureFormat::Gif, "gif/gif-test-suite/animation.gif");
+  image.SetPic(gif);
+  ASSERT_TRUE(image.Animated());
+  TVirtualTimerSource clock;
+  const TServicesBinding binding(menu->Context(), {.timers = &clock});
+  menu->SetDesignMode(false);
+  EXPECT_EQ(image.CurrentFrame(), 0);
+  clock.AdvanceTo(WindowsTimerInterval(static_cast<uint32_t>(image.TimerIntervalMs())) - 1);
+  EXPECT_EQ(image.CurrentFrame(), 0);
+  clock.AdvanceTo(WindowsTimerInterval(static_cast<uint32_t>(image.TimerIntervalMs())));
+  EXPECT_EQ(image.CurrentFrame(), 1);
 }
