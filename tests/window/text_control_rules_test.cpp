@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "startup/control_commands.h"
 #include "support/gui_application.h"
 #include "text/rich_edit.h"
 #include "text/rich_edit_component.h"
@@ -113,6 +114,7 @@ TEST(RichEditRules, StoredTextStaysUnlessTheFileIsToBeReadAndLinksGoToTheShell) 
                  "    FileName = '" + missing + "'\n"
                  "  end\n"
                  "  object FromFile: TKIVRichEdit\n"
+                 "    IAName = 'Notes'\n"
                  "    StoreText = False\n"
                  "    FileName = '" + about + "'\n"
                  "  end\n"
@@ -145,4 +147,20 @@ TEST(RichEditRules, StoredTextStaysUnlessTheFileIsToBeReadAndLinksGoToTheShell) 
   static_cast<TKIVRichEdit&>(menu.Control("Stored")).SetDesignMode(true);
   stored->clicked("www.example.org");
   EXPECT_EQ(shell.opened.size(), 2u) << "no links in design mode";
+
+  // The command "open" shows a file (RTF or plain text) and leaves RichLines as stored; a
+  // missing file empties the view.
+  Write(cd / "plain.txt", "Just text");
+  TKIVControlIA command;
+  command.m_controlType = TKIVControlIAType::iatRichText;
+  command.m_controlName = "Notes";
+  command.m_action = "Open";
+  command.m_parameter = (cd / "plain.txt").string();
+  TFakeRichView* fromFile = shown("FromFile");
+  RunControlCommand(command, menu.Control("Stored"));
+  EXPECT_EQ(fromFile->text, "Just text");
+  EXPECT_EQ(static_cast<TKIVRichEdit&>(menu.Control("FromFile")).RichLines()->Text(), "{\\rtf1 From the file}\r\n");
+  command.m_parameter = (cd / "none.rtf").string();
+  RunControlCommand(command, menu.Control("Stored"));
+  EXPECT_EQ(fromFile->text, "");
 }

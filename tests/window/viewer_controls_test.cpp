@@ -324,6 +324,10 @@ TEST(ViewerCommands, CommandsReachTheViewersByTheirNames) {
     IAName = 'Clip'
     URL = 'http://example.org/clip.ogg'
   end
+  object Web: TKIVWebBrowser
+    IAName = 'Site'
+    URL = 'https://example.org/home'
+  end
   object Go: TKIVButton
     ActionType = aatControlIA
   end
@@ -359,4 +363,14 @@ end
   EXPECT_EQ(media->sources, std::vector<std::string>{"https://example.org/other.ogg"});
   send(TKIVControlIAType::iatPDFViewer, "Clip", "open", "%CDROM%\\guide.pdf");
   EXPECT_EQ(pdf->loads, 1) << "the name of another kind of control finds nothing";
+
+  auto webComponent = std::make_unique<TFakeWeb>(static_cast<TKIVWebBrowser&>(menu.Control("Web")).ComponentEvents());
+  TFakeWeb* web = webComponent.get();
+  static_cast<TKIVWebBrowser&>(menu.Control("Web")).AttachComponent(std::move(webComponent));
+  send(TKIVControlIAType::iatWebBrowser, "Site", "OPEN", "https://example.org/%CDROM%");
+  send(TKIVControlIAType::iatWebBrowser, "Site", "Home", "");
+  send(TKIVControlIAType::iatWebBrowser, "Site", "back", "");
+  EXPECT_EQ(web->navigations, (std::vector<std::string>{"https://example.org/home", "https://example.org/" + cd.folder.string(),
+                                                        "https://example.org/home"}));
+  EXPECT_EQ(web->calls, std::vector<std::string>{"back"});
 }
