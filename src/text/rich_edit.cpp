@@ -141,10 +141,7 @@ void TKIVRichEdit::SetFileName(std::string fileName) {
   ShowRichLines();
 }
 
-TRect TKIVRichEdit::ClientArea() const {
-  const int32_t border = TextBorderWidth(m_exBorderStyle);
-  return {border, border, std::max(border, m_width - border), std::max(border, m_height - border)};
-}
+TRect TKIVRichEdit::ClientArea() const { return TextClientArea(m_exBorderStyle, m_width, m_height); }
 
 void TKIVRichEdit::AttachComponent(std::unique_ptr<TRichEditComponent> component) {
   TRichEditComponent* view = component.get();

@@ -1,8 +1,13 @@
 #include "text/text_border.h"
 
+#include <algorithm>
+
 #include "graphics/rect_frames.h"
 
-int32_t TextBorderWidth(TKIVTextBoxBorderStyle style) { return style == TKIVTextBoxBorderStyle::atbNone ? 0 : 2; }
+TRect TextClientArea(TKIVTextBoxBorderStyle style, int32_t width, int32_t height) {
+  const int32_t border = style == TKIVTextBoxBorderStyle::atbNone ? 0 : 2;
+  return {border, border, std::max(border, width - border), std::max(border, height - border)};
+}
 
 void PaintTextBorder(TCanvas& canvas, TKIVTextBoxBorderStyle style, int32_t width, int32_t height, TColor borderColor,
                      TColor color) {

@@ -6,10 +6,12 @@
 #include <cstdint>
 
 #include "graphics/canvas.h"
+#include "graphics/geometry.h"
 #include "model/menu_enums.h"
 
-// How far the border reaches in: 0 for atbNone, else 2.
-int32_t TextBorderWidth(TKIVTextBoxBorderStyle style);
+// The client area of a control width x height inside its border, which reaches 2 pixels in
+// (none for atbNone).
+TRect TextClientArea(TKIVTextBoxBorderStyle style, int32_t width, int32_t height);
 
 // Draws the border of a control width x height at the canvas's logical (0, 0).
 void PaintTextBorder(TCanvas& canvas, TKIVTextBoxBorderStyle style, int32_t width, int32_t height, TColor borderColor,

@@ -121,10 +121,7 @@ void TKIVTextBox::SetDesignMode(bool designMode) {
   if (auto* editor = static_cast<TTextBoxComponent*>(m_component.Get())) editor->SetDesignMode(designMode);
 }
 
-TRect TKIVTextBox::ClientArea() const {
-  const int32_t border = TextBorderWidth(m_exBorderStyle);
-  return {border, border, std::max(border, m_width - border), std::max(border, m_height - border)};
-}
+TRect TKIVTextBox::ClientArea() const { return TextClientArea(m_exBorderStyle, m_width, m_height); }
 
 TTextBoxLook TKIVTextBox::Look() const {
   TTextBoxLook look;
