@@ -48,7 +48,9 @@ class TFakeRichView final : public TRichEditComponent {
 };
 
 fs::path Folder() {
-  const fs::path folder = fs::path(testing::TempDir()) / "text_control_rules";
+  const fs::path folder = fs::path(testing::TempDir()) /
+                          ("text_control_rules_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+  fs::remove_all(folder);
   fs::create_directories(folder);
   return folder;
 }

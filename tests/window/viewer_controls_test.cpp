@@ -95,7 +95,8 @@ class TFakePdf final : public TPdfComponent {
 
 // A menu folder with its %CDROM% set.
 struct TMenuFolder {
-  fs::path folder = fs::path(testing::TempDir()) / "viewer_controls";
+  fs::path folder = fs::path(testing::TempDir()) /
+                    ("viewer_controls_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
   TMenuFolder() {
     fs::remove_all(folder);
     fs::create_directories(folder);
