@@ -72,21 +72,14 @@ void TPdfWidget::Place(const TRect& rect, bool shown) {
 void TPdfWidget::Render(QPainter& painter) { RenderComponentWidget(*this, painter); }
 
 bool TPdfWidget::Load(std::vector<uint8_t> bytes) {
-  QPdfDocument loaded;
-  QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::ReadOnly);
-  loaded.load(&buffer);
-  if (loaded.status() != QPdfDocument::Status::Ready || loaded.pageCount() <= 0) return false;
-  loaded.close();
-  m_document.close();
-  m_buffer.close();
-  m_bytes = std::move(data);
-  m_buffer.setBuffer(&m_bytes);
-  m_buffer.open(QIODevice::ReadOnly);
-  m_document.load(&m_buffer);
+  auto loaded = std::make_unique<TLoadedPdf>();
+  loaded->bytes = QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+  loaded->buffer.open(QIODevice::ReadOnly);
+  loaded->document.load(&loaded->buffer);
+  if (loaded->document.status() != QPdfDocument::Status::Ready || loaded->document.pageCount() <= 0) return false;
+  m_loaded = std::move(loaded);
   ShowPage(0);
-  return m_document.status() == QPdfDocument::Status::Ready;
+  return true;
 }
 
 void TPdfWidget::SetShowToolbar(bool shown) {
@@ -99,22 +92,22 @@ void TPdfWidget::SetCoverVisible(bool visible) { m_cover->setVisible(visible); }
 void TPdfWidget::GotoFirstPage() { ShowPage(0); }
 
 void TPdfWidget::PrintWithDialog() {
-  if (m_document.pageCount() <= 0) return;
+  if (Document().pageCount() <= 0) return;
   QPrinter printer;
-  printer.setFromTo(1, m_document.pageCount());
+  printer.setFromTo(1, Document().pageCount());
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
   int first = printer.fromPage() > 0 ? printer.fromPage() - 1 : 0;
-  int last = printer.toPage() > 0 ? printer.toPage() - 1 : m_document.pageCount() - 1;
-  last = std::min(last, m_document.pageCount() - 1);
+  int last = printer.toPage() > 0 ? printer.toPage() - 1 : Document().pageCount() - 1;
+  last = std::min(last, Document().pageCount() - 1);
   QPainter painter(&printer);
   for (int page = first; page <= last; ++page) {
     if (page > first) printer.newPage();
     const QRect area = painter.viewport();
-    const QSizeF points = m_document.pagePointSize(page);
+    const QSizeF points = Document().pagePointSize(page);
     if (points.isEmpty()) continue;
     const QSize size = points.scaled(area.size(), Qt::KeepAspectRatio).toSize();
-    painter.drawImage(QRect(area.topLeft(), size), m_document.render(page, size));
+    painter.drawImage(QRect(area.topLeft(), size), Document().render(page, size));
   }
 }
 
@@ -144,14 +137,14 @@ void TPdfWidget::Arrange() {
 }
 
 void TPdfWidget::ShowPage(int page) {
-  const int count = m_document.pageCount();
+  const int count = Document().pageCount();
   if (count <= 0) {
     m_pagePicture->clear();
     UpdateToolbar();
     return;
   }
   m_page = std::clamp(page, 0, count - 1);
-  const QSizeF points = m_document.pagePointSize(m_page);
+  const QSizeF points = Document().pagePointSize(m_page);
   const double zoom = EffectiveZoom();
   QSizeF pixels = points * zoom;
   if (pixels.width() > kMaxPageSide || pixels.height() > kMaxPageSide)
@@ -163,7 +156,7 @@ void TPdfWidget::ShowPage(int page) {
     QImage picture(size, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    painter.drawImage(0, 0, m_document.render(m_page, size));
+    painter.drawImage(0, 0, Document().render(m_page, size));
     painter.end();
     m_pagePicture->setPixmap(QPixmap::fromImage(picture));
   }
@@ -178,7 +171,7 @@ void TPdfWidget::SetZoom(double zoom) {
 
 double TPdfWidget::EffectiveZoom() const {
   if (m_zoom != 0) return m_zoom;
-  const QSizeF points = m_document.pageCount() > 0 ? m_document.pagePointSize(m_page) : QSizeF();
+  const QSizeF points = Document().pageCount() > 0 ? Document().pagePointSize(m_page) : QSizeF();
   if (points.width() <= 0) return 1.0;
   // Fit the width, leaving room for the margins and a vertical scroll bar.
   const int room = m_view->width() - 2 * kPageMargin - m_view->verticalScrollBar()->sizeHint().width();
@@ -186,7 +179,7 @@ double TPdfWidget::EffectiveZoom() const {
 }
 
 void TPdfWidget::UpdateToolbar() {
-  const int count = m_document.pageCount();
+  const int count = Document().pageCount();
   m_pageNumber->setText(count > 0 ? QString("%1 / %2").arg(m_page + 1).arg(count) : QString());
   m_previous->setEnabled(count > 0 && m_page > 0);
   m_next->setEnabled(m_page + 1 < count);

@@ -10,6 +10,7 @@
 #include <QPdfDocument>
 #include <QScrollArea>
 #include <QWidget>
+#include <memory>
 
 #include "modules/viewer_widgets/glyph_button.h"
 #include "viewers/pdf_component.h"
@@ -37,10 +38,16 @@ class TPdfWidget final : public QWidget, public TPdfComponent {
   void SetZoom(double zoom);
   double EffectiveZoom() const;
   void UpdateToolbar();
+  QPdfDocument& Document() const { return m_loaded->document; }
 
-  QPdfDocument m_document;
-  QByteArray m_bytes;
-  QBuffer m_buffer;
+  // A document with the bytes it reads from, which must live as long as it does.
+  struct TLoadedPdf {
+    QByteArray bytes;
+    QBuffer buffer{&bytes};
+    QPdfDocument document;
+  };
+  // The document shown (an empty one before any loads); Load replaces it only by one that loaded.
+  std::unique_ptr<TLoadedPdf> m_loaded = std::make_unique<TLoadedPdf>();
   int m_page = 0;
   double m_zoom = 0;
   bool m_toolbarShown = true;
