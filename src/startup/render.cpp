@@ -14,6 +14,7 @@
 #include "startup/web_engine_start.h"
 #include "window/control_timer.h"
 #include "window/menu_context.h"
+#include "window/thread_timer.h"
 #include "window/window_host.h"
 #include "window/window_paint.h"
 
@@ -73,6 +74,7 @@ TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
   SeedRandomAnimations(session.Window());
   session.Start(&host);
   TfrmMain& window = session.Window();
+  AttachThreadTimers(window, clock);
   if (stage) {
     stage->resize(window.ClientSize().width, window.ClientSize().height);
     ShowComponentsFirstTime(window);

@@ -27,7 +27,9 @@ class TVirtualTimerSource::TTimer final : public TControlTimer {
   bool DueBy(double until) const { return m_active && m_due <= until; }
   void Fire() {
     m_due += m_interval;
-    m_tick();
+    // A copy: the tick may destroy this timer.
+    const std::function<void()> tick = m_tick;
+    tick();
   }
   void Orphan() { m_source = nullptr; }
 

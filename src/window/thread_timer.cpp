@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "window/control_timer.h"
 #include "window/tick_dispatcher.h"
 #include "window/timer_clock.h"
 
@@ -79,6 +80,7 @@ void TKIVThreadTimer::SetEnabled(bool enabled) {
     }
   }
   m_shared->wake.notify_all();
+  ApplyToSourceTimer();
   StartWorkerIfNeeded();
 }
 
@@ -115,8 +117,40 @@ void TKIVThreadTimer::SetDispatcher(TTickDispatcher* dispatcher) {
   StartWorkerIfNeeded();
 }
 
+void TKIVThreadTimer::SetTimerSource(TTimerSource* source) {
+  StopWorker();
+  m_sourceTimer = source ? source->MakeTimer([this] { RunSourceTick(); }) : nullptr;
+  ApplyToSourceTimer();
+  StartWorkerIfNeeded();
+}
+
+void TKIVThreadTimer::ApplyToSourceTimer() {
+  if (!m_sourceTimer) return;
+  bool running = false;
+  uint32_t intervalMs = 0;
+  {
+    std::lock_guard lock(m_shared->mutex);
+    running = m_shared->running;
+    intervalMs = m_shared->intervalMs;
+  }
+  if (running)
+    m_sourceTimer->Start(intervalMs);
+  else
+    m_sourceTimer->Stop();
+}
+
+void TKIVThreadTimer::RunSourceTick() {
+  if (!m_enabled || !m_onTimer) return;
+  // A copy: the handler may destroy the timer, and with it the member.
+  std::function<void()> handler = m_onTimer;
+  try {
+    handler();
+  } catch (...) {
+  }
+}
+
 void TKIVThreadTimer::StartWorkerIfNeeded() {
-  if (m_worker.joinable() || m_dispatcher == nullptr) return;
+  if (m_worker.joinable() || m_dispatcher == nullptr || m_sourceTimer) return;
   {
     std::lock_guard lock(m_shared->mutex);
     if (!m_shared->running || m_shared->timer == nullptr) return;
@@ -192,4 +226,9 @@ void TKIVThreadTimer::RunTick(const std::shared_ptr<TShared>& shared, uint64_t t
 void AttachThreadTimers(const TComponent& owner, TTickDispatcher* dispatcher) {
   for (const std::unique_ptr<TComponent>& component : owner.Components())
     if (auto* timer = dynamic_cast<TKIVThreadTimer*>(component.get())) timer->SetDispatcher(dispatcher);
+}
+
+void AttachThreadTimers(const TComponent& owner, TTimerSource& source) {
+  for (const std::unique_ptr<TComponent>& component : owner.Components())
+    if (auto* timer = dynamic_cast<TKIVThreadTimer*>(component.get())) timer->SetTimerSource(&source);
 }

@@ -16,8 +16,10 @@
 #include "model/component.h"
 #include "model/thread_priority.h"
 
+class TControlTimer;
 class TTickDispatcher;
 class TTimerClock;
+class TTimerSource;
 
 // Gives the calling thread priority as far as the system allows an unprivileged process (it may
 // lower a thread's priority, not raise it again); a refused change is left silently.
@@ -59,6 +61,12 @@ class TKIVThreadTimer : public TComponent {
   // ticking once its window attaches one. Replacing the dispatcher restarts the worker. The
   // dispatcher (and clock) must outlive the timer or be replaced before they end.
   void SetDispatcher(TTickDispatcher* dispatcher);
+  // Ticks come from a timer of source instead of a worker thread: pictures of a moment run
+  // every timer on one virtual clock. The interval is then rounded up to whole timer steps like
+  // every control timer's (so an allowed interval of 0 ticks every step). While a source is
+  // set no worker runs; null goes back to the dispatcher. source must outlive the timer or be
+  // replaced before it ends.
+  void SetTimerSource(TTimerSource* source);
   // How the worker waits; a process-wide steady clock unless set. Set before the first
   // dispatcher (the worker reads it when it starts).
   void SetClock(TTimerClock* clock) { m_clock = clock; }
@@ -67,6 +75,8 @@ class TKIVThreadTimer : public TComponent {
   struct TShared;
 
   void StartWorkerIfNeeded();
+  void ApplyToSourceTimer();
+  void RunSourceTick();
   void StopWorker();
   static void RunWorker(std::shared_ptr<TShared> shared, TTickDispatcher* dispatcher, TTimerClock* clock);
   static void RunTick(const std::shared_ptr<TShared>& shared, uint64_t tick);
@@ -76,6 +86,7 @@ class TKIVThreadTimer : public TComponent {
   std::function<void()> m_onTimer;
   TTickDispatcher* m_dispatcher = nullptr;
   TTimerClock* m_clock = nullptr;
+  std::unique_ptr<TControlTimer> m_sourceTimer;
   // The state the worker shares with the user-interface thread and with queued ticks, which
   // may outlive the timer.
   std::shared_ptr<TShared> m_shared;
@@ -87,3 +98,5 @@ class TKIVThreadTimer : public TComponent {
 // window's start-up handlers, which have nothing to do when a tick calls them again, so such a
 // timer ticks without a handler.
 void AttachThreadTimers(const TComponent& owner, TTickDispatcher* dispatcher);
+// The same for a picture of a moment: every thread timer owner holds ticks on source's clock.
+void AttachThreadTimers(const TComponent& owner, TTimerSource& source);

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "support/driven_timer.h"
+#include "window/control_timer.h"
 
 TEST(ThreadTimer, StartsDisabledAtOneSecondWithTheStreamDefaults) {
   const TClassInfo& cls = TKIVThreadTimer::StaticClass();
@@ -254,6 +255,69 @@ TEST(ThreadTimer, SteadyClockWaitEndsOnWakeLongBeforeTheInterval) {
   auto start = std::chrono::steady_clock::now();
   DestroyWithWatchdog(timer);
   EXPECT_LT(std::chrono::steady_clock::now() - start, seconds(5));
+}
+
+// Pictures of a moment: the timers tick on the virtual clock, on the grid of timer steps, with
+// no worker thread.
+TEST(ThreadTimer, TicksOnAVirtualClockOnWholeTimerSteps) {
+  struct TCase {
+    const char* name;
+    uint32_t intervalMs;
+    bool allowZero;
+    bool enabled;
+    int ticksBy1000Ms;
+  };
+  const TCase cases[] = {
+      {"100 ms is 7 steps of 15.625", 100, false, true, 9},
+      {"a second is 64 steps", 1000, false, true, 1},
+      {"1001 ms is 65 steps", 1001, false, true, 0},
+      {"an allowed 0 ticks every step", 0, true, true, 64},
+      {"0 without AllowZero stays silent", 0, false, true, 0},
+      {"disabled", 100, false, false, 0},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TVirtualTimerSource clock;
+    TQueueDispatcher dispatcher;
+    TKIVThreadTimer timer;
+    int ticks = 0;
+    timer.SetOnTimer([&ticks] { ++ticks; });
+    timer.SetAllowZero(c.allowZero);
+    timer.SetIntervalMs(c.intervalMs);
+    timer.SetEnabled(c.enabled);
+    timer.SetDispatcher(&dispatcher);
+    timer.SetTimerSource(&clock);
+    clock.AdvanceTo(1000);
+    EXPECT_EQ(ticks, c.ticksBy1000Ms);
+    EXPECT_EQ(dispatcher.Queued(), 0u);
+  }
+}
+
+TEST(ThreadTimer, OnAVirtualClockChangesRestartAndTheHandlerMayEndTheTimer) {
+  TVirtualTimerSource clock;
+  TComponent owner;
+  auto* timer = static_cast<TKIVThreadTimer*>(owner.InsertComponent(std::make_unique<TKIVThreadTimer>()));
+  std::vector<double> tickTimes;
+  timer->SetOnTimer([&] { tickTimes.push_back(clock.NowMs()); });
+  timer->SetIntervalMs(30);  // two steps
+  timer->SetEnabled(true);
+  AttachThreadTimers(owner, clock);
+  clock.AdvanceTo(40);
+  timer->SetIntervalMs(15);  // one step, from the change at 40
+  clock.AdvanceTo(72);
+  EXPECT_EQ(tickTimes, (std::vector<double>{31.25, 55.625, 71.25}));
+
+  auto ending = std::make_unique<TKIVThreadTimer>();
+  int endingTicks = 0;
+  ending->SetOnTimer([&] {
+    ++endingTicks;
+    ending.reset();
+  });
+  ending->SetEnabled(true);
+  ending->SetTimerSource(&clock);
+  clock.AdvanceTo(5000);
+  EXPECT_EQ(endingTicks, 1);
+  EXPECT_FALSE(ending);
 }
 
 }  // namespace
