@@ -28,6 +28,7 @@ packages="
   fonts-dejavu-core
   fonts-droid-fallback
   xvfb
+  xdotool
   time
   libx11-dev
   libxcb1-dev
