@@ -2,10 +2,12 @@
 // --transition draws one frame of a transition, --dump prints it as text.
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "startup/autorun_folder.h"
 #include "startup/command_line.h"
 #include "document/component_writer.h"
 #include "startup/document_loader.h"
@@ -23,7 +25,8 @@ constexpr const char* kUsage =
     "Usage: telvo [DOCUMENT] [-p PAGE] [--render OUT.png [--at MS]] [--render-splash MS OUT.png] [--dump]\n"
     "             [--transition STYLE PROGRESS OLD.png NEW.png OUT.png [--step N]]\n"
     "             [--first-frame] [--verbose] [--help] [--version]\n"
-    "Plays a menu document (a .kiv file, or an executable that carries one).\n"
+    "Plays a menu document (a .kiv file, or an executable that carries one). A folder as\n"
+    "DOCUMENT stands for the menu its autorun.inf names (Open=, else ShellExecute=).\n"
     "  -p PAGE     start on the first page whose caption is PAGE (any letter case)\n"
     "  --render OUT.png\n"
     "              paint the start page off-screen (a 1920 x 1080 screen) into a PNG\n"
@@ -71,6 +74,17 @@ int main(int argc, char** argv) {
   if (!line.error.empty()) {
     std::cerr << "telvo: " << line.error << "\n" << kUsage;
     return 2;
+  }
+
+  // A folder stands for the menu its autorun.inf names, for every command that plays a document.
+  std::error_code folderError;
+  if (!line.transition && std::filesystem::is_directory(line.documentPath, folderError)) {
+    const TAutorunMenu menu = FindAutorunMenu(line.documentPath);
+    if (!menu.documentPath) {
+      std::cerr << "telvo: " << menu.error << "\n";
+      return 1;
+    }
+    line.documentPath = *menu.documentPath;
   }
 
   if (line.renderPath) return RunRenderCommand(line);

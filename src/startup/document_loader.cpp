@@ -32,6 +32,12 @@ std::optional<TTrailer> FileTrailer(const TFileReader& file) {
   return ReadTrailer(std::span<const uint8_t, kTrailerBytes>(trailer), file.SizeBytes());
 }
 
+bool CarriesMenuDocument(const TFileReader& file) {
+  if (StartsWithMagic(file)) return true;
+  const std::optional<TTrailer> trailer = FileTrailer(file);
+  return trailer && trailer->containerOffset;
+}
+
 namespace {
 
 // The container's bytes in the file at path (see LoadMenuDocument), or why there are none.

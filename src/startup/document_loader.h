@@ -35,6 +35,10 @@ std::string CannotOpenMessage(const std::string& path, int error);
 // ends with neither tag.
 std::optional<TTrailer> FileTrailer(const TFileReader& file);
 
+// Whether file carries a menu document where LoadMenuDocument looks for one: a container at its
+// start, or a trailer that points inside the file. Only the first bytes and the trailer are read.
+bool CarriesMenuDocument(const TFileReader& file);
+
 // Reads path into window, reading no more of the file than the container's bytes.
 // containerOffset is where the container starts; without it, the container is at the start of
 // the file or, when the file does not start with one, where an executable's trailer says (a

@@ -1,0 +1,97 @@
+// Reading autorun.inf bytes: the [AutoRun] section's programs in any letter case, with comments,
+// quotes and arguments, in the encodings Windows media use, and the files that are refused.
+
+#include "startup/autorun_inf.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+TAutorunInf Parse(std::string_view text) {
+  return ParseAutorunInf({reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+}
+
+// The UTF-16LE bytes of text (a byte-order mark only where text has one).
+std::string Utf16Le(std::u16string_view text) {
+  std::string bytes;
+  for (char16_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+TEST(AutorunInf, ReadsTheProgramsOfTheAutoRunSection) {
+  struct TCase {
+    const char* name;
+    std::string text;
+    std::vector<std::string> programs;
+    bool hasSection = true;
+  };
+  const TCase cases[] = {
+      {"plain", "[AutoRun]\nOpen=menu.exe\n", {"menu.exe"}},
+      {"any letter case and blanks", "  [ autorun ]  \n  OPEN  =  Menu.EXE  \n", {"Menu.EXE"}},
+      {"CRLF and a UTF-8 mark", "\xEF\xBB\xBF[AutoRun]\r\nopen=menu.kiv\r\nicon=menu.ico\r\n", {"menu.kiv"}},
+      {"Open before ShellExecute whatever their order", "[AutoRun]\nShellExecute=b.kiv\nOpen=a.exe\n",
+       {"a.exe", "b.kiv"}},
+      {"ShellExecute alone", "[autorun]\nshellexecute=\"Start Here.kiv\"\n", {"Start Here.kiv"}},
+      {"arguments dropped", "[AutoRun]\nOpen=setup.exe /auto\nShellExecute=\"My Menu.exe\" -x\n",
+       {"setup.exe", "My Menu.exe"}},
+      {"a folder path kept as written", "[AutoRun]\nOpen=menu\\start.exe\t/q\n", {"menu\\start.exe"}},
+      {"an unclosed quote runs to the end", "[AutoRun]\nOpen=\"My Menu.exe\n", {"My Menu.exe"}},
+      {"comments and other sections skipped",
+       "; Open=comment.exe\n[Other]\nOpen=other.exe\n[AutoRun]\n  ;Open=no.exe\nlabel=Disc\nOpen=yes.exe\n[Tail]\n"
+       "ShellExecute=tail.exe\n",
+       {"yes.exe"}},
+      {"only the first section and the first key count",
+       "[AutoRun]\nOpen=first.exe\nOpen=second.exe\n[AutoRun]\nShellExecute=late.exe\n", {"first.exe"}},
+      {"a key without a value names nothing", "[AutoRun]\nOpen=\nShellExecute=  \"\"  \nOpen=late.exe\n", {}},
+      {"a line without = skipped", "[AutoRun]\nmenu.exe\nOpen\n", {}},
+      {"no last line end", "[AutoRun]\nOpen=menu.exe", {"menu.exe"}},
+      {"ANSI bytes become UTF-8", "[AutoRun]\nOpen=Men\xFC.exe\n", {"Men\xC3\xBC.exe"}},
+      {"UTF-8 kept", "[AutoRun]\nOpen=Men\xC3\xBC.exe\n", {"Men\xC3\xBC.exe"}},
+      {"UTF-16LE with its mark", Utf16Le(u"\uFEFF[AutoRun]\r\nOpen=m\u00E9nu.kiv"), {"m\xC3\xA9nu.kiv"}},
+      {"no AutoRun section", "[Other]\nOpen=menu.exe\n", {}, false},
+      {"a section name without its bracket", "[AutoRun\nOpen=menu.exe\n", {}, false},
+      {"empty", "", {}, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TAutorunInf inf = Parse(c.text);
+    EXPECT_EQ(inf.status, TAutorunInfStatus::Read);
+    EXPECT_EQ(inf.hasAutoRunSection, c.hasSection);
+    EXPECT_EQ(inf.programs, c.programs);
+  }
+}
+
+TEST(AutorunInf, RefusesBinaryAndHugeFiles) {
+  struct TCase {
+    const char* name;
+    std::string text;
+    TAutorunInfStatus status;
+  };
+  const std::string section = "[AutoRun]\nOpen=menu.exe\n";
+  const TCase cases[] = {
+      {"a NUL byte", section + std::string(1, '\0'), TAutorunInfStatus::Binary},
+      {"a NUL byte after a UTF-8 mark", "\xEF\xBB\xBF" + section + std::string(1, '\0'), TAutorunInfStatus::Binary},
+      {"a NUL character in UTF-16", Utf16Le(std::u16string(u"\uFEFF[AutoRun]\n") + u'\0'), TAutorunInfStatus::Binary},
+      {"UTF-16 without its mark", Utf16Le(u"[AutoRun]\nOpen=menu.exe\n"), TAutorunInfStatus::Binary},
+      {"one byte too many", section + std::string(kMaxAutorunInfBytes - section.size() + 1, ' '),
+       TAutorunInfStatus::TooLarge},
+      {"just small enough", section + std::string(kMaxAutorunInfBytes - section.size(), ' '),
+       TAutorunInfStatus::Read},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TAutorunInf inf = Parse(c.text);
+    EXPECT_EQ(inf.status, c.status);
+    if (c.status != TAutorunInfStatus::Read) {
+      EXPECT_TRUE(inf.programs.empty());
+    }
+  }
+}
+
+}  // namespace
