@@ -9,6 +9,7 @@
 
 #include "graphics/qt_seam.h"
 #include "platform/opaque_picture.h"
+#include "platform/pointer_pixel.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ void TPictureWindow::mousePressEvent(QMouseEvent* event) {
 void TPictureWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !m_leftDown) return;
   m_leftDown = false;
-  if (rect().contains(event->position().toPoint()) && onClick) onClick();
+  if (rect().contains(PixelAt(event->position())) && onClick) onClick();
 }
 
 void TPictureWindow::closeEvent(QCloseEvent* event) {

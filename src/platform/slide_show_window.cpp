@@ -10,6 +10,7 @@
 
 #include "graphics/colors.h"
 #include "graphics/text_render.h"
+#include "platform/pointer_pixel.h"
 #include "window/qt_tick_dispatcher.h"
 
 namespace {
@@ -140,7 +141,7 @@ void TSlideShowWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void TSlideShowWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) m_show->LeftClicked();
+  if (event->button() == Qt::LeftButton && rect().contains(PixelAt(event->position()))) m_show->LeftClicked();
 }
 
 void TSlideShowWindow::mouseDoubleClickEvent(QMouseEvent* event) {
