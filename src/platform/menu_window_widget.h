@@ -22,7 +22,8 @@
 class QSystemTrayIcon;
 
 // What the window logic installs to hear from the window. Each may be left empty. Positions are
-// client coordinates.
+// client coordinates in menu pixels: on a window Qt scales by N, the pixel whose N x N block
+// holds the pointer.
 struct TMenuWindowHandlers {
   // Paints the client surface. area is the part that must be painted; pixels outside it may be
   // left as they are. Pixels are shown as they are, alpha ignored.

@@ -96,6 +96,7 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     else if (line.error.empty())
       line.error = "--at belongs to --render";
   }
+  if (line.scale && line.transition && line.error.empty()) line.error = "--scale does not belong to --transition";
   if (step) {
     if (line.transition)
       line.transition->step = *step;

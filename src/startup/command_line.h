@@ -41,8 +41,9 @@ struct TCommandLine {
   int64_t renderAtMs = 0;
   std::optional<TSplashRenderRequest> renderSplash;
   std::optional<TTransitionRenderRequest> transition;
-  // --scale N (1 to 4): the windows, or the written pictures, N times as large, each pixel an
-  // N x N block; without it windows follow the screen and pictures are written as painted.
+  // --scale N (1 to 4): the windows, or the pictures of --render and --render-splash, N times as
+  // large, each pixel an N x N block; without it windows follow the screen and pictures are
+  // written as painted. A transition's frame keeps its pictures' size.
   std::optional<int32_t> scale;
   std::string error;  // the first unknown or malformed option; the player then shows its usage
 };

@@ -96,6 +96,8 @@ TEST(StartupCommandLine, UnknownOptionsAreErrors) {
       {{"--scale", "5"}, "--scale needs a number from 1 to 4"},
       {{"--scale", "1.5", "menu.kiv"}, "--scale needs a number from 1 to 4"},
       {{"--scale", "4", "--render", "out.png"}, ""},
+      {{"--scale", "2", "--transition", "5", "50", "old.png", "new.png", "out.png"},
+       "--scale does not belong to --transition"},
       {{"--", "--bogus"}, ""},
       {{"-", "--verbose"}, ""},
   };
