@@ -18,7 +18,6 @@
 #include "platform/about_box.h"
 #include "platform/opaque_picture.h"
 #include "platform/player_icon.h"
-#include "platform/pointer_pixel.h"
 #include "platform/x11_window_state.h"
 #include "window/tray.h"
 
@@ -293,7 +292,7 @@ bool TQtMenuWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Enter && widget != this && m_handlers.childEntered) {
     // The pointer entered a control's own widget (a text box's editor, a viewer): the window
     // sees no move of its own there.
-    const QPoint at = PixelAt(widget->mapTo(this, static_cast<QEnterEvent*>(event)->position()));
+    const QPoint at = m_pointerPixels.PixelAt(widget->mapTo(this, static_cast<QEnterEvent*>(event)->position()));
     m_handlers.childEntered(at.x(), at.y());
     return false;
   }
@@ -311,27 +310,27 @@ bool TQtMenuWindow::eventFilter(QObject* watched, QEvent* event) {
 void TQtMenuWindow::mousePressEvent(QMouseEvent* event) {
   const std::optional<TMouseButton> button = ButtonOf(event->button());
   if (!button || !m_handlers.mouseDown) return;
-  const QPoint at = PixelAt(event->position());
+  const QPoint at = m_pointerPixels.PixelAt(event->position());
   m_handlers.mouseDown(*button, ShiftOf(event->modifiers(), event->buttons()), at.x(), at.y());
 }
 
 void TQtMenuWindow::mouseDoubleClickEvent(QMouseEvent* event) {
   const std::optional<TMouseButton> button = ButtonOf(event->button());
   if (!button || !m_handlers.mouseDown) return;
-  const QPoint at = PixelAt(event->position());
+  const QPoint at = m_pointerPixels.PixelAt(event->position());
   m_handlers.mouseDown(*button, ShiftOf(event->modifiers(), event->buttons()) | ssDouble, at.x(), at.y());
 }
 
 void TQtMenuWindow::mouseReleaseEvent(QMouseEvent* event) {
   const std::optional<TMouseButton> button = ButtonOf(event->button());
   if (!button || !m_handlers.mouseUp) return;
-  const QPoint at = PixelAt(event->position());
+  const QPoint at = m_pointerPixels.PixelAt(event->position());
   m_handlers.mouseUp(*button, ShiftOf(event->modifiers(), event->buttons()), at.x(), at.y());
 }
 
 void TQtMenuWindow::mouseMoveEvent(QMouseEvent* event) {
   if (!m_handlers.mouseMove) return;
-  const QPoint at = PixelAt(event->position());
+  const QPoint at = m_pointerPixels.PixelAt(event->position());
   m_handlers.mouseMove(ShiftOf(event->modifiers(), event->buttons()), at.x(), at.y());
 }
 

@@ -17,6 +17,7 @@
 #include "graphics/bitmap32.h"
 #include "model/control.h"
 #include "platform/cursor_table.h"
+#include "platform/pointer_pixel.h"
 #include "window/window_host.h"
 
 class QSystemTrayIcon;
@@ -142,4 +143,5 @@ class TQtMenuWindow : public QWidget, public TWindowHost {
   TCursor m_shownCursor = crDefault;
   size_t m_cursorFrame = 0;
   QTimer m_cursorTimer;
+  TPointerPixels m_pointerPixels{*this};
 };

@@ -10,7 +10,6 @@
 
 #include "graphics/region.h"
 #include "platform/opaque_picture.h"
-#include "platform/pointer_pixel.h"
 
 TMessageWindow::TMessageWindow(QWidget* owner, const std::string& text, const TBitmap32& icon, int32_t screenWidth)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), m_text(text), m_icon(icon) {
@@ -70,7 +69,7 @@ void TMessageWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMessageWindow::mousePressEvent(QMouseEvent* event) {
-  const QPoint at = PixelAt(event->position());
+  const QPoint at = m_pointerPixels.PixelAt(event->position());
   if (OverButton(at)) {
     if (event->button() == Qt::LeftButton) {
       m_buttonHeld = true;
@@ -83,14 +82,14 @@ void TMessageWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void TMessageWindow::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = event->button() == Qt::LeftButton && m_buttonHeld && OverButton(PixelAt(event->position()));
+  const bool click = event->button() == Qt::LeftButton && m_buttonHeld && OverButton(m_pointerPixels.PixelAt(event->position()));
   if (event->button() == Qt::LeftButton) m_buttonHeld = false;
   SetFace(TOkButtonFace::Normal);
   if (click) accept();
 }
 
 void TMessageWindow::mouseMoveEvent(QMouseEvent* event) {
-  const bool over = OverButton(PixelAt(event->position()));
+  const bool over = OverButton(m_pointerPixels.PixelAt(event->position()));
   if (over == m_overButton) return;
   m_overButton = over;
   if (over) {

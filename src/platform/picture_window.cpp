@@ -9,7 +9,6 @@
 
 #include "graphics/qt_seam.h"
 #include "platform/opaque_picture.h"
-#include "platform/pointer_pixel.h"
 
 namespace {
 
@@ -83,7 +82,7 @@ void TPictureWindow::mousePressEvent(QMouseEvent* event) {
 void TPictureWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !m_leftDown) return;
   m_leftDown = false;
-  if (rect().contains(PixelAt(event->position())) && onClick) onClick();
+  if (rect().contains(m_pointerPixels.PixelAt(event->position())) && onClick) onClick();
 }
 
 void TPictureWindow::closeEvent(QCloseEvent* event) {

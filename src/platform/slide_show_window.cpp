@@ -10,7 +10,6 @@
 
 #include "graphics/colors.h"
 #include "graphics/text_render.h"
-#include "platform/pointer_pixel.h"
 #include "window/qt_tick_dispatcher.h"
 
 namespace {
@@ -141,7 +140,7 @@ void TSlideShowWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void TSlideShowWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(PixelAt(event->position()))) m_show->LeftClicked();
+  if (event->button() == Qt::LeftButton && rect().contains(m_pointerPixels.PixelAt(event->position()))) m_show->LeftClicked();
 }
 
 void TSlideShowWindow::mouseDoubleClickEvent(QMouseEvent* event) {

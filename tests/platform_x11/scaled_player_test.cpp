@@ -45,7 +45,8 @@ class ScaledPlayer : public testing::Test {
  protected:
   void SetUp() override {
     if (XServerDisplay().empty()) GTEST_SKIP() << XServerSkipReason();
-    m_folder = fs::path(testing::TempDir()) / "scaled_player";
+    m_folder = fs::path(testing::TempDir()) /
+               ("scaled_player_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(m_folder);
     fs::create_directories(m_folder);
   }
