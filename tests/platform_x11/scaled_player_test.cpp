@@ -5,7 +5,10 @@
 
 #include <signal.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
@@ -39,6 +42,22 @@ QImage BlownUp(const QImage& picture, int scale, const QImage& background) {
       large.setPixel(x, y, qAlpha(pixel) == 0 ? background.pixel(x, y) : pixel | 0xFF000000u);
     }
   return large;
+}
+
+// Whether pixel is a mix of the colours a and b: each channel a + t * (b - a) for one t from 0
+// to 1, within rounding.
+bool MixOf(QRgb pixel, QRgb a, QRgb b) {
+  const int channels[3][3] = {{qRed(pixel), qRed(a), qRed(b)},
+                              {qGreen(pixel), qGreen(a), qGreen(b)},
+                              {qBlue(pixel), qBlue(a), qBlue(b)}};
+  const auto widest = std::max_element(std::begin(channels), std::end(channels), [](const auto& l, const auto& r) {
+    return std::abs(l[2] - l[1]) < std::abs(r[2] - r[1]);
+  });
+  if ((*widest)[2] == (*widest)[1]) return (pixel & 0xFFFFFF) == (a & 0xFFFFFF);
+  const double t = double((*widest)[0] - (*widest)[1]) / ((*widest)[2] - (*widest)[1]);
+  if (t < 0 || t > 1) return false;
+  return std::all_of(std::begin(channels), std::end(channels),
+                     [t](const auto& c) { return std::abs(c[1] + t * (c[2] - c[1]) - c[0]) <= 2; });
 }
 
 class ScaledPlayer : public testing::Test {
@@ -131,6 +150,54 @@ TEST_F(ScaledPlayer, AtScaleTwoTheWindowIsTheRenderBlownUpAndClicksReachTheContr
   ASSERT_TRUE(observer.MovePointer(static_cast<int16_t>(window->x + 87), static_cast<int16_t>(window->y + 40)));
   ASSERT_TRUE(observer.ClickButton(1));
   EXPECT_TRUE(ScreenShows(area, BlownUp(secondPage, 2, background.copy(area)), "second-page"));
+}
+
+// A hint over the scaled window, with no compositor, is its balloon drawn over a copy of the
+// screen behind it: the copy is read in the window's pixels, so around the balloon the screen
+// shows exactly what it showed before.
+TEST_F(ScaledPlayer, AHintAtScaleTwoShowsTheScreenBehindItAroundItsBalloon) {
+  TX11Observer observer(XServerDisplay());
+  ASSERT_TRUE(observer.Connected());
+  ASSERT_TRUE(observer.MovePointer(0, 0));
+  const QRect screen(0, 0, 1024, 768);
+  const QImage background = GrabScreen(screen);
+  const QImage firstPage = Render({kMenu});
+  Play({"--scale", "2", kMenu});
+  const std::optional<TWindowGeometry> window = ShownWindow(observer);
+  ASSERT_TRUE(window) << PlayerOutput(m_folder / "play");
+  const QRect area(window->x, window->y, window->width, window->height);
+  ASSERT_TRUE(ScreenShows(area, BlownUp(firstPage, 2, background.copy(area)), "menu"));
+  const QImage before = GrabScreen(screen);
+
+  // The button "Tip" covers columns 46 to 53 and rows 14 to 21; its face may change under the
+  // pointer.
+  const QRect tip(area.x() + 2 * 46, area.y() + 2 * 14, 2 * 8, 2 * 8);
+  ASSERT_TRUE(observer.MovePointer(static_cast<int16_t>(tip.center().x()), static_cast<int16_t>(tip.center().y())));
+  const QRgb yellow = qRgb(255, 255, 0);
+  const QRgb blue = qRgb(0, 0, 255);
+  QImage after;
+  ASSERT_TRUE(Eventually([&] {
+    after = GrabScreen(screen);
+    int balloon = 0;
+    for (int y = 0; y < after.height(); ++y)
+      for (int x = 0; x < after.width(); ++x) balloon += after.pixel(x, y) == yellow;
+    return balloon > 200;
+  })) << "no hint came up";
+  // Every pixel that changed is the balloon's: its fill or its border and text, or where its
+  // edges are smoothed, a mix of those with each other or with what the screen showed there.
+  int elsewhere = 0;
+  for (int y = 0; y < after.height(); ++y)
+    for (int x = 0; x < after.width(); ++x) {
+      const QRgb now = after.pixel(x, y);
+      const QRgb was = before.pixel(x, y);
+      elsewhere += now != was && !tip.contains(x, y) && !MixOf(now, was, yellow) && !MixOf(now, was, blue) &&
+                   !MixOf(now, yellow, blue);
+    }
+  if (elsewhere > 0) {
+    before.save(QString::fromStdString((m_folder / "hint-before.png").string()));
+    after.save(QString::fromStdString((m_folder / "hint-after.png").string()));
+  }
+  EXPECT_EQ(elsewhere, 0) << "pixels neither the balloon's nor the screen's before (images in " << m_folder << ")";
 }
 
 // The scale the player's windows get from the screen (its logical dots per inch, as the X
