@@ -227,7 +227,7 @@ void TQtMenuWindow::NextCursorFrame() {
 void TQtMenuWindow::SetAboutItem(bool present) { m_aboutItem = present; }
 
 void TQtMenuWindow::contextMenuEvent(QContextMenuEvent* event) {
-  const QPoint at = event->pos();
+  const QPoint at = m_pointerPixels.PixelAt(event->pos());
   if (!m_aboutItem || (m_handlers.isBackground && !m_handlers.isBackground(at.x(), at.y()))) {
     event->ignore();
     return;
