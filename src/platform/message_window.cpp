@@ -82,7 +82,8 @@ void TMessageWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void TMessageWindow::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = event->button() == Qt::LeftButton && m_buttonHeld && OverButton(m_pointerPixels.PixelAt(event->position()));
+  const bool click =
+      event->button() == Qt::LeftButton && m_buttonHeld && OverButton(m_pointerPixels.PixelAt(event->position()));
   if (event->button() == Qt::LeftButton) m_buttonHeld = false;
   SetFace(TOkButtonFace::Normal);
   if (click) accept();

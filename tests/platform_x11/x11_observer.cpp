@@ -134,7 +134,8 @@ xcb_window_t TX11Observer::ViewableWindowOf(pid_t pid) {
 }
 
 std::optional<TWindowGeometry> TX11Observer::Geometry(xcb_window_t window) {
-  xcb_get_geometry_reply_t* size = xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr);
+  xcb_get_geometry_reply_t* size =
+      xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr);
   if (!size) return std::nullopt;
   const TWindowGeometry geometry{0, 0, size->width, size->height};
   free(size);
