@@ -227,7 +227,7 @@ void TQtMenuWindow::NextCursorFrame() {
 void TQtMenuWindow::SetAboutItem(bool present) { m_aboutItem = present; }
 
 void TQtMenuWindow::contextMenuEvent(QContextMenuEvent* event) {
-  const QPoint at = event->pos();
+  const QPoint at = m_pointerPixels.PixelAt(event->pos());
   if (!m_aboutItem || (m_handlers.isBackground && !m_handlers.isBackground(at.x(), at.y()))) {
     event->ignore();
     return;
@@ -292,7 +292,7 @@ bool TQtMenuWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Enter && widget != this && m_handlers.childEntered) {
     // The pointer entered a control's own widget (a text box's editor, a viewer): the window
     // sees no move of its own there.
-    const QPoint at = widget->mapTo(this, static_cast<QEnterEvent*>(event)->position().toPoint());
+    const QPoint at = m_pointerPixels.PixelAt(widget->mapTo(this, static_cast<QEnterEvent*>(event)->position()));
     m_handlers.childEntered(at.x(), at.y());
     return false;
   }
@@ -310,27 +310,27 @@ bool TQtMenuWindow::eventFilter(QObject* watched, QEvent* event) {
 void TQtMenuWindow::mousePressEvent(QMouseEvent* event) {
   const std::optional<TMouseButton> button = ButtonOf(event->button());
   if (!button || !m_handlers.mouseDown) return;
-  const QPoint at = event->position().toPoint();
+  const QPoint at = m_pointerPixels.PixelAt(event->position());
   m_handlers.mouseDown(*button, ShiftOf(event->modifiers(), event->buttons()), at.x(), at.y());
 }
 
 void TQtMenuWindow::mouseDoubleClickEvent(QMouseEvent* event) {
   const std::optional<TMouseButton> button = ButtonOf(event->button());
   if (!button || !m_handlers.mouseDown) return;
-  const QPoint at = event->position().toPoint();
+  const QPoint at = m_pointerPixels.PixelAt(event->position());
   m_handlers.mouseDown(*button, ShiftOf(event->modifiers(), event->buttons()) | ssDouble, at.x(), at.y());
 }
 
 void TQtMenuWindow::mouseReleaseEvent(QMouseEvent* event) {
   const std::optional<TMouseButton> button = ButtonOf(event->button());
   if (!button || !m_handlers.mouseUp) return;
-  const QPoint at = event->position().toPoint();
+  const QPoint at = m_pointerPixels.PixelAt(event->position());
   m_handlers.mouseUp(*button, ShiftOf(event->modifiers(), event->buttons()), at.x(), at.y());
 }
 
 void TQtMenuWindow::mouseMoveEvent(QMouseEvent* event) {
   if (!m_handlers.mouseMove) return;
-  const QPoint at = event->position().toPoint();
+  const QPoint at = m_pointerPixels.PixelAt(event->position());
   m_handlers.mouseMove(ShiftOf(event->modifiers(), event->buttons()), at.x(), at.y());
 }
 

@@ -17,12 +17,14 @@
 #include "graphics/bitmap32.h"
 #include "model/control.h"
 #include "platform/cursor_table.h"
+#include "platform/pointer_pixel.h"
 #include "window/window_host.h"
 
 class QSystemTrayIcon;
 
 // What the window logic installs to hear from the window. Each may be left empty. Positions are
-// client coordinates.
+// client coordinates in menu pixels: on a window Qt scales by N, the pixel whose N x N block
+// holds the pointer.
 struct TMenuWindowHandlers {
   // Paints the client surface. area is the part that must be painted; pixels outside it may be
   // left as they are. Pixels are shown as they are, alpha ignored.
@@ -141,4 +143,5 @@ class TQtMenuWindow : public QWidget, public TWindowHost {
   TCursor m_shownCursor = crDefault;
   size_t m_cursorFrame = 0;
   QTimer m_cursorTimer;
+  TPointerPixels m_pointerPixels{*this};
 };

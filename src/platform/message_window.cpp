@@ -69,7 +69,7 @@ void TMessageWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMessageWindow::mousePressEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
+  const QPoint at = m_pointerPixels.PixelAt(event->position());
   if (OverButton(at)) {
     if (event->button() == Qt::LeftButton) {
       m_buttonHeld = true;
@@ -82,14 +82,15 @@ void TMessageWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void TMessageWindow::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = event->button() == Qt::LeftButton && m_buttonHeld && OverButton(event->position().toPoint());
+  const bool click =
+      event->button() == Qt::LeftButton && m_buttonHeld && OverButton(m_pointerPixels.PixelAt(event->position()));
   if (event->button() == Qt::LeftButton) m_buttonHeld = false;
   SetFace(TOkButtonFace::Normal);
   if (click) accept();
 }
 
 void TMessageWindow::mouseMoveEvent(QMouseEvent* event) {
-  const bool over = OverButton(event->position().toPoint());
+  const bool over = OverButton(m_pointerPixels.PixelAt(event->position()));
   if (over == m_overButton) return;
   m_overButton = over;
   if (over) {

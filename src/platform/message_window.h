@@ -9,6 +9,7 @@
 
 #include "graphics/bitmap32.h"
 #include "graphics/message_window_art.h"
+#include "platform/pointer_pixel.h"
 
 class TMessageWindow : public QDialog {
  public:
@@ -52,4 +53,5 @@ class TMessageWindow : public QDialog {
   bool m_overButton = false;
   QCursor m_windowCursor;
   QCursor m_buttonCursor;
+  TPointerPixels m_pointerPixels{*this};
 };

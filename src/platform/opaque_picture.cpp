@@ -3,20 +3,27 @@
 #include <QImage>
 #include <algorithm>
 
+#include "graphics/qt_seam.h"
+
 namespace {
 
 // Rows copied at a time: a band of a wide window stays small, where a copy of the whole picture
 // would double the memory a large window's first frame needs.
 constexpr int kBandRows = 32;
 
-}  // namespace
+// A painter on a window Qt scales draws each picture pixel as a block of device pixels, with
+// no filtering between neighbours.
+void PaintPixelForPixel(QPainter& painter) {
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+}
 
-#include "graphics/qt_seam.h"
+}  // namespace
 
 void DrawOpaque(QPainter& painter, const TBitmapView& picture, const QRect& part) {
   const QRect area = part.intersected(QRect(0, 0, picture.Width(), picture.Height()));
   if (area.isEmpty()) return;
-  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  PaintPixelForPixel(painter);
   QImage band(area.width(), std::min(area.height(), kBandRows), QImage::Format_RGB32);
   for (int top = area.top(); top <= area.bottom(); top += band.height()) {
     const int rows = std::min(band.height(), area.bottom() + 1 - top);
@@ -34,7 +41,7 @@ void DrawWindowPicture(QPainter& painter, const TBitmapView& picture, const QRec
     DrawOpaque(painter, picture, part);
     return;
   }
-  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  PaintPixelForPixel(painter);
   painter.fillRect(part, Qt::transparent);
   painter.drawImage(QPoint(0, 0), WrapAsQImage(picture));
 }

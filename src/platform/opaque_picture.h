@@ -1,5 +1,7 @@
 #pragma once
-// Showing a bitmap on a window: on one that has no alpha of its own, or on a translucent one.
+// Showing a bitmap on a window: on one that has no alpha of its own, or on a translucent one. On
+// a window Qt scales by N, each pixel of the bitmap becomes an N x N block of the same colour,
+// never smoothed.
 
 #include <QPainter>
 #include <QRect>

@@ -82,7 +82,7 @@ void TPictureWindow::mousePressEvent(QMouseEvent* event) {
 void TPictureWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !m_leftDown) return;
   m_leftDown = false;
-  if (rect().contains(event->position().toPoint()) && onClick) onClick();
+  if (rect().contains(m_pointerPixels.PixelAt(event->position())) && onClick) onClick();
 }
 
 void TPictureWindow::closeEvent(QCloseEvent* event) {

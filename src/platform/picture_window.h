@@ -12,6 +12,7 @@
 
 #include "graphics/bitmap32.h"
 #include "graphics/region.h"
+#include "platform/pointer_pixel.h"
 
 class TQtMenuWindow;
 class TTickDispatcher;
@@ -77,4 +78,5 @@ class TPictureWindow : public QDialog {
   bool m_translucent;
   bool m_leftDown = false;
   TBitmap32 m_picture;
+  TPointerPixels m_pointerPixels{*this};
 };

@@ -169,8 +169,10 @@ void TQtActionServices::PrintWindowPicture(bool clientOnly) {
     const int resolution = printer->resolution();
     const QRect page = printer->pageLayout().fullRectPixels(resolution);
     const QRect printable = printer->pageLayout().paintRectPixels(resolution);
+    // A window Qt scales is grabbed in device pixels; it prints at the size of its own pixels.
+    const QSize size = picture.deviceIndependentSize().toSize();
     const QRect target = PlacePrintedPicture(
-        picture.width(), picture.height(),
+        size.width(), size.height(),
         {page.width(), page.height(), printable.left(), printable.top(), resolution, resolution,
          m_window ? m_window->logicalDpiX() : 96});
     QPainter painter;

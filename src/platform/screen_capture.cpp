@@ -85,6 +85,18 @@ QImage Grab(const QRect& onScreen) {
       .convertToFormat(QImage::Format_RGB32);
 }
 
+// The grab of a screen area of size pixels as a bitmap of that size. On a screen Qt scales by N
+// the grab holds the server's own N x N device pixels for each pixel of the area; one pixel of
+// each block stands for it, as the windows the player drew there are one colour per block.
+TBitmap32 InWindowPixels(const QImage& grabbed, QSize size) {
+  TBitmap32 device = BitmapFromQImage(grabbed);
+  if (grabbed.size() == size) return device;
+  TBitmap32 pixels(size.width(), size.height());
+  StretchNearest(pixels.View(), TRect::FromSize(0, 0, size.width(), size.height()), device.View(),
+                 TRect::FromSize(0, 0, device.Width(), device.Height()));
+  return pixels;
+}
+
 // The part of the menu's picture inside area, where the shown menu lies; black elsewhere.
 TBitmap32 FromMenuPicture(const QRect& area, const TQtMenuWindow* menu) {
   TBitmap32 copy(area.width(), area.height());
@@ -141,7 +153,8 @@ TBitmap32 CaptureScreen(const QRect& area, const TQtMenuWindow* menu,
   }
   TBitmap32 copy(area.width(), area.height());
   if (!grabbed.isNull())
-    CopyRect(copy.View(), {onScreen.x() - area.x(), onScreen.y() - area.y()}, BitmapFromQImage(grabbed).View());
+    CopyRect(copy.View(), {onScreen.x() - area.x(), onScreen.y() - area.y()},
+             InWindowPixels(grabbed, onScreen.size()).View());
   for (TPixel32& pixel : copy.Pixels()) pixel |= 0xFF000000u;
   return copy;
 }

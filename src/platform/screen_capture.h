@@ -16,7 +16,8 @@ class TQtMenuWindow;
 // the _NET_WM_CM_S<screen> selection. False off Qt's X11 platform.
 bool CompositorRuns();
 
-// The screen's pixels inside area (screen coordinates), opaque; what lies off the screen is
+// The screen's pixels inside area (screen coordinates, in the windows' pixels: on a screen Qt
+// scales by N, one device pixel of each N x N block), opaque; what lies off the screen is
 // black. Windows of this application that were hidden just before are really gone first: the X
 // server has unmapped them, and the screen is copied once two looks a moment apart agree, so the
 // desktop beneath has repainted and no ghost of a hidden menu is frozen into the copy.

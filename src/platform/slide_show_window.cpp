@@ -140,7 +140,8 @@ void TSlideShowWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void TSlideShowWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) m_show->LeftClicked();
+  if (event->button() == Qt::LeftButton && rect().contains(m_pointerPixels.PixelAt(event->position())))
+    m_show->LeftClicked();
 }
 
 void TSlideShowWindow::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -13,6 +13,7 @@
 #include "model/ident_tables.h"
 #include "platform/pic_show_widget.h"
 #include "platform/picture_window.h"
+#include "platform/pointer_pixel.h"
 #include "window/thread_timer.h"
 
 struct TSlideShowFrame {
@@ -60,6 +61,7 @@ class TSlideShowWindow final : public QDialog, private TSlideShowTimer {
   TKIVThreadTimer m_timer;
   TPicShowWidget* m_stage;
   std::unique_ptr<TSlideShow> m_show;
+  TPointerPixels m_pointerPixels{*this};
 };
 
 // Shows the slide show of pictures, decoded by loader, and returns once it has ended (or the

@@ -18,6 +18,9 @@ std::optional<int64_t> Milliseconds(const std::string& text) { return Decimal<in
 // The latest moment a picture is taken of: ten minutes of the menu's life.
 constexpr int64_t kMaxRenderMomentMs = 600000;
 
+// The largest --scale.
+constexpr int32_t kMaxScale = 4;
+
 // A whole number from low to high.
 std::optional<int32_t> NumberWithin(const std::string& text, int32_t low, int32_t high) {
   const std::optional<int32_t> value = Decimal<int32_t>(text);
@@ -77,6 +80,9 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       at = i + 1 < arguments.size() ? Milliseconds(arguments[++i]) : std::nullopt;
       if (at && (*at < 0 || *at > kMaxRenderMomentMs)) at.reset();
       if (!at && line.error.empty()) line.error = "--at needs a time in milliseconds (0 to 600000)";
+    } else if (arg == "--scale") {
+      line.scale = i + 1 < arguments.size() ? NumberWithin(arguments[++i], 1, kMaxScale) : std::nullopt;
+      if (!line.scale && line.error.empty()) line.error = "--scale needs a number from 1 to 4";
     } else if (arg == "--step") {
       step = i + 1 < arguments.size() ? NumberWithin(arguments[++i], 1, 100) : std::nullopt;
       if (!step && line.error.empty()) line.error = "--step needs a number from 1 to 100";
@@ -90,6 +96,7 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     else if (line.error.empty())
       line.error = "--at belongs to --render";
   }
+  if (line.scale && line.transition && line.error.empty()) line.error = "--scale does not belong to --transition";
   if (step) {
     if (line.transition)
       line.transition->step = *step;

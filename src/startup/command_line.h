@@ -1,7 +1,7 @@
 #pragma once
 // The player's command line: an optional document and "-p" with a page caption, in any order,
 // plus the options of this player (--dump, --render, --render-splash, --transition with --step,
-// --first-frame, --verbose, --help, --version),
+// --first-frame, --scale, --verbose, --help, --version),
 // which never change how the first two are read. Any other argument that begins with "-" is an
 // unknown option; after "--" every argument is a document name.
 
@@ -41,6 +41,10 @@ struct TCommandLine {
   int64_t renderAtMs = 0;
   std::optional<TSplashRenderRequest> renderSplash;
   std::optional<TTransitionRenderRequest> transition;
+  // --scale N (1 to 4): the windows, or the pictures of --render and --render-splash, N times as
+  // large, each pixel an N x N block; without it windows follow the screen and pictures are
+  // written as painted. A transition's frame keeps its pictures' size.
+  std::optional<int32_t> scale;
   std::string error;  // the first unknown or malformed option; the player then shows its usage
 };
 

@@ -19,6 +19,7 @@
 #include "modules/module_loader.h"
 #include "startup/menu_music.h"
 #include "controls/action_control.h"
+#include "platform/display_scale.h"
 #include "platform/menu_window_binding.h"
 #include "platform/music_player_dialogs.h"
 #include "platform/menu_window_widget.h"
@@ -135,7 +136,9 @@ int RunPlayCommand(const TCommandLine& line) {
   int argc = 1;
   char name[] = "telvo";
   char* argv[] = {name, nullptr};
+  std::optional<TDisplayScaleSetup> scaleSetup(std::in_place, line.scale);
   QApplication application(argc, argv);
+  scaleSetup.reset();
   x11.reset();  // Qt has its own connection now
   QApplication::setApplicationName("Telvo");
   TTerminationSignals terminationSignals(application);

@@ -6,10 +6,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 
 #include "controls/text_animator.h"
 #include "graphics/qt_seam.h"
+#include "graphics/raster.h"
 #include "modules/module_loader.h"
+#include "platform/display_scale.h"
 #include "startup/menu_components.h"
 #include "startup/web_engine_start.h"
 #include "window/control_timer.h"
@@ -46,6 +49,17 @@ void ClearOutside(TBitmap32& image, const TRegion& region) {
   for (int32_t y = 0; y < image.Height(); ++y)
     for (int32_t x = 0; x < image.Width(); ++x)
       if (!region.Contains({x, y})) image.At(x, y) = 0;
+}
+
+// The picture with each pixel an N x N block; empty when that is larger than a bitmap may be.
+TBitmap32 BlownUp(const TBitmap32& picture, int32_t scale) {
+  const int64_t width = int64_t{picture.Width()} * scale;
+  const int64_t height = int64_t{picture.Height()} * scale;
+  if (width > kMaxBitmapSide || height > kMaxBitmapSide || width * height > kMaxBitmapPixels) return {};
+  TBitmap32 large(static_cast<int32_t>(width), static_cast<int32_t>(height));
+  StretchNearest(large.View(), TRect::FromSize(0, 0, large.Width(), large.Height()), picture.View(),
+                 TRect::FromSize(0, 0, picture.Width(), picture.Height()));
+  return large;
 }
 
 }  // namespace
@@ -112,11 +126,21 @@ int RunOffscreenRender(const TCommandLine& line, const std::string& path, const 
   int argc = 1;
   char name[] = "telvo";
   char* argv[] = {name, nullptr};
+  // Pictures are painted pixel for pixel whatever the screen; --scale blows them up afterwards.
+  std::optional<TDisplayScaleSetup> scaleSetup(std::in_place, 1);
   QApplication application(argc, argv);
-  const TBitmap32 image = render(std::move(system));
+  scaleSetup.reset();
+  TBitmap32 image = render(std::move(system));
   if (image.Empty()) {
     std::cerr << "telvo: " << nothingToRender << "\n";
     return 1;
+  }
+  if (line.scale && *line.scale > 1) {
+    image = BlownUp(image, *line.scale);
+    if (image.Empty()) {
+      std::cerr << "telvo: the picture is too large to write at scale " << *line.scale << "\n";
+      return 1;
+    }
   }
   if (!WrapAsQImage(image.View()).save(QString::fromStdString(path), "PNG")) {
     std::cerr << "telvo: cannot write " << path << "\n";

@@ -23,9 +23,10 @@ TBitmap32 RenderMenu(const TCommandLine& line, TStartupSystem system,
 // The frame of the render commands: creates the QGuiApplication (on Qt's offscreen platform unless
 // QT_QPA_PLATFORM says otherwise) and the player's start-up system (which, with --verbose, says
 // why the built-in window is rendered and which stored properties were skipped), renders with it
-// and writes the picture into the PNG file path. Returns the process's exit code: 0, or 1 with
-// "telvo: " + nothingToRender on stderr when render gives an empty picture, or when the file
-// cannot be written.
+// and writes the picture into the PNG file path, each pixel an N x N block with --scale N. Qt's
+// own scaling stays off, so neither the screen nor the environment changes the picture. Returns
+// the process's exit code: 0, or 1 with "telvo: " + nothingToRender on stderr when render gives
+// an empty picture, or when the scaled picture is too large or the file cannot be written.
 int RunOffscreenRender(const TCommandLine& line, const std::string& path, const std::string& nothingToRender,
                        const std::function<TBitmap32(TStartupSystem)>& render);
 

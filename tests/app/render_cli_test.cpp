@@ -131,3 +131,34 @@ TEST(TelvoRender, AMomentGivesTheSamePictureEveryTime) {
   EXPECT_EQ(render("0", "start-again.png"), start);
   EXPECT_EQ(RunCommand(std::string(TELVO_BINARY) + " --render " + (work / "x.png").string() + " --at -5 " + document), 2);
 }
+
+// --render --scale N writes each pixel of the render as an N x N block, transparent ones (outside
+// a shaped window) included; a scale of the environment leaves the picture as painted.
+TEST(TelvoRender, AScaledRenderIsTheRenderBlownUpPixelForPixel) {
+  const fs::path work = fs::path(testing::TempDir()) / "render_cli_scale";
+  fs::create_directories(work);
+  const fs::path document = work / "menu.kiv";
+  ASSERT_EQ(RunCommand(std::string(TELVO_CONVERT_BINARY) + " " +
+                       (fs::path(TELVO_GOLDEN_DIR) / "shaped_window" / "input.txt").string() + " " + document.string()),
+            0);
+  auto render = [&](const std::string& environment, const std::string& options, const char* name) {
+    const fs::path image = work / name;
+    fs::remove(image);
+    EXPECT_EQ(RunCommand(environment + " " + TELVO_BINARY + " --render " + image.string() + " " + options + " " +
+                         document.string()),
+              0);
+    return QImage(QString::fromStdString(image.string())).convertToFormat(QImage::Format_ARGB32);
+  };
+  const QImage plain = render("", "", "plain.png");
+  ASSERT_FALSE(plain.isNull());
+  EXPECT_EQ(render("QT_SCALE_FACTOR=2", "", "environment.png"), plain);
+  for (const int scale : {2, 3}) {
+    SCOPED_TRACE(scale);
+    const QImage scaled = render("", "--scale " + std::to_string(scale), "scaled.png");
+    ASSERT_EQ(scaled.size(), plain.size() * scale);
+    int differing = 0;
+    for (int y = 0; y < scaled.height(); ++y)
+      for (int x = 0; x < scaled.width(); ++x) differing += scaled.pixel(x, y) != plain.pixel(x / scale, y / scale);
+    EXPECT_EQ(differing, 0);
+  }
+}

@@ -1,5 +1,8 @@
 #include "x11_observer.h"
 
+#include <sys/uio.h>
+#include <xcb/xcbext.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -115,4 +118,73 @@ void TX11Observer::BecomeTray() {
   manager.data.data32[2] = m_trayWindow;
   xcb_send_event(m_connection, 0, m_root, XCB_EVENT_MASK_STRUCTURE_NOTIFY, reinterpret_cast<const char*>(&manager));
   xcb_flush(m_connection);
+}
+
+xcb_window_t TX11Observer::ViewableWindowOf(pid_t pid) {
+  xcb_query_tree_reply_t* tree = xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, m_root), nullptr);
+  if (!tree) return 0;
+  const xcb_window_t* children = xcb_query_tree_children(tree);
+  xcb_window_t found = 0;
+  for (int i = 0; i < xcb_query_tree_children_length(tree) && !found; ++i) {
+    const std::vector<uint32_t> owner = Property32(children[i], "_NET_WM_PID");
+    if (!owner.empty() && owner[0] == static_cast<uint32_t>(pid) && Viewable(children[i])) found = children[i];
+  }
+  free(tree);
+  return found;
+}
+
+std::optional<TWindowGeometry> TX11Observer::Geometry(xcb_window_t window) {
+  xcb_get_geometry_reply_t* size =
+      xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr);
+  if (!size) return std::nullopt;
+  const TWindowGeometry geometry{0, 0, size->width, size->height};
+  free(size);
+  xcb_translate_coordinates_reply_t* at = xcb_translate_coordinates_reply(
+      m_connection, xcb_translate_coordinates(m_connection, window, m_root, 0, 0), nullptr);
+  if (!at) return std::nullopt;
+  const TWindowGeometry placed{at->dst_x, at->dst_y, geometry.width, geometry.height};
+  free(at);
+  return placed;
+}
+
+void TX11Observer::SetStringProperty(xcb_window_t window, const char* property, const std::string& text) {
+  xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window, Atom(property), XCB_ATOM_STRING, 8,
+                      static_cast<uint32_t>(text.size()), text.data());
+  xcb_flush(m_connection);
+}
+
+bool TX11Observer::MovePointer(int16_t x, int16_t y) { return FakeInput(XCB_MOTION_NOTIFY, 0, x, y); }
+
+bool TX11Observer::ClickButton(uint8_t button) {
+  return FakeInput(XCB_BUTTON_PRESS, button, 0, 0) && FakeInput(XCB_BUTTON_RELEASE, button, 0, 0);
+}
+
+// XTEST's FakeInput request, written out as the protocol lays it down (no client library of the
+// extension is needed): the event type, its detail (a button; 0 for an absolute motion), the time
+// (0: now), the root (None: the pointer's), the position for a motion, and the device (0: core).
+bool TX11Observer::FakeInput(uint8_t type, uint8_t detail, int16_t x, int16_t y) {
+  static const char kName[] = "XTEST";
+  xcb_query_extension_reply_t* extension = xcb_query_extension_reply(
+      m_connection, xcb_query_extension(m_connection, sizeof kName - 1, kName), nullptr);
+  if (!extension) return false;
+  const bool present = extension->present;
+  const uint8_t majorOpcode = extension->major_opcode;
+  free(extension);
+  if (!present) return false;
+  constexpr uint8_t kFakeInput = 2;
+  uint8_t request[36] = {};
+  request[1] = kFakeInput;  // byte 0 (major opcode) and 2-3 (length) are filled in by xcb
+  request[4] = type;
+  request[5] = detail;
+  std::memcpy(request + 24, &x, sizeof x);
+  std::memcpy(request + 26, &y, sizeof y);
+  iovec parts[3] = {};  // xcb_send_request needs two spare entries before the request
+  parts[2].iov_base = request;
+  parts[2].iov_len = sizeof request;
+  const xcb_protocol_request_t protocol = {1, nullptr, majorOpcode, 1};
+  const unsigned int sequence = xcb_send_request(m_connection, XCB_REQUEST_CHECKED, &parts[2], &protocol);
+  xcb_generic_error_t* error = xcb_request_check(m_connection, {sequence});
+  const bool done = error == nullptr;
+  free(error);
+  return done;
 }

@@ -91,6 +91,13 @@ TEST(StartupCommandLine, UnknownOptionsAreErrors) {
       {{"--at", "100", "menu.kiv"}, "--at belongs to --render"},
       {{"--render", "out.png", "--at"}, "--at needs a time in milliseconds (0 to 600000)"},
       {{"--render", "out.png", "--at", "600001"}, "--at needs a time in milliseconds (0 to 600000)"},
+      {{"--scale"}, "--scale needs a number from 1 to 4"},
+      {{"--scale", "0"}, "--scale needs a number from 1 to 4"},
+      {{"--scale", "5"}, "--scale needs a number from 1 to 4"},
+      {{"--scale", "1.5", "menu.kiv"}, "--scale needs a number from 1 to 4"},
+      {{"--scale", "4", "--render", "out.png"}, ""},
+      {{"--scale", "2", "--transition", "5", "50", "old.png", "new.png", "out.png"},
+       "--scale does not belong to --transition"},
       {{"--", "--bogus"}, ""},
       {{"-", "--verbose"}, ""},
   };
@@ -105,6 +112,14 @@ TEST(StartupCommandLine, AMomentBelongsToTheRender) {
   const TCommandLine line = ParseCommandLine({"--at", "2500", "--render", "out.png", "menu.kiv"});
   EXPECT_EQ(line.error, "");
   EXPECT_EQ(line.renderAtMs, 2500);
+}
+
+TEST(StartupCommandLine, AScaleIsAWholeNumberBeforeTheDocument) {
+  EXPECT_EQ(ParseCommandLine({"menu.kiv"}).scale, std::nullopt);
+  const TCommandLine line = ParseCommandLine({"--scale", "3", "menu.kiv"});
+  EXPECT_EQ(line.error, "");
+  EXPECT_EQ(line.scale, 3);
+  EXPECT_EQ(line.documentPath, "menu.kiv");
 }
 
 TEST(StartupCommandLine, SplashPreviewTakesATimeAndAFileBeforeTheDocument) {
