@@ -2,8 +2,9 @@
 # Checks the built packages in a fresh Debian 12: installs telvo_*.deb into a minimal system
 # made with debootstrap, renders the demo menu there (the PNG is copied back as demo.png into
 # the packages' folder), plays it under Xvfb until its first frame, then installs the viewer
-# packages too and checks that every module finds its libraries. Prints each package's fields
-# of relations and size. Not part of CI: it needs root, debootstrap and Debian's mirror.
+# packages too, checks that every module finds its libraries and renders a menu with a web
+# browser, a media player and a PDF viewer (tests/fixtures/app/viewers.txt) without any of
+# them saying "not installed". Prints each package's fields of relations and size. Not part of CI: it needs root, debootstrap and Debian's mirror.
 #
 #   scripts/check-deb.sh DEB-FOLDER [ROOT-FOLDER]
 #
@@ -13,6 +14,7 @@ set -eu
 
 [ $# -ge 1 ] || { echo "usage: $0 DEB-FOLDER [ROOT-FOLDER]" >&2; exit 2; }
 debs=$(cd "$1" && pwd)
+repository=$(cd "$(dirname "$0")/.." && pwd)
 root=${2:-$(mktemp -d "${TMPDIR:-/tmp}/telvo-bookworm.XXXXXX")}
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 
@@ -35,6 +37,7 @@ trap 'umount "$root/dev/pts" "$root/dev" "$root/proc"' EXIT
 rm -rf "$root/tmp/debs"
 mkdir -p "$root/tmp/debs"
 cp "$debs"/*.deb "$root/tmp/debs/"
+cp "$repository/tests/fixtures/app/viewers.txt" "$root/tmp/viewers.txt"
 
 in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
   DEBIAN_FRONTEND=noninteractive "$@"; }
@@ -45,7 +48,11 @@ in_root sh -c 'apt-get install -y ./tmp/debs/telvo_*.deb 2>&1' | grep -E "additi
 in_root dpkg -s telvo | grep -q "Status: install ok installed"
 
 echo "== rendering the demo"
-in_root sh -c 'QT_QPA_PLATFORM=offscreen telvo --verbose --render /tmp/demo.png /usr/share/telvo/demo/demo.kiv'
+demo=$(in_root sh -c 'QT_QPA_PLATFORM=offscreen telvo --verbose --render /tmp/demo.png /usr/share/telvo/demo/demo.kiv 2>&1')
+echo "$demo"
+if echo "$demo" | grep -Eq "not installed|not-installed"; then
+  exit 1
+fi
 cp "$root/tmp/demo.png" "$debs/demo.png"
 echo "written: $debs/demo.png"
 
@@ -62,3 +69,13 @@ if [ -n "$missing" ]; then
   exit 1
 fi
 echo "every module finds its libraries"
+
+echo "== rendering a menu with every viewer"
+viewers=$(in_root sh -c 'telvo-convert /tmp/viewers.txt /tmp/viewers.kiv &&
+  QT_QPA_PLATFORM=offscreen telvo --verbose --render /tmp/viewers.png /tmp/viewers.kiv 2>&1')
+echo "$viewers"
+if echo "$viewers" | grep -Eq "not installed|not-installed"; then
+  exit 1
+fi
+cp "$root/tmp/viewers.png" "$debs/viewers.png"
+echo "written: $debs/viewers.png"
