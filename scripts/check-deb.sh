@@ -18,7 +18,7 @@ repository=$(cd "$(dirname "$0")/.." && pwd)
 root=${2:-$(mktemp -d "${TMPDIR:-/tmp}/telvo-bookworm.XXXXXX")}
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 
-for deb in "$debs"/*.deb; do
+for deb in "$debs"/telvo*.deb; do
   echo "== $(basename "$deb")"
   dpkg-deb --field "$deb" Depends Recommends Suggests Installed-Size
 done
@@ -62,7 +62,7 @@ in_root xvfb-run -a -s "-screen 0 1280x1024x24" telvo --verbose --first-frame /u
 echo "played"
 
 echo "== installing the viewer packages"
-in_root sh -c 'apt-get install -y ./tmp/debs/telvo-*.deb 2>&1' | grep -E "additional disk space|^Setting up telvo|^E:" || true
+in_root sh -c 'apt-get install -y ./tmp/debs/telvo-web_*.deb ./tmp/debs/telvo-media_*.deb ./tmp/debs/telvo-pdf_*.deb 2>&1' | grep -E "additional disk space|^Setting up telvo|^E:" || true
 missing=$(in_root sh -c 'for module in /usr/lib/telvo/modules/*.so; do ldd "$module" | sed -n "s|^|$module: |; /not found/p"; done')
 if [ -n "$missing" ]; then
   echo "$missing" >&2
