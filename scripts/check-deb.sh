@@ -19,6 +19,7 @@ root=${2:-$(mktemp -d "${TMPDIR:-/tmp}/telvo-bookworm.XXXXXX")}
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 
 for deb in "$debs"/telvo*.deb; do
+  case $deb in *-dbgsym_*) continue ;; esac
   echo "== $(basename "$deb")"
   dpkg-deb --field "$deb" Depends Recommends Suggests Installed-Size
 done
