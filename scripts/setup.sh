@@ -1,5 +1,5 @@
 #!/bin/sh
-# Installs the Debian 12 packages that building, testing and running the player need.
+# Installs the Debian 12 packages that building, testing, running and packaging the player need.
 # Safe to run again: it installs only what is missing and prints nothing when all is there.
 set -eu
 
@@ -53,6 +53,8 @@ packages="
   gstreamer1.0-libav
   gstreamer1.0-gl
   gstreamer1.0-alsa
+  dpkg-dev
+  debhelper
 "
 
 missing=""
