@@ -43,9 +43,10 @@ class ShellExecute : public testing::Test {
     std::ofstream(path) << "#!/bin/sh\nprintf '%s\\n' " << name << " \"$@\" >> '" << RecordPath() << "'\n" << after;
     fs::permissions(path, fs::perms::owner_all);
   }
-  // The record, once it has lines (detached programs write it a little later).
+  // The record, once it has lines (detached programs write it a little later; on a loaded
+  // machine that can take seconds).
   std::string Record(size_t lines) {
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 1000; ++i) {
       std::ifstream in(RecordPath());
       std::stringstream text;
       text << in.rdbuf();
