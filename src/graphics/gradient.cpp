@@ -145,9 +145,6 @@ void FillGradient(const TBitmapView& target, const TRect& rect, TColor beginColo
                   TColor endColor) {
   if (rect.IsEmpty() || rect.Intersect(target.Bounds()).IsEmpty()) return;
   std::array<TPixel32, 256> ramp = GradientRamp(beginColor, endColor);
-  TGradientMaster master = GradientMaster(style);
-  TBitmap32 pixels(master.width, master.height);
-  std::span<TPixel32> out = pixels.Pixels();
-  for (size_t n = 0; n < out.size(); ++n) out[n] = ramp[master.indices[n]];
-  StretchNearest(target, rect, pixels.View(), pixels.Bounds());
+  const TGradientMaster master = GradientMaster(style);
+  StretchNearestIndexed(target, rect, master.indices, master.width, master.height, ramp);
 }
