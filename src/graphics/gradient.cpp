@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
-#include <mutex>
 
 #include "graphics/colors.h"
 #include "graphics/raster.h"
@@ -128,11 +127,6 @@ constexpr TMasterStyle kMasterStyles[] = {
 };
 static_assert(std::size(kMasterStyles) == 32);
 
-size_t MasterStyleIndex(TKIVGradFillStyle style) {
-  const auto ordinal = static_cast<size_t>(style);
-  return ordinal < std::size(kMasterStyles) ? ordinal : 0;
-}
-
 }  // namespace
 
 std::array<TPixel32, 256> GradientRamp(TColor beginColor, TColor endColor) {
@@ -149,7 +143,8 @@ std::array<TPixel32, 256> GradientRamp(TColor beginColor, TColor endColor) {
 }
 
 TGradientMaster GradientMaster(TKIVGradFillStyle style) {
-  const TMasterStyle& shape = kMasterStyles[MasterStyleIndex(style)];
+  auto ordinal = static_cast<size_t>(style);
+  const TMasterStyle& shape = kMasterStyles[ordinal < std::size(kMasterStyles) ? ordinal : 0];
   TGradientMaster master;
   master.width = shape.width;
   master.height = shape.height;
@@ -158,24 +153,10 @@ TGradientMaster GradientMaster(TKIVGradFillStyle style) {
   return master;
 }
 
-namespace {
-
-// A style's master, made once for the process: it depends on the style alone, and a window
-// fills the same gradient again for every control that copies its background.
-const TGradientMaster& SharedMaster(TKIVGradFillStyle style) {
-  static std::array<std::once_flag, std::size(kMasterStyles)> made;
-  static std::array<TGradientMaster, std::size(kMasterStyles)> masters;
-  const size_t index = MasterStyleIndex(style);
-  std::call_once(made[index], [&] { masters[index] = GradientMaster(style); });
-  return masters[index];
-}
-
-}  // namespace
-
 void FillGradient(const TBitmapView& target, const TRect& rect, TColor beginColor, TKIVGradFillStyle style,
                   TColor endColor) {
   if (rect.IsEmpty() || rect.Intersect(target.Bounds()).IsEmpty()) return;
   std::array<TPixel32, 256> ramp = GradientRamp(beginColor, endColor);
-  const TGradientMaster& master = SharedMaster(style);
+  const TGradientMaster master = GradientMaster(style);
   StretchNearestIndexed(target, rect, master.indices, master.width, master.height, ramp);
 }
