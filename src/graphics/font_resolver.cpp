@@ -50,30 +50,31 @@ constexpr TStandIn kStandIns[] = {
 struct TStandInFile {
   const char* family;
   const char* path;
+  uint32_t style;  // the fsBold and fsItalic bits of the face the file holds
 };
 
-// The Debian files of the stand-ins, so fontconfig's own choices do not matter. A family's files
-// are loaded the first time a font resolves to it: reading a font file for the font database
-// scans all its characters, which a menu should not wait for when it never uses the family.
+// The Debian files of the stand-ins, so fontconfig's own choices do not matter. A file is loaded
+// the first time a font resolves to its face: reading a font file for the font database scans
+// all its characters, which a menu should not wait for when it never uses the face.
 constexpr TStandInFile kStandInFiles[] = {
-    {"Liberation Sans", "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"},
-    {"Liberation Sans", "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"},
-    {"Liberation Sans", "/usr/share/fonts/truetype/liberation/LiberationSans-Italic.ttf"},
-    {"Liberation Sans", "/usr/share/fonts/truetype/liberation/LiberationSans-BoldItalic.ttf"},
-    {"Liberation Serif", "/usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf"},
-    {"Liberation Serif", "/usr/share/fonts/truetype/liberation/LiberationSerif-Bold.ttf"},
-    {"Liberation Serif", "/usr/share/fonts/truetype/liberation/LiberationSerif-Italic.ttf"},
-    {"Liberation Serif", "/usr/share/fonts/truetype/liberation/LiberationSerif-BoldItalic.ttf"},
-    {"Liberation Mono", "/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf"},
-    {"Liberation Mono", "/usr/share/fonts/truetype/liberation/LiberationMono-Bold.ttf"},
-    {"Liberation Mono", "/usr/share/fonts/truetype/liberation/LiberationMono-Italic.ttf"},
-    {"Liberation Mono", "/usr/share/fonts/truetype/liberation/LiberationMono-BoldItalic.ttf"},
-    {"Tahoma", "/usr/share/wine/fonts/tahoma.ttf"},
-    {"Tahoma", "/usr/share/wine/fonts/tahomabd.ttf"},
-    {kBitmapSansFamily, "/usr/share/wine/fonts/ms_sans_serif.ttf"},
-    {"DejaVu Sans", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"},
-    {"DejaVu Sans", "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"},
-    {kCjkFamily, "/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf"},
+    {"Liberation Sans", "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf", 0},
+    {"Liberation Sans", "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf", fsBold},
+    {"Liberation Sans", "/usr/share/fonts/truetype/liberation/LiberationSans-Italic.ttf", fsItalic},
+    {"Liberation Sans", "/usr/share/fonts/truetype/liberation/LiberationSans-BoldItalic.ttf", fsBold | fsItalic},
+    {"Liberation Serif", "/usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf", 0},
+    {"Liberation Serif", "/usr/share/fonts/truetype/liberation/LiberationSerif-Bold.ttf", fsBold},
+    {"Liberation Serif", "/usr/share/fonts/truetype/liberation/LiberationSerif-Italic.ttf", fsItalic},
+    {"Liberation Serif", "/usr/share/fonts/truetype/liberation/LiberationSerif-BoldItalic.ttf", fsBold | fsItalic},
+    {"Liberation Mono", "/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf", 0},
+    {"Liberation Mono", "/usr/share/fonts/truetype/liberation/LiberationMono-Bold.ttf", fsBold},
+    {"Liberation Mono", "/usr/share/fonts/truetype/liberation/LiberationMono-Italic.ttf", fsItalic},
+    {"Liberation Mono", "/usr/share/fonts/truetype/liberation/LiberationMono-BoldItalic.ttf", fsBold | fsItalic},
+    {"Tahoma", "/usr/share/wine/fonts/tahoma.ttf", 0},
+    {"Tahoma", "/usr/share/wine/fonts/tahomabd.ttf", fsBold},
+    {kBitmapSansFamily, "/usr/share/wine/fonts/ms_sans_serif.ttf", 0},
+    {"DejaVu Sans", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 0},
+    {"DejaVu Sans", "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf", fsBold},
+    {kCjkFamily, "/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf", 0},
 };
 
 std::string Lower(std::string_view s) {
@@ -84,7 +85,7 @@ std::string Lower(std::string_view s) {
 }
 
 struct TFontRegistry {
-  std::set<std::string, std::less<>> standInsLoaded;  // families whose files were offered to Qt
+  std::set<std::string, std::less<>> standInsLoaded;  // paths of the stand-in files offered to Qt
   bool bitmapSansLoaded = false;
   std::map<std::string, std::string> addedFamilies;  // lower-case name -> family
   std::vector<int> addedIds;
@@ -98,16 +99,28 @@ TFontRegistry& Registry() {
   return registry;
 }
 
-// Loads the files of a stand-in family once.
-void LoadStandIn(std::string_view family) {
+// Offers Qt the stand-in file once.
+void AddStandIn(const TStandInFile& file) {
   TFontRegistry& registry = Registry();
-  if (!registry.standInsLoaded.emplace(family).second) return;
-  for (const TStandInFile& file : kStandInFiles) {
-    if (file.family != family) continue;
-    const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(file.path));
-    if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(kBitmapSansFamily))
-      registry.bitmapSansLoaded = true;
+  if (!registry.standInsLoaded.insert(file.path).second) return;
+  const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(file.path));
+  if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(kBitmapSansFamily)) registry.bitmapSansLoaded = true;
+}
+
+// Offers Qt the file of a stand-in family's face in style (its fsBold and fsItalic bits). A
+// family without a file for that face gets all its files, so that Qt picks the nearest face and
+// emboldens or slants it as it would with the whole family present.
+void LoadStandIn(std::string_view family, uint32_t style) {
+  style &= fsBold | fsItalic;
+  const auto inFamily = [family](const TStandInFile& file) { return file.family == family; };
+  const auto face = std::find_if(std::begin(kStandInFiles), std::end(kStandInFiles),
+                                 [&](const TStandInFile& file) { return inFamily(file) && file.style == style; });
+  if (face != std::end(kStandInFiles)) {
+    AddStandIn(*face);
+    return;
   }
+  for (const TStandInFile& file : kStandInFiles)
+    if (inFamily(file)) AddStandIn(file);
 }
 
 uint16_t ReadU16(const QByteArray& table, qsizetype offset) {
@@ -178,12 +191,12 @@ bool IsBitmapSansName(std::string_view faceName) {
   return lower == "ms sans serif" || lower == "default";
 }
 
-// The family for a face name ignoring the bitmap face.
-std::string ScalableFamily(std::string_view faceName) {
+// The family for a face name ignoring the bitmap face; a stand-in's face in style is loaded.
+std::string ScalableFamily(std::string_view faceName, uint32_t style) {
   TFontRegistry& registry = Registry();
   if (auto it = registry.addedFamilies.find(Lower(faceName)); it != registry.addedFamilies.end()) return it->second;
   if (const TStandIn* standIn = FindStandIn(faceName)) {
-    LoadStandIn(standIn->family);
+    LoadStandIn(standIn->family, style);
     return standIn->family;
   }
   return std::string(faceName);
@@ -195,7 +208,7 @@ bool UsesBitmapSans(std::string_view faceName, TTextMode mode, int32_t charHeigh
   if (mode != TTextMode::tmSystem || charHeightPx != kBitmapSansCharPx || (style & (fsBold | fsItalic)) != 0 ||
       !IsBitmapSansName(faceName) || Registry().addedFamilies.contains(Lower(faceName)))
     return false;
-  LoadStandIn(kBitmapSansFamily);
+  LoadStandIn(kBitmapSansFamily, style);
   return Registry().bitmapSansLoaded;
 }
 
@@ -208,6 +221,7 @@ int32_t CharHeightPx(std::string_view faceName, const std::string& family, int32
   } else if (height == kBitmapSansCellPx && IsBitmapSansName(faceName)) {
     px = kBitmapSansCharPx;
   } else {
+    LoadStandIn(family, 0);  // the cell is measured on the regular face
     px = std::lround(std::min<double>(height, kMaxFontPixels * 10.0) / CellPerEm(QString::fromStdString(family)));
   }
   return static_cast<int32_t>(std::clamp<int64_t>(px, 1, kMaxFontPixels));
@@ -220,7 +234,7 @@ TCanvasFont TCanvasFont::From(const TFont& font) {
 }
 
 QFont ResolveFont(const TCanvasFont& font, TTextMode mode) {
-  const std::string scalable = ScalableFamily(font.name);
+  const std::string scalable = ScalableFamily(font.name, font.style);
   const int32_t charPx = CharHeightPx(font.name, scalable, font.height);
   const bool bitmap = UsesBitmapSans(font.name, mode, charPx, font.style);
 

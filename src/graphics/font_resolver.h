@@ -1,8 +1,8 @@
 #pragma once
 // Turns the fonts documents name ("Arial", "MS Sans Serif", "Tahoma", ...) into Qt fonts that
 // look and measure the same on every machine. The stand-ins are loaded from their Debian files,
-// each family when a font first resolves to it, so the result does not depend on the machine's
-// fontconfig defaults:
+// each face (regular, bold, italic, bold italic) when a font first resolves to it, so the result
+// does not depend on the machine's fontconfig defaults:
 //   Arial, Times New Roman, Courier New  -> Liberation Sans, Serif, Mono
 //   Tahoma                               -> Tahoma of the Wine font package
 //   MS Sans Serif (and "Default")        -> the Wine package's bitmap MS Sans Serif at its one

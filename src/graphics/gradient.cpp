@@ -4,6 +4,7 @@
 #include <array>
 #include <cassert>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 
 #include "graphics/colors.h"
@@ -74,13 +75,24 @@ void Paint(TGradientMaster& master) {
 // Fills a radial master row by row. For one row's dy the rounded distance over dx = 0..180 is
 // found by stepping: Round(√n) is the smallest m with n <= m² + m (√n is never a half, as
 // n = m² + m + 1/4 is no integer, so the half-to-even rule never comes into play), and it never
-// decreases as dx grows. Starting at m = dy, the root costs no square root at all.
+// decreases as dx grows. Starting at m = dy, the root costs no square root at all. A row depends
+// on its dy alone, so a row whose dy came before is a copy of that row.
 template <TAxis Dx, TAxis Dy>
 void PaintRadial(TGradientMaster& master) {
   std::array<uint8_t, 181> distance{};
+  std::array<const uint8_t*, 182> rowOfDy{};  // the row made for each dy, once made
+  const auto width = static_cast<size_t>(master.width);
   uint8_t* out = master.indices.data();
   for (int32_t y = 0; y < master.height; ++y) {
     int32_t dy = Dy(y);
+    assert(dy >= 0 && dy < static_cast<int32_t>(rowOfDy.size()));
+    const uint8_t*& made = rowOfDy[static_cast<size_t>(dy)];
+    if (made) {
+      std::memcpy(out, made, width);
+      out += width;
+      continue;
+    }
+    made = out;
     int32_t m = dy;
     for (int32_t dx = 0; dx < static_cast<int32_t>(distance.size()); ++dx) {
       int32_t n = dx * dx + dy * dy;
@@ -145,9 +157,6 @@ void FillGradient(const TBitmapView& target, const TRect& rect, TColor beginColo
                   TColor endColor) {
   if (rect.IsEmpty() || rect.Intersect(target.Bounds()).IsEmpty()) return;
   std::array<TPixel32, 256> ramp = GradientRamp(beginColor, endColor);
-  TGradientMaster master = GradientMaster(style);
-  TBitmap32 pixels(master.width, master.height);
-  std::span<TPixel32> out = pixels.Pixels();
-  for (size_t n = 0; n < out.size(); ++n) out[n] = ramp[master.indices[n]];
-  StretchNearest(target, rect, pixels.View(), pixels.Bounds());
+  const TGradientMaster master = GradientMaster(style);
+  StretchNearestIndexed(target, rect, master.indices, master.width, master.height, ramp);
 }

@@ -1,6 +1,7 @@
 #include "graphics/raster.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <vector>
 
@@ -141,14 +142,21 @@ void CopyRect(const TBitmapView& dst, TPoint at, const TBitmapView& src) {
   }
 }
 
-void StretchNearest(const TBitmapView& dst, const TRect& dstRect, const TBitmapView& src, const TRect& srcRect) {
-  if (src.Empty() || !StretchExtentsUsable(dstRect, srcRect)) return;
+namespace {
+
+// The nearest stretch of StretchNearest over a source of srcWidth x srcHeight pixels whose row y
+// is sourceRow(y) and whose pixel is convert(element), so that a source of another element type
+// needs no converted copy.
+template <class TSourceRow, class TConvert>
+void StretchNearestFrom(const TBitmapView& dst, const TRect& dstRect, int32_t srcWidth, int32_t srcHeight,
+                        const TRect& srcRect, TSourceRow sourceRow, TConvert convert) {
+  if (srcWidth <= 0 || srcHeight <= 0 || !StretchExtentsUsable(dstRect, srcRect)) return;
   TRect visible = dstRect.Intersect(dst.Bounds());
   if (visible.IsEmpty()) return;
   std::vector<int32_t> columns = NearestMap(dstRect.left, dstRect.right, srcRect.left, srcRect.right, visible.left,
-                                            visible.right, src.Width());
+                                            visible.right, srcWidth);
   std::vector<int32_t> rows = NearestMap(dstRect.top, dstRect.bottom, srcRect.top, srcRect.bottom, visible.top,
-                                         visible.bottom, src.Height());
+                                         visible.bottom, srcHeight);
   bool allColumns = std::find(columns.begin(), columns.end(), -1) == columns.end();
   auto rowBytes = columns.size() * sizeof(TPixel32);
   int32_t previousY = -1;  // the last destination row written, when a whole row was
@@ -162,16 +170,33 @@ void StretchNearest(const TBitmapView& dst, const TRect& dstRect, const TBitmapV
       previousY = y;
       continue;
     }
-    const TPixel32* in = src.Row(sy);
+    const auto* in = sourceRow(sy);
     if (allColumns) {
-      for (size_t n = 0; n < columns.size(); ++n) out[n] = in[columns[n]];
+      for (size_t n = 0; n < columns.size(); ++n) out[n] = convert(in[columns[n]]);
       previousY = y;
     } else {
       for (size_t n = 0; n < columns.size(); ++n) {
-        if (columns[n] >= 0) out[n] = in[columns[n]];
+        if (columns[n] >= 0) out[n] = convert(in[columns[n]]);
       }
     }
   }
+}
+
+}  // namespace
+
+void StretchNearest(const TBitmapView& dst, const TRect& dstRect, const TBitmapView& src, const TRect& srcRect) {
+  StretchNearestFrom(
+      dst, dstRect, src.Width(), src.Height(), srcRect, [&src](int32_t y) { return src.Row(y); },
+      [](TPixel32 pixel) { return pixel; });
+}
+
+void StretchNearestIndexed(const TBitmapView& dst, const TRect& dstRect, std::span<const uint8_t> indices,
+                           int32_t width, int32_t height, const std::array<TPixel32, 256>& palette) {
+  assert(width >= 0 && height >= 0 && indices.size() == static_cast<size_t>(width) * static_cast<size_t>(height));
+  StretchNearestFrom(
+      dst, dstRect, width, height, TRect{0, 0, width, height},
+      [&indices, width](int32_t y) { return indices.data() + static_cast<ptrdiff_t>(y) * width; },
+      [&palette](uint8_t index) { return palette[index]; });
 }
 
 void StretchSmooth(const TBitmapView& dst, const TRect& dstRect, const TBitmapView& src, const TRect& srcRect) {

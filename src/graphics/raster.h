@@ -5,7 +5,9 @@
 // points it is given. Views passed as destination and source must not share pixels unless a
 // function says otherwise. All arithmetic is integer; each function states its rounding.
 
+#include <array>
 #include <cstdint>
+#include <span>
 
 #include "graphics/bitmap32.h"
 #include "graphics/geometry.h"
@@ -31,6 +33,11 @@ void CopyRect(const TBitmapView& dst, TPoint at, const TBitmapView& src);
 // pixels whose source pixel lies outside src stay unchanged. Empty or negative rectangles (no
 // mirroring) and rectangles beyond kMaxStretchExtent draw nothing.
 void StretchNearest(const TBitmapView& dst, const TRect& dstRect, const TBitmapView& src, const TRect& srcRect);
+
+// Stretches like StretchNearest the whole of a width x height picture of palette indices (row by
+// row, indices[y * width + x] the index of pixel (x, y)) whose pixels are palette[index].
+void StretchNearestIndexed(const TBitmapView& dst, const TRect& dstRect, std::span<const uint8_t> indices,
+                           int32_t width, int32_t height, const std::array<TPixel32, 256>& palette);
 
 // Stretches like StretchNearest but filters bilinearly: the centre of destination pixel i maps to
 // source position (2i + 1) * S / (2D) - 1/2, held with 8 fractional bits (rounded down); the four

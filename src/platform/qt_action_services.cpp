@@ -7,8 +7,6 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -19,9 +17,11 @@
 #include "actions/shell_execute.h"
 #include "graphics/picture_decoder.h"
 #include "graphics/qt_seam.h"
+#include "modules/module_loader.h"
 #include "platform/input_window.h"
 #include "platform/message_window.h"
 #include "platform/player_icon.h"
+#include "platform/window_printing.h"
 #include "window/menu_form.h"
 
 namespace {
@@ -159,26 +159,26 @@ QRect PlacePrintedPicture(int32_t width, int32_t height, const TPrintPlacement& 
 }
 
 void TQtActionServices::PrintWindowPicture(bool clientOnly) {
-  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-  QPrintDialog dialog(printer.get(), m_window);
-  if (dialog.exec() != QDialog::Accepted) return;
+  std::string notInstalled;
+  const TWindowPrinting::TFactory* printing = LoadModuleInterface<TWindowPrinting>(ModuleFolder(), notInstalled);
+  if (!printing) return;  // a print that cannot start fails silently, as a failed action does
+  std::shared_ptr<TChosenPrinter> printer = printing->choose(m_window);
+  if (!printer) return;
   const std::string caption = m_form.Caption();
   QTimer::singleShot(kCaptureDelayMs, m_window, [this, printer, clientOnly, caption] {
     const QImage picture = CaptureWindow(clientOnly);
-    printer->setDocName(QString::fromStdString(caption.empty() ? std::string("Telvo") : caption));
-    const int resolution = printer->resolution();
-    const QRect page = printer->pageLayout().fullRectPixels(resolution);
-    const QRect printable = printer->pageLayout().paintRectPixels(resolution);
+    printer->SetDocumentName(caption.empty() ? std::string("Telvo") : caption);
+    const TChosenPrinter::TPage page = printer->Page();
     // A window Qt scales is grabbed in device pixels; it prints at the size of its own pixels.
     const QSize size = picture.deviceIndependentSize().toSize();
     const QRect target = PlacePrintedPicture(
         size.width(), size.height(),
-        {page.width(), page.height(), printable.left(), printable.top(), resolution, resolution,
+        {page.width, page.height, page.printableLeft, page.printableTop, page.resolution, page.resolution,
          m_window ? m_window->logicalDpiX() : 96});
     QPainter painter;
-    if (!painter.begin(printer.get())) return;
+    if (!painter.begin(printer->Device())) return;
     // The painter's origin is the printable area's corner; the placement is on the whole page.
-    painter.drawImage(target.translated(-printable.left(), -printable.top()), picture);
+    painter.drawImage(target.translated(-page.printableLeft, -page.printableTop), picture);
     painter.end();
   });
 }

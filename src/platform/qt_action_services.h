@@ -2,7 +2,8 @@
 // The services of a menu shown in a TQtMenuWindow that the platform carries out: the shell
 // (processes through the actions layer, the eject through a hook the session sets), the message
 // and input windows and the system message box, the window's picture on the clipboard or the
-// printer, and hiding and showing the window. While RunAndWait waits, and while xdg-open has
+// printer (through the print module, loaded at the first print; without it nothing is printed),
+// and hiding and showing the window. While RunAndWait waits, and while xdg-open has
 // still to answer, the window is drawn as usual; RunAndWait holds back pointer and key input
 // until the started process has ended.
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <random>
@@ -171,6 +172,24 @@ TEST(Raster, StretchNearestTakesThePixelUnderEachCentre) {
     TBitmap32 dst = RandomBitmap(24, 16, 7);
     TBitmap32 expected = c.dstRect.IsEmpty() || c.srcRect.IsEmpty() ? dst : NearestReference(dst, c.dstRect, src, c.srcRect);
     StretchNearest(dst.View(), c.dstRect, src.View(), c.srcRect);
+    EXPECT_EQ(FirstDifference(dst, expected), "");
+  }
+}
+
+TEST(Raster, StretchNearestIndexedIsTheStretchOfThePalettedPicture) {
+  std::mt19937 random(10);
+  std::array<TPixel32, 256> palette{};
+  for (TPixel32& p : palette) p = random();
+  std::vector<uint8_t> indices(9 * 7);
+  for (uint8_t& index : indices) index = static_cast<uint8_t>(random());
+  TBitmap32 picture(9, 7);
+  for (size_t n = 0; n < indices.size(); ++n) picture.Pixels()[n] = palette[indices[n]];
+  for (const TStretchCase& c : kStretchCases) {
+    SCOPED_TRACE(Describe(c.dstRect));
+    TBitmap32 dst = RandomBitmap(24, 16, 7);
+    TBitmap32 expected = dst;
+    StretchNearest(expected.View(), c.dstRect, picture.View(), picture.Bounds());
+    StretchNearestIndexed(dst.View(), c.dstRect, indices, 9, 7, palette);
     EXPECT_EQ(FirstDifference(dst, expected), "");
   }
 }
