@@ -91,8 +91,9 @@ TEST(TelvoInstall, TheInstalledPlayerLoadsItsModulesFromTheInstalledFolder) {
   const TStagedInstallation installation(folder);
   const fs::path prefix = installation.Prefix();
   const fs::path modules = prefix / "lib" / "telvo" / "modules";
-  // The desktop module serves only actions that wait for a document's application.
-  EXPECT_TRUE(fs::is_regular_file(modules / "desktop.so"));
+  // The desktop module serves only actions that wait for a document's application, the print
+  // module only a print.
+  for (const char* module : {"desktop.so", "print.so"}) EXPECT_TRUE(fs::is_regular_file(modules / module)) << module;
 
   struct Case {
     const char* fixture;
