@@ -1,0 +1,36 @@
+#!/bin/sh
+# Builds the whole tree (player, modules, tools and tests; no benchmarks) with AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-sanitize/ and runs the test suite there. Any sanitizer report
+# fails the test that caused it: undefined behaviour aborts (-fno-sanitize-recover), and so does a
+# memory error or a leak at exit.
+#
+#   scripts/sanitize.sh [ctest options...]      e.g. scripts/sanitize.sh -j2 -R controls
+#
+# TELVO_JOBS sets the build's parallel jobs (default: the number of processors). The compiler cache
+# is used when ccache is installed.
+#
+# Everything runs instrumented but the web engine's renderer process (QtWebEngineProcess, Qt's own
+# binary) and the programs the tests start that are not ours (the X server, the desktop's
+# openers): they inherit ASAN_OPTIONS and ignore it. The modules are shared libraries built with
+# the same flags; the executables that load them link the sanitizer runtime, so it is loaded
+# first. No report is suppressed.
+set -eu
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$root/build-sanitize"
+flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+
+launcher=""
+if command -v ccache >/dev/null 2>&1; then
+  launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+fi
+
+# shellcheck disable=SC2086
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTELVO_BUILD_TESTS=ON -DTELVO_BUILD_BENCHMARKS=OFF -DTELVO_BUILD_FUZZERS=OFF \
+  -DCMAKE_CXX_FLAGS="$flags" $launcher >/dev/null
+cmake --build "$build" --parallel "${TELVO_JOBS:-$(nproc)}"
+
+export ASAN_OPTIONS="detect_leaks=1:strict_init_order=1:check_initialization_order=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+ctest --test-dir "$build" --output-on-failure "$@"
