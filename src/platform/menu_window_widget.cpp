@@ -286,6 +286,10 @@ void TQtMenuWindow::paintEvent(QPaintEvent* event) {
 // The window hears a key before its widgets: the filter sees the press at its first receiver
 // (the widget with focus, else the window) and not again while Qt passes it up to the parents.
 bool TQtMenuWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Only these two kinds matter here. The type is checked before the object is taken as a
+  // widget: the filter also sees events sent to widgets that are being destroyed, which are no
+  // longer widgets.
+  if (event->type() != QEvent::Enter && event->type() != QEvent::KeyPress) return false;
   if (!watched->isWidgetType()) return false;
   auto* widget = static_cast<QWidget*>(watched);
   if (widget->window() != this) return false;
