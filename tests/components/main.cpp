@@ -25,6 +25,6 @@ int main(int argc, char** argv) {
   web->prepareProcess(setup);
   telvo_test::TestApplication("offscreen");
   const int result = RUN_ALL_TESTS();
-  telvo_test::DestroyTestApplication();
+  telvo_test::RunProcessEndActions();
   return result;
 }

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "support/process_end.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace {
@@ -56,6 +58,7 @@ int main(int argc, char** argv) {
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
   }
+  telvo_test::RunProcessEndActions();
   std::fprintf(stderr, "replay: %zu inputs ran clean\n", inputs.size());
   return 0;
 }

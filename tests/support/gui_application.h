@@ -4,5 +4,5 @@
 
 // Creates a QGuiApplication on Qt's offscreen platform the first time it is called, unless the
 // process already has an application (then that one serves). Never touches a display. The
-// application lives until the process ends.
+// application lives until the test main's end actions run (or the process ends, in a fuzzer).
 void EnsureGuiApplication();

@@ -11,13 +11,22 @@
 #include <functional>
 #include <string>
 
+#include "support/process_end.h"
+
 namespace telvo_test {
 
 // Held by a plain pointer on purpose: a QApplication destroyed among the static destructors at
-// exit finds parts of Qt gone already and crashes. DestroyTestApplication ends it in time.
+// exit finds parts of Qt gone already and crashes. DestroyTestApplication ends it in time: at the
+// test main's end at the latest.
 inline QApplication*& ApplicationSlot() {
   static QApplication* application = nullptr;
   return application;
+}
+
+// Ends the application (before its X server goes away).
+inline void DestroyTestApplication() {
+  delete ApplicationSlot();
+  ApplicationSlot() = nullptr;
 }
 
 inline std::string& ApplicationPlatform() {
@@ -35,17 +44,12 @@ inline QApplication& TestApplication(const char* platform = "offscreen") {
     qputenv("QT_QPA_PLATFORM", platform);
     QStandardPaths::setTestModeEnabled(true);
     application = new QApplication(argc, argv);
+    AtProcessEnd(DestroyTestApplication);
     application->setQuitOnLastWindowClosed(false);
     ApplicationPlatform() = platform;
   }
   assert(ApplicationPlatform() == platform);
   return *application;
-}
-
-// Ends the application (before its X server goes away).
-inline void DestroyTestApplication() {
-  delete ApplicationSlot();
-  ApplicationSlot() = nullptr;
 }
 
 // Runs the event loop until done() holds or timeoutMs has passed; returns done().

@@ -26,10 +26,26 @@ void PullMixer(void* user, Uint8* stream, int length) {
   mixer->Mix(reinterpret_cast<float*>(stream), static_cast<size_t>(length) / (2 * sizeof(float)));
 }
 
-// The open device's id and driver name, or 0 and empty when the driver has no device.
-std::pair<SDL_AudioDeviceID, std::string> OpenDevice(TMixer& mixer, const TAudioEngineOptions& options) {
+// Ends this use of SDL's audio subsystem. SDL keeps its hints and driver tables until it quits
+// altogether, so with no subsystem left in use it quits: nothing of it outlives the last device.
+void QuitAudio() {
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (SDL_WasInit(0) == 0) SDL_Quit();
+}
+
+// The open device's id and driver name, or 0 and empty when the driver has no device. driver
+// names SDL's audio driver to use; null lets SDL choose. The hints are set at every start, since
+// quitting SDL forgets them.
+std::pair<SDL_AudioDeviceID, std::string> OpenDevice(TMixer& mixer, const TAudioEngineOptions& options,
+                                                     const char* driver) {
+  // The player handles termination signals itself; SDL must not take them over.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (driver) SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
   snd_lib_error_set_handler(IgnoreAlsaError);
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return {};
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    QuitAudio();
+    return {};
+  }
   SDL_AudioSpec wanted{};
   wanted.freq = options.sampleRate;
   wanted.format = AUDIO_F32SYS;
@@ -41,17 +57,17 @@ std::pair<SDL_AudioDeviceID, std::string> OpenDevice(TMixer& mixer, const TAudio
   // No change allowed: SDL converts whatever the hardware wants from this format.
   const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
   if (id == 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    QuitAudio();
     return {};
   }
-  const char* driver = SDL_GetCurrentAudioDriver();
+  const char* name = SDL_GetCurrentAudioDriver();
   SDL_PauseAudioDevice(id, 0);
-  return {id, driver ? driver : ""};
+  return {id, name ? name : ""};
 }
 
 void CloseDevice(SDL_AudioDeviceID id) {
   SDL_CloseAudioDevice(id);
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  QuitAudio();
 }
 
 }  // namespace
@@ -70,21 +86,20 @@ TAudioEngine::TAudioEngine(int sampleRate) : m_mixer(std::make_shared<TMixer>(sa
 
 std::shared_ptr<TAudioEngine> TAudioEngine::Open(const TAudioEngineOptions& options) {
   std::shared_ptr<TAudioEngine> engine(new TAudioEngine(options.sampleRate));
-  // The player handles termination signals itself; SDL must not take them over.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   engine->m_device = std::make_shared<TDevice>();
   engine->m_device->mixer = engine->m_mixer;
-  std::thread([device = engine->m_device, options] { OpenAnyDevice(*device, options); }).detach();
+  std::thread([device = engine->m_device, options] {
+    OpenAnyDevice(*device, options);
+    // SDL keeps a thread's error text in storage it frees only for threads it started itself.
+    SDL_TLSCleanup();
+  }).detach();
   return engine;
 }
 
 void TAudioEngine::OpenAnyDevice(TDevice& device, const TAudioEngineOptions& options) {
   std::lock_guard sdl(SdlAudioMutex());
-  std::pair<SDL_AudioDeviceID, std::string> opened = OpenDevice(*device.mixer, options);
-  if (opened.first == 0) {
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-    opened = OpenDevice(*device.mixer, options);
-  }
+  std::pair<SDL_AudioDeviceID, std::string> opened = OpenDevice(*device.mixer, options, nullptr);
+  if (opened.first == 0) opened = OpenDevice(*device.mixer, options, "dummy");
   std::lock_guard lock(device.mutex);
   if (device.abandoned) {
     if (opened.first != 0) CloseDevice(opened.first);
