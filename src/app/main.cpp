@@ -26,7 +26,8 @@ constexpr const char* kUsage =
     "             [--transition STYLE PROGRESS OLD.png NEW.png OUT.png [--step N]]\n"
     "             [--first-frame] [--scale N] [--verbose] [--help] [--version]\n"
     "Plays a menu document (a .kiv file, or an executable that carries one). A folder as\n"
-    "DOCUMENT stands for the menu its autorun.inf names (Open=, else ShellExecute=).\n"
+    "DOCUMENT stands for the menu its autorun.inf names (Open=, else ShellExecute=), with\n"
+    "that command's document and -p PAGE arguments.\n"
     "  -p PAGE     start on the first page whose caption is PAGE (any letter case)\n"
     "  --render OUT.png\n"
     "              paint the start page off-screen (a 1920 x 1080 screen) into a PNG\n"
@@ -80,7 +81,8 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  // A folder stands for the menu its autorun.inf names, for every command that plays a document.
+  // A folder stands for the menu its autorun.inf names, for every command that plays a document,
+  // starting on the page its command asks for unless this command line asks for one.
   std::error_code folderError;
   if (!line.transition && std::filesystem::is_directory(line.documentPath, folderError)) {
     const TAutorunMenu menu = FindAutorunMenu(line.documentPath);
@@ -89,6 +91,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     line.documentPath = *menu.documentPath;
+    if (line.startPage.empty()) line.startPage = menu.startPage;
   }
 
   if (line.renderPath) return RunRenderCommand(line);

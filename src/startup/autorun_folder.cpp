@@ -60,14 +60,21 @@ std::vector<std::string> PathNames(const std::string& path) {
   return names;
 }
 
-// Why the file at canonical path here, reached as relative, is no menu; nothing when it is one.
-std::optional<std::string> NoMenuAt(const fs::path& here, const fs::path& relative, const fs::path& inf) {
+// Why the entry at canonical path here, reached as relative, is no file a command can name;
+// nothing when it is one.
+std::optional<std::string> NoFileAt(const fs::path& here, const fs::path& relative, const fs::path& inf) {
   std::error_code ec;
   const fs::file_type type = fs::status(here, ec).type();
   if (relative.empty() || type == fs::file_type::directory) return "is a folder";
   if (here == inf) return "is autorun.inf itself";
   // A FIFO or device is never opened: the type is looked at first, and the open does not block.
   if (type != fs::file_type::regular) return "is not a regular file";
+  return std::nullopt;
+}
+
+// Why the file at canonical path here, reached as relative, is no menu; nothing when it is one.
+std::optional<std::string> NoMenuAt(const fs::path& here, const fs::path& relative, const fs::path& inf) {
+  if (std::optional<std::string> failure = NoFileAt(here, relative, inf)) return failure;
   const std::optional<TFileReader> file = TFileReader::Open(here.string());
   if (!file) return "cannot be opened: " + std::make_error_code(static_cast<std::errc>(errno)).message();
   if (!CarriesMenuDocument(*file)) return "holds no menu document";
@@ -91,33 +98,77 @@ std::optional<fs::path> SiblingMenu(const fs::path& folder, const fs::path& root
   return relative;
 }
 
-// The program's menu relative to folder, names as found; else why there is none.
-std::variant<fs::path, std::string> MenuFile(const fs::path& folder, const fs::path& root, const fs::path& inf,
-                                             const std::string& program) {
-  if (program.starts_with('\\') || program.starts_with('/') || HasDriveLetter(program))
+// An entry a stored path leads to within folder.
+struct TEntry {
+  fs::path relative;   // to folder, names as found
+  fs::path canonical;  // within root
+};
+
+// Where a stored path (relative to folder, "\" or "/" between names) leads; else why not.
+std::variant<TEntry, std::string> Resolve(const fs::path& folder, const fs::path& root, const std::string& stored) {
+  if (stored.starts_with('\\') || stored.starts_with('/') || HasDriveLetter(stored))
     return std::string("lies outside the folder");
-  fs::path relative;
-  fs::path here = root;  // canonical; only folders within root are listed
-  for (const std::string& name : PathNames(program)) {
+  TEntry entry{{}, root};  // only folders within root are listed
+  for (const std::string& name : PathNames(stored)) {
     if (name == "..") {
-      if (relative.empty()) return std::string("lies outside the folder");
-      relative = relative.parent_path();
+      if (entry.relative.empty()) return std::string("lies outside the folder");
+      entry.relative = entry.relative.parent_path();
     } else {
-      const std::optional<fs::path> entry = EntryNamed(here, name);
-      if (!entry) return std::string("does not exist");
-      relative /= *entry;
+      const std::optional<fs::path> found = EntryNamed(entry.canonical, name);
+      if (!found) return std::string("does not exist");
+      entry.relative /= *found;
     }
-    std::variant<fs::path, std::string> next = Follow(root, folder / relative);
+    std::variant<fs::path, std::string> next = Follow(root, folder / entry.relative);
     if (std::string* failure = std::get_if<std::string>(&next)) return *failure;
-    here = std::get<fs::path>(next);
+    entry.canonical = std::get<fs::path>(next);
   }
-  const std::optional<std::string> failure = NoMenuAt(here, relative, inf);
-  if (!failure) return relative;
-  if (std::optional<fs::path> sibling = SiblingMenu(folder, root, inf, relative)) return *sibling;
+  return entry;
+}
+
+// The menu a stored path names relative to folder, names as found; else why there is none.
+std::variant<fs::path, std::string> MenuFile(const fs::path& folder, const fs::path& root, const fs::path& inf,
+                                             const std::string& stored) {
+  std::variant<TEntry, std::string> resolved = Resolve(folder, root, stored);
+  if (std::string* failure = std::get_if<std::string>(&resolved)) return *failure;
+  const TEntry& entry = std::get<TEntry>(resolved);
+  const std::optional<std::string> failure = NoMenuAt(entry.canonical, entry.relative, inf);
+  if (!failure) return entry.relative;
+  if (std::optional<fs::path> sibling = SiblingMenu(folder, root, inf, entry.relative)) return *sibling;
   return *failure;
 }
 
-TAutorunMenu Failure(std::string error) { return {std::nullopt, std::move(error)}; }
+// Why a command's program cannot start within folder; nothing when it can. Whether it carries a
+// menu does not matter here: this is for a command whose arguments name the menu.
+std::optional<std::string> NoProgram(const fs::path& folder, const fs::path& root, const fs::path& inf,
+                                     const std::string& program) {
+  std::variant<TEntry, std::string> resolved = Resolve(folder, root, program);
+  if (std::string* failure = std::get_if<std::string>(&resolved)) return *failure;
+  const TEntry& entry = std::get<TEntry>(resolved);
+  return NoFileAt(entry.canonical, entry.relative, inf);
+}
+
+// A name a command gives that is refused, and why (the end of a sentence about it).
+struct TRefusal {
+  std::string name;
+  std::string reason;
+};
+
+// The menu a command plays, relative to folder: the document its arguments name, else its
+// program's own. Windows starts the program with the medium's root as its working folder, so a
+// document argument is found within folder as the program is.
+std::variant<fs::path, TRefusal> CommandMenu(const fs::path& folder, const fs::path& root, const fs::path& inf,
+                                             const TAutorunCommand& command, const std::string& document) {
+  if (!document.empty()) {
+    if (std::optional<std::string> failure = NoProgram(folder, root, inf, command.program))
+      return TRefusal{command.program, *failure};
+  }
+  const std::string& named = document.empty() ? command.program : document;
+  std::variant<fs::path, std::string> menu = MenuFile(folder, root, inf, named);
+  if (std::string* failure = std::get_if<std::string>(&menu)) return TRefusal{named, *failure};
+  return std::get<fs::path>(menu);
+}
+
+TAutorunMenu Failure(std::string error) { return {std::nullopt, std::move(error), {}}; }
 
 }  // namespace
 
@@ -144,13 +195,16 @@ TAutorunMenu FindAutorunMenu(const std::string& folder) {
   const TAutorunInf parsed = ParseAutorunInf(*bytes);
   if (parsed.status == TAutorunInfStatus::Binary) return Failure(infShown + " is no text file (it holds NUL bytes)");
   if (!parsed.hasAutoRunSection) return Failure(infShown + " has no [AutoRun] section");
-  if (parsed.programs.empty()) return Failure(infShown + " names no program (no Open= or ShellExecute= in [AutoRun])");
+  if (parsed.commands.empty()) return Failure(infShown + " names no program (no Open= or ShellExecute= in [AutoRun])");
 
   std::string firstFailure;
-  for (const std::string& program : parsed.programs) {
-    std::variant<fs::path, std::string> menu = MenuFile(folder, root, infPath, program);
-    if (const fs::path* relative = std::get_if<fs::path>(&menu)) return {(fs::path(folder) / *relative).string(), {}};
-    if (firstFailure.empty()) firstFailure = infShown + " names \"" + program + "\", which " + std::get<std::string>(menu);
+  for (const TAutorunCommand& command : parsed.commands) {
+    const TPlayerArguments arguments = ReadPlayerArguments(command.arguments);
+    std::variant<fs::path, TRefusal> menu = CommandMenu(folder, root, infPath, command, arguments.document);
+    if (const fs::path* relative = std::get_if<fs::path>(&menu))
+      return {(fs::path(folder) / *relative).string(), {}, arguments.startPage};
+    const TRefusal& refusal = std::get<TRefusal>(menu);
+    if (firstFailure.empty()) firstFailure = infShown + " names \"" + refusal.name + "\", which " + refusal.reason;
   }
   return Failure(firstFailure);
 }

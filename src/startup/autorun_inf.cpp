@@ -86,17 +86,67 @@ TAutorunInf ParseAutorunInf(std::span<const uint8_t> bytes) {
   }
   inf.hasAutoRunSection = section != TSection::Before;
   for (const std::optional<std::string>& command : {open, shellExecute}) {
-    std::string program = command ? AutorunProgram(*command) : std::string();
-    if (!program.empty()) inf.programs.push_back(std::move(program));
+    TAutorunCommand split = command ? SplitAutorunCommand(*command) : TAutorunCommand();
+    if (!split.program.empty()) inf.commands.push_back(std::move(split));
   }
   return inf;
 }
 
-std::string AutorunProgram(std::string_view command) {
+TAutorunCommand SplitAutorunCommand(std::string_view command) {
   command = Trimmed(command);
   if (command.starts_with('"')) {
-    command.remove_prefix(1);
-    return std::string(command.substr(0, command.find('"')));
+    const size_t close = command.find('"', 1);
+    if (close == std::string_view::npos) return {std::string(command.substr(1)), {}};
+    return {std::string(command.substr(1, close - 1)), SplitCommandArguments(command.substr(close + 1))};
   }
-  return std::string(command.substr(0, command.find_first_of(" \t")));
+  const size_t end = std::min(command.find_first_of(" \t"), command.size());
+  return {std::string(command.substr(0, end)), SplitCommandArguments(command.substr(end))};
+}
+
+std::vector<std::string> SplitCommandArguments(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  std::vector<std::string> words;
+  size_t i = 0;
+  for (;;) {
+    while (i < text.size() && blank(text[i])) ++i;
+    if (i == text.size()) return words;
+    std::string word;
+    bool quoted = false;
+    while (i < text.size() && (quoted || !blank(text[i]))) {
+      size_t backslashes = 0;
+      while (i < text.size() && text[i] == '\\') {
+        ++backslashes;
+        ++i;
+      }
+      if (i < text.size() && text[i] == '"') {
+        word.append(backslashes / 2, '\\');
+        if (backslashes % 2 == 1) {
+          word += '"';
+        } else if (quoted && i + 1 < text.size() && text[i + 1] == '"') {
+          word += '"';  // "" inside quotes: one quote, still quoted
+          ++i;
+        } else {
+          quoted = !quoted;
+        }
+        ++i;
+      } else if (backslashes > 0) {
+        word.append(backslashes, '\\');  // the character after them is the loop's next
+      } else {
+        word += text[i++];
+      }
+    }
+    words.push_back(std::move(word));
+  }
+}
+
+TPlayerArguments ReadPlayerArguments(const std::vector<std::string>& arguments) {
+  TPlayerArguments read;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    if (arguments[i] == "-p") {
+      if (i + 1 < arguments.size()) read.startPage = arguments[++i];
+    } else if (!arguments[i].starts_with('-')) {
+      read.document = arguments[i];
+    }
+  }
+  return read;
 }

@@ -1,6 +1,6 @@
 // A medium's folder in place of a document, run as a user runs it: every command plays the menu
-// that the folder's autorun.inf names, exactly as when the menu itself is named, and a folder that
-// names none is one line on stderr and exit code 1.
+// that the folder's autorun.inf names, on the page its command asks for, exactly as when the menu
+// itself is named, and a folder that names none is one line on stderr and exit code 1.
 
 #include <gtest/gtest.h>
 
@@ -60,7 +60,7 @@ TEST(TelvoAutorunFolder, EveryCommandGivesWhatTheNamedMenuGives) {
   const fs::path menu = disc / "Menu" / "Start.kiv";
   fs::create_directories(menu.parent_path());
   fs::copy_file(std::string(TELVO_FIXTURE_DIR) + "/two_pages.kiv", menu);
-  std::ofstream(disc / "AutoRun.INF") << "[AutoRun]\r\nOpen=MENU\\start.KIV /x\r\nIcon=menu.ico\r\n";
+  std::ofstream(disc / "AutoRun.INF") << "[AutoRun]\r\nOpen=MENU\\start.KIV -x\r\nIcon=menu.ico\r\n";
 
   const TRun named = RunTelvo("--dump " + menu.string());
   ASSERT_EQ(named.exitCode, 0) << named.output;
@@ -83,14 +83,45 @@ TEST(TelvoAutorunFolder, EveryCommandGivesWhatTheNamedMenuGives) {
   EXPECT_EQ(ReadFile(work / "splash.png"), ReadFile(golden / "expected.png"));
 }
 
+TEST(TelvoAutorunFolder, TheCommandsArgumentsNameTheMenuAndItsPage) {
+  const fs::path work = FreshFolder();
+  const fs::path disc = work / "disc";
+  const fs::path menu = disc / "Menus" / "Pages.kiv";
+  fs::create_directories(menu.parent_path());
+  fs::copy_file(std::string(TELVO_FIXTURE_DIR) + "/two_pages.kiv", menu);
+  std::ofstream(disc / "player.exe") << "MZ";  // a player without a menu of its own
+  std::ofstream(disc / "autorun.inf") << "[AutoRun]\r\nOpen=player.exe -p two \"menus\\PAGES.KIV\"\r\n";
+
+  const TRun named = RunTelvo("--dump -p Two " + menu.string());
+  ASSERT_EQ(named.exitCode, 0) << named.output;
+  EXPECT_EQ(RunTelvo("--dump " + disc.string()).output, named.output);
+
+  const auto render = [&](const std::string& name, const std::string& arguments) {
+    const fs::path png = work / (name + ".png");
+    EXPECT_EQ(RunTelvo("--render " + png.string() + " " + arguments).exitCode, 0) << arguments;
+    return ReadFile(png);
+  };
+  const std::string pageOne = render("one", menu.string());
+  const std::string pageTwo = render("two", "-p Two " + menu.string());
+  ASSERT_NE(pageOne, pageTwo);
+  EXPECT_EQ(render("folder", disc.string()), pageTwo);
+  // A page asked for on telvo's own command line wins over the folder's.
+  EXPECT_EQ(render("own_page", "-p One " + disc.string()), pageOne);
+}
+
 TEST(TelvoAutorunFolder, AFolderThatNamesNoMenuIsOneLineAndExitCodeOne) {
   const fs::path work = FreshFolder();
   const fs::path empty = work / "empty";
   const fs::path escaping = work / "escaping";
+  const fs::path argument = work / "argument";
   fs::create_directories(empty);
   fs::create_directories(escaping);
+  fs::create_directories(argument);
   fs::copy_file(std::string(TELVO_FIXTURE_DIR) + "/two_pages.kiv", work / "menu.kiv");
   std::ofstream(escaping / "autorun.inf") << "[AutoRun]\nOpen=..\\menu.kiv\n";
+  // The document argument leads out, though its program is a menu.
+  fs::copy_file(work / "menu.kiv", argument / "menu.kiv");
+  std::ofstream(argument / "autorun.inf") << "[AutoRun]\nOpen=menu.kiv -p Two ..\\menu.kiv\n";
   const std::string png = (work / "out.png").string();
   const std::string commands[] = {"", "--dump ", "--render " + png + " ", "--render-splash 0 " + png + " "};
   for (const std::string& command : commands) {
@@ -102,6 +133,10 @@ TEST(TelvoAutorunFolder, AFolderThatNamesNoMenuIsOneLineAndExitCodeOne) {
     EXPECT_EQ(outside.exitCode, 1);
     EXPECT_EQ(outside.output, "telvo: " + (escaping / "autorun.inf").string() +
                                   " names \"..\\menu.kiv\", which lies outside the folder\n");
+    const TRun outsideArgument = RunTelvo(command + argument.string());
+    EXPECT_EQ(outsideArgument.exitCode, 1);
+    EXPECT_EQ(outsideArgument.output, "telvo: " + (argument / "autorun.inf").string() +
+                                          " names \"..\\menu.kiv\", which lies outside the folder\n");
   }
   EXPECT_FALSE(fs::exists(png));
 }

@@ -53,6 +53,7 @@ struct TCase {
   std::function<void(const fs::path& disc)> setUp;
   std::string found;                        // the menu's path below disc/, or empty
   std::string error;                        // with DIR standing for the disc folder
+  std::string startPage = {};               // with the menu found
 };
 
 void Check(const fs::path& root, const std::vector<TCase>& cases) {
@@ -67,6 +68,7 @@ void Check(const fs::path& root, const std::vector<TCase>& cases) {
     const TAutorunMenu menu = FindAutorunMenu(disc.string());
     if (!c.found.empty()) {
       EXPECT_EQ(menu.documentPath, (disc / c.found).string()) << menu.error;
+      EXPECT_EQ(menu.startPage, c.startPage);
     } else {
       EXPECT_FALSE(menu.documentPath);
       std::string error = c.error;
@@ -79,7 +81,7 @@ void Check(const fs::path& root, const std::vector<TCase>& cases) {
 TEST(AutorunFolder, FindsTheMenuNamedIgnoringLetterCase) {
   Check(FreshFolder(),
         {
-            {"a .kiv document in a folder, names in other letter cases", "[AutoRun]\nOpen=MENU\\start.kiv /x\n",
+            {"a .kiv document in a folder, names in other letter cases", "[AutoRun]\nOpen=MENU\\start.kiv -x\n",
              [](const fs::path& d) { WriteMenu(d / "Menu" / "Start.KIV"); }, "Menu/Start.KIV", ""},
             {"an executable with an appended menu, quoted", "[autorun]\nopen=\"My setup.EXE\" -x\n",
              [](const fs::path& d) { WriteMenuExecutable(d / "My Setup.exe"); }, "My Setup.exe", ""},
@@ -106,7 +108,21 @@ TEST(AutorunFolder, FindsTheMenuNamedIgnoringLetterCase) {
                WriteProgram(d / "bin" / "autorun.exe");
                WriteMenu(d / "bin" / "Autorun.KIV");
              },
-             "bin/Autorun.KIV", ""},
+             "bin/Autorun.KIV", "", "Main"},
+            {"a document argument, quoted, found ignoring letter case, and a page",
+             "[AutoRun]\nOpen=player.exe -p \"Page 2\" -x \"MY MENUS\\Other.KIV\"\n",
+             [](const fs::path& d) {
+               WriteProgram(d / "player.exe");
+               WriteMenu(d / "My Menus" / "other.kiv");
+             },
+             "My Menus/other.kiv", "", "Page 2"},
+            {"a refused document argument; ShellExecute's command plays",
+             "[AutoRun]\nOpen=player.exe -p One ..\\outside\\menu.kiv\nShellExecute=menu.kiv -p Two\n",
+             [](const fs::path& d) {
+               WriteProgram(d / "player.exe");
+               WriteMenu(d / "menu.kiv");
+             },
+             "menu.kiv", "", "Two"},
         });
 }
 
@@ -166,6 +182,21 @@ TEST(AutorunFolder, RefusesWhatIsNoMenuOrLeadsElsewhere) {
              "", "DIR/autorun.inf names \"a\", which is a loop of symbolic links"},
             {"a FIFO named", "[AutoRun]\nOpen=pipe.kiv\n", [&](const fs::path& d) { fifo(d / "pipe.kiv"); }, "",
              "DIR/autorun.inf names \"pipe.kiv\", which is not a regular file"},
+            {"a document argument above the folder", "[AutoRun]\nOpen=player.exe ..\\outside\\menu.kiv\n",
+             [](const fs::path& d) { WriteProgram(d / "player.exe"); }, "",
+             "DIR/autorun.inf names \"..\\outside\\menu.kiv\", which lies outside the folder"},
+            {"a document argument with a drive letter", "[AutoRun]\nOpen=menu.kiv -p Two \"D:\\menu.kiv\"\n",
+             [](const fs::path& d) { WriteMenu(d / "menu.kiv"); }, "",
+             "DIR/autorun.inf names \"D:\\menu.kiv\", which lies outside the folder"},
+            {"a document argument that is no menu", "[AutoRun]\nOpen=menu.kiv setup.exe\n",
+             [](const fs::path& d) {
+               WriteMenu(d / "menu.kiv");
+               WriteProgram(d / "setup.exe");
+             },
+             "", "DIR/autorun.inf names \"setup.exe\", which holds no menu document"},
+            {"a missing program with a document argument", "[AutoRun]\nOpen=gone.exe menu.kiv\n",
+             [](const fs::path& d) { WriteMenu(d / "menu.kiv"); }, "",
+             "DIR/autorun.inf names \"gone.exe\", which does not exist"},
             {"a FIFO as autorun.inf", "", [&](const fs::path& d) { fifo(d / "autorun.inf"); }, "",
              "DIR/autorun.inf is not a regular file"},
         });
