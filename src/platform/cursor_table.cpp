@@ -78,7 +78,8 @@ Qt::CursorShape StandardCursorShape(TCursor cursor) {
 }
 
 TQtCursorTable::TQtCursorTable() : m_arrow(StillCursor(Qt::ArrowCursor)) {
-  for (int16_t number : {kCursorNormal, kCursorHot, kCursorEdit}) m_defined[number] = {{}, StillCursor(SystemShapeOf(number))};
+  for (int16_t number : {kCursorNormal, kCursorHot, kCursorEdit})
+    m_defined[number] = {{}, StillCursor(SystemShapeOf(number))};
 }
 
 void TQtCursorTable::SetScale(int32_t scale) {

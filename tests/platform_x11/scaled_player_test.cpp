@@ -246,7 +246,7 @@ TEST_F(ScaledPlayer, TheMenusCursorIsTheStoredOneBlownUpWithItsHotSpotOnItsBlock
       return shown && shown->image == expected && shown->hotSpot == expectedHotSpot;
     });
     ASSERT_TRUE(shown) << "the server tells no cursor";
-    ASSERT_EQ(shown->image.size(), expected.size());
+    ASSERT_EQ(std::pair(shown->image.width(), shown->image.height()), std::pair(expected.width(), expected.height()));
     EXPECT_EQ(shown->hotSpot, expectedHotSpot);
     int differing = 0;
     for (int y = 0; y < expected.height(); ++y)
