@@ -32,6 +32,7 @@ packages="
   time
   libx11-dev
   libxcb1-dev
+  libxfixes-dev
   xauth
   xcompmgr
   libsdl2-dev

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <utility>
 
+#include <QGuiApplication>
 #include <QPixmap>
 
 #include "graphics/qt_seam.h"
+#include "graphics/raster.h"
 
 namespace {
 
@@ -13,6 +15,32 @@ std::vector<TQtCursorFrame> StillCursor(Qt::CursorShape shape) { return {TQtCurs
 
 Qt::CursorShape SystemShapeOf(int16_t number) {
   return number == kCursorEdit ? Qt::IBeamCursor : Qt::ArrowCursor;
+}
+
+// The hot spot to give QCursor for a picture blown up scale times. Qt takes it in
+// device-independent pixels (the pixmap's own pixels over its ratio), except on X11: Qt's X11
+// back end hands it to the server as it stands, in the picture's own pixels, and sends the
+// pixmap unscaled whatever its ratio (seen on the server's cursor image with Qt 6.4).
+QPoint HotSpotForQt(TPoint hotSpot, int32_t scale) {
+  const int32_t factor = QGuiApplication::platformName() == QLatin1String("xcb") ? scale : 1;
+  return {hotSpot.x * factor, hotSpot.y * factor};
+}
+
+// frame as a Qt cursor scale times as large, each pixel a block (nearest pixel, alpha too).
+QCursor ScaledCursor(const TCursorImage& frame, int32_t scale) {
+  TBitmap32 large(frame.image.Width() * scale, frame.image.Height() * scale);
+  StretchNearest(large.View(), large.Bounds(), frame.image.View(), frame.image.Bounds());
+  QImage image = WrapAsQImage(large.View()).copy();
+  image.setDevicePixelRatio(scale);
+  const QPoint hotSpot = HotSpotForQt(frame.hotSpot, scale);
+  return QCursor(QPixmap::fromImage(std::move(image)), hotSpot.x(), hotSpot.y());
+}
+
+std::vector<TQtCursorFrame> ScaledFrames(const std::vector<TCursorImage>& images, int32_t scale) {
+  std::vector<TQtCursorFrame> frames;
+  frames.reserve(images.size());
+  for (const TCursorImage& image : images) frames.push_back({ScaledCursor(image, scale), image.delayMs});
+  return frames;
 }
 
 }  // namespace
@@ -50,31 +78,37 @@ Qt::CursorShape StandardCursorShape(TCursor cursor) {
 }
 
 TQtCursorTable::TQtCursorTable() : m_arrow(StillCursor(Qt::ArrowCursor)) {
-  for (int16_t number : {kCursorNormal, kCursorHot, kCursorEdit}) m_defined[number] = StillCursor(SystemShapeOf(number));
+  for (int16_t number : {kCursorNormal, kCursorHot, kCursorEdit})
+    m_defined[number] = {{}, StillCursor(SystemShapeOf(number))};
 }
 
-bool TQtCursorTable::Define(int16_t number, const std::vector<TCursorImage>& frames) {
+void TQtCursorTable::SetScale(int32_t scale) {
+  scale = std::clamp(scale, 1, kMaxCursorScale);
+  if (scale == m_scale) return;
+  m_scale = scale;
+  for (auto& [number, defined] : m_defined)
+    if (!defined.images.empty()) defined.frames = ScaledFrames(defined.images, m_scale);
+}
+
+bool TQtCursorTable::Define(int16_t number, std::vector<TCursorImage> frames) {
   if (frames.empty()) {
-    m_defined[number] = StillCursor(SystemShapeOf(number));
+    m_defined[number] = {{}, StillCursor(SystemShapeOf(number))};
     return true;
   }
-  std::vector<TQtCursorFrame> built;
-  built.reserve(frames.size());
-  for (const TCursorImage& frame : frames) {
+  for (TCursorImage& frame : frames) {
     const int32_t width = frame.image.Width();
     const int32_t height = frame.image.Height();
     if (frame.image.Empty() || width > kMaxCursorSide || height > kMaxCursorSide) return false;
-    const int hotX = std::clamp(frame.hotSpot.x, 0, width - 1);
-    const int hotY = std::clamp(frame.hotSpot.y, 0, height - 1);
-    QPixmap pixmap = QPixmap::fromImage(WrapAsQImage(frame.image.View()).copy());
-    built.push_back({QCursor(pixmap, hotX, hotY), std::max(frame.delayMs, kMinCursorDelayMs)});
+    frame.hotSpot = {std::clamp(frame.hotSpot.x, 0, width - 1), std::clamp(frame.hotSpot.y, 0, height - 1)};
+    frame.delayMs = std::max(frame.delayMs, kMinCursorDelayMs);
   }
-  m_defined[number] = std::move(built);
+  std::vector<TQtCursorFrame> built = ScaledFrames(frames, m_scale);
+  m_defined[number] = {std::move(frames), std::move(built)};
   return true;
 }
 
 const std::vector<TQtCursorFrame>& TQtCursorTable::Frames(TCursor cursor) const {
-  if (auto defined = m_defined.find(cursor); defined != m_defined.end()) return defined->second;
+  if (auto defined = m_defined.find(cursor); defined != m_defined.end()) return defined->second.frames;
   if (cursor > 0) return m_arrow;
   auto standard = m_standard.find(cursor);
   if (standard == m_standard.end()) standard = m_standard.emplace(cursor, StillCursor(StandardCursorShape(cursor))).first;

@@ -1,6 +1,10 @@
 #include "platform/display_scale.h"
 
 #include <QGuiApplication>
+#include <QWidget>
+#include <QtMath>
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -40,3 +44,5 @@ TDisplayScaleSetup::~TDisplayScaleSetup() {
       unsetenv(name.c_str());
   }
 }
+
+int32_t WindowScale(const QWidget& window) { return std::max(1, qRound(window.devicePixelRatioF())); }

@@ -1,13 +1,16 @@
 #pragma once
 // How large the player's windows are on the screen. Menus are laid out for 96 dots per inch and
 // drawn pixel for pixel; on a screen with more dots Qt scales every window (its picture, its
-// shape, the controls' own widgets) by a whole number, so each menu pixel stays an N x N block.
+// shape, the controls' own widgets, the menu's own cursors) by a whole number, so each menu pixel
+// stays an N x N block.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+class QWidget;
 
 // Sets Qt's scaling for the application object made while it lives: with scale, exactly that
 // factor on every screen, whatever the screen or the environment says; without it, the screen's
@@ -27,3 +30,9 @@ class TDisplayScaleSetup {
   // Each variable this setup changed, with its value before (nothing when it was unset).
   std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
 };
+
+// The whole number Qt scales window by (at least 1): how many device pixels wide a menu pixel
+// is. Everything the player scales beyond what Qt scales itself takes its factor from here. A
+// fractional factor, which only the user's own QT_SCALE_FACTOR gives, is rounded to the nearest
+// whole number.
+int32_t WindowScale(const QWidget& window);

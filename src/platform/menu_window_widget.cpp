@@ -16,6 +16,7 @@
 #include "graphics/colors.h"
 #include "graphics/region.h"
 #include "platform/about_box.h"
+#include "platform/display_scale.h"
 #include "platform/opaque_picture.h"
 #include "platform/player_icon.h"
 #include "platform/x11_window_state.h"
@@ -190,7 +191,7 @@ void TQtMenuWindow::SetIcon(const std::vector<TBitmap32>& images) {
 }
 
 void TQtMenuWindow::DefineCursor(int16_t number, std::vector<TCursorImage> frames) {
-  if (m_cursors.Define(number, frames)) ShowCursor();
+  if (m_cursors.Define(number, std::move(frames))) ShowCursor();
 }
 
 void TQtMenuWindow::SetWindowCursor(int16_t cursor) {
@@ -204,8 +205,10 @@ void TQtMenuWindow::SetPointerCursor(TCursor cursor) {
 }
 
 // Shows the first frame of the cursor in force (the pointer's, else the window's) and, for an
-// animation, starts the timer that steps through the others.
+// animation, starts the timer that steps through the others. The menu's cursors follow the
+// window's scale as it is now (without --scale it changes with the screen the window is on).
 void TQtMenuWindow::ShowCursor() {
+  m_cursors.SetScale(WindowScale(*this));
   m_shownCursor = m_pointerCursor != crDefault ? m_pointerCursor : m_windowCursor;
   m_cursorFrame = 0;
   const std::vector<TQtCursorFrame>& frames = m_cursors.Frames(m_shownCursor);

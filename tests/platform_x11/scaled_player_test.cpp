@@ -1,7 +1,8 @@
 // The player at a scale above 1 on a real X server, run as a user runs it: the server's image of
 // the menu window is the unscaled render with each pixel a block, its shape cut on the blocks'
-// edges; a click on a button's last device pixel reaches the button; and without --scale the
-// windows follow the screen's pixel ratio rounded down to a whole number.
+// edges; a click on a button's last device pixel reaches the button; the menu's own cursor is
+// blown up alike; and without --scale the windows follow the screen's pixel ratio rounded down
+// to a whole number.
 
 #include <signal.h>
 
@@ -18,7 +19,11 @@
 #include <QRect>
 
 #include "app/player_process.h"
+#include "graphics/picture_decoder.h"
+#include "graphics/qt_seam.h"
 #include "real_screen.h"
+#include "server_cursor.h"
+#include "support/test_data.h"
 #include "x11_fixture.h"
 #include "xvfb_server.h"
 
@@ -31,6 +36,8 @@ namespace {
 const std::string kMenu = std::string(TELVO_FIXTURE_DIR) + "/scaled_menu.kiv";
 constexpr int kMenuWidth = 64;
 constexpr int kMenuHeight = 40;
+// A white 64 x 48 window whose own cursor is icons/horse-1bit.cur.
+const std::string kCursorMenu = std::string(TELVO_FIXTURE_DIR) + "/cursor_menu.kiv";
 
 // picture with each pixel a scale x scale block, opaque; where picture is transparent (outside
 // the window's shape) the screen's own background shows.
@@ -42,6 +49,14 @@ QImage BlownUp(const QImage& picture, int scale, const QImage& background) {
       large.setPixel(x, y, qAlpha(pixel) == 0 ? background.pixel(x, y) : pixel | 0xFF000000u);
     }
   return large;
+}
+
+// picture with each pixel a scale x scale block, alpha kept, premultiplied as a server's cursor is.
+QImage BlockCursor(const QImage& picture, int scale) {
+  QImage large(picture.width() * scale, picture.height() * scale, QImage::Format_ARGB32);
+  for (int y = 0; y < large.height(); ++y)
+    for (int x = 0; x < large.width(); ++x) large.setPixel(x, y, picture.pixel(x / scale, y / scale));
+  return large.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 // Whether pixel is a mix of the colours a and b: each channel a + t * (b - a) for one t from 0
@@ -198,6 +213,47 @@ TEST_F(ScaledPlayer, AHintAtScaleTwoShowsTheScreenBehindItAroundItsBalloon) {
     after.save(QString::fromStdString((m_folder / "hint-after.png").string()));
   }
   EXPECT_EQ(elsewhere, 0) << "pixels neither the balloon's nor the screen's before (images in " << m_folder << ")";
+}
+
+// The menu's cursor over its window, as the server shows it: at scale 2 each stored pixel is a
+// 2 x 2 block (the transparent ones too) and the hot spot lies on the top-left pixel of the stored
+// hot spot's block, so the pointer is over the pixel the author drew as the hot spot; at scale 1
+// it is the stored cursor as it stands.
+TEST_F(ScaledPlayer, TheMenusCursorIsTheStoredOneBlownUpWithItsHotSpotOnItsBlock) {
+  const std::optional<std::vector<TCursorFrame>> stored = DecodeCursor(ReadTestFile("icons/horse-1bit.cur"));
+  ASSERT_TRUE(stored && stored->size() == 1u);
+  const TCursorFrame& frame = stored->front();
+  ASSERT_EQ(frame.image.Width(), 32);
+  ASSERT_EQ(frame.hotSpot.x, 16);
+  ASSERT_EQ(frame.hotSpot.y, 23);
+  const QImage picture = WrapAsQImage(frame.image.View()).copy();
+  TX11Observer observer(XServerDisplay());
+  ASSERT_TRUE(observer.Connected());
+  for (const int scale : {1, 2}) {
+    SCOPED_TRACE(testing::Message() << "scale " << scale);
+    ASSERT_TRUE(observer.MovePointer(0, 0));
+    Play({"--scale", std::to_string(scale), kCursorMenu});
+    const std::optional<TWindowGeometry> window = ShownWindow(observer);
+    ASSERT_TRUE(window) << PlayerOutput(m_folder / "play");
+    ASSERT_EQ(window->width, scale * 64);
+    ASSERT_TRUE(observer.MovePointer(static_cast<int16_t>(window->x + window->width / 2),
+                                     static_cast<int16_t>(window->y + window->height / 2)));
+    const QImage expected = BlockCursor(picture, scale);
+    const QPoint expectedHotSpot(scale * frame.hotSpot.x, scale * frame.hotSpot.y);
+    std::optional<TServerCursor> shown;
+    Eventually([&] {
+      shown = ServerCursor(XServerDisplay());
+      return shown && shown->image == expected && shown->hotSpot == expectedHotSpot;
+    });
+    ASSERT_TRUE(shown) << "the server tells no cursor";
+    ASSERT_EQ(std::pair(shown->image.width(), shown->image.height()), std::pair(expected.width(), expected.height()));
+    EXPECT_EQ(shown->hotSpot, expectedHotSpot);
+    int differing = 0;
+    for (int y = 0; y < expected.height(); ++y)
+      for (int x = 0; x < expected.width(); ++x) differing += shown->image.pixel(x, y) != expected.pixel(x, y);
+    EXPECT_EQ(differing, 0) << "pixels differ from the stored cursor blown up";
+    Stop();
+  }
 }
 
 // The scale the player's windows get from the screen (its logical dots per inch, as the X
