@@ -458,7 +458,7 @@ TEST(TextForm, ExtractsTheStreamOfEveryFraming) {
     stored = ExtractComponentStream(std::span(appended).subspan(*offset));
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->stream, stream);
-    container.resize(container.size() - 9);
+    container.erase(container.end() - 9, container.end());
     EXPECT_THROW(ExtractComponentStream(container), EReadError);
   }
   EXPECT_FALSE(ExtractComponentStream(stream));
