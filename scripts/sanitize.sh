@@ -13,7 +13,7 @@
 # binary) and the programs the tests start that are not ours (the X server, the desktop's
 # openers): they inherit ASAN_OPTIONS and ignore it. The modules are shared libraries built with
 # the same flags; the executables that load them link the sanitizer runtime, so it is loaded
-# first. No report is suppressed.
+# first. Only leaks inside Qt WebEngine and GStreamer are suppressed (lsan-suppressions.txt).
 set -eu
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -31,6 +31,9 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS="$flags" $launcher >/dev/null
 cmake --build "$build" --parallel "${TELVO_JOBS:-$(nproc)}"
 
-export ASAN_OPTIONS="detect_leaks=1:strict_init_order=1:check_initialization_order=1"
+# Full unwinding at every allocation, so that a leak's stack reaches the library it lies in and
+# the suppressions (leaks inside Qt WebEngine and GStreamer only, each explained) match it.
+export ASAN_OPTIONS="detect_leaks=1:strict_init_order=1:check_initialization_order=1:fast_unwind_on_malloc=0"
+export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir "$build" --output-on-failure "$@"
