@@ -12,15 +12,15 @@ TPointerPixels::TPointerPixels(const QWidget& window) : m_window(&window) {
 TPointerPixels::~TPointerPixels() { QCoreApplication::instance()->removeEventFilter(this); }
 
 bool TPointerPixels::eventFilter(QObject* watched, QEvent* event) {
-  // The window handle is looked up at each event: Qt makes a new one when the window's flags
-  // change.
-  if (!watched->isWindowType() || watched != m_window->windowHandle()) return false;
+  // The filter sees every event of the application, also those sent to objects in the middle of
+  // their destruction, so the watched object is only compared, never called. The window handle
+  // is looked up at each event: Qt makes a new one when the window's flags change.
   switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-      m_exact = static_cast<QMouseEvent*>(event)->position();
+      if (watched == m_window->windowHandle()) m_exact = static_cast<QMouseEvent*>(event)->position();
       break;
     default:
       break;
