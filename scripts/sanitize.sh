@@ -4,7 +4,9 @@
 # fails the test that caused it: undefined behaviour aborts (-fno-sanitize-recover), and so does a
 # memory error or a leak at exit.
 #
-#   scripts/sanitize.sh [ctest options...]      e.g. scripts/sanitize.sh -j2 -R controls
+#   scripts/sanitize.sh [ctest options...]      e.g. scripts/sanitize.sh -j2
+#
+# The suite runs in two passes (see the end); options go to both.
 #
 # TELVO_JOBS sets the build's parallel jobs (default: the number of processors). The compiler cache
 # is used when ccache is installed.
@@ -13,7 +15,8 @@
 # binary) and the programs the tests start that are not ours (the X server, the desktop's
 # openers): they inherit ASAN_OPTIONS and ignore it. The modules are shared libraries built with
 # the same flags; the executables that load them link the sanitizer runtime, so it is loaded
-# first. Only leaks inside Qt WebEngine and GStreamer are suppressed (lsan-suppressions.txt).
+# first. Only leaks inside Qt WebEngine and GStreamer are suppressed (lsan-suppressions.txt), and
+# one report inside Qt WebEngine is not checked in the tests that show a web page (see the end).
 set -eu
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -40,4 +43,14 @@ export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_supp
 # unwinder: the process deadlocks. Mesa's plain software renderer compiles nothing.
 export GALLIUM_DRIVER=softpipe
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-ctest --test-dir "$build" --output-on-failure "$@"
+
+# The tests whose processes show a web page. Qt WebEngine's own code (Chromium's, as the web page
+# goes in ~WebContentsAdapter) deletes an 88-byte object as a 24-byte one: a report this
+# compiler's sanitizer cannot suppress by library. Those tests run with that one check off; every
+# other check, the leak check included, stays on for them, and the check stays on for all others.
+web_tests='^(ViewersOnRealScreen|ViewerRender|WebLinks)\.|^TelvoRender\.ViewersShowTheirComponentsNotTheirLabels$'
+status=0
+ctest --test-dir "$build" --output-on-failure -E "$web_tests" "$@" || status=$?
+ASAN_OPTIONS="$ASAN_OPTIONS:new_delete_type_mismatch=0" \
+  ctest --test-dir "$build" --output-on-failure -R "$web_tests" "$@" || status=$?
+exit "$status"

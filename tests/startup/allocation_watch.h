@@ -1,6 +1,7 @@
 #pragma once
 // Records the largest single allocation made through operator new while a watch lives, on any
-// thread. One watch at a time. The test executable replaces operator new for this.
+// thread. One watch at a time. The test executable replaces operator new (every form but the
+// aligned ones, with its matching deletes) for this.
 
 #include <cstddef>
 
