@@ -176,10 +176,13 @@ void TQtMenuWindow::HideFromTaskbar() {
 }
 
 // A window manager drops the window's states when it is hidden; they are set again before each
-// show.
+// show. Without --scale the window's scale follows the screen it is on, so the menu's cursors are
+// built again when it moves to another screen (the window's handle is known from its first show).
 void TQtMenuWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (m_hiddenFromTaskbar && windowHandle() && !event->spontaneous()) SetSkipTaskbar(windowHandle(), true);
+  if (!windowHandle()) return;
+  if (m_hiddenFromTaskbar && !event->spontaneous()) SetSkipTaskbar(windowHandle(), true);
+  QObject::connect(windowHandle(), &QWindow::screenChanged, this, &TQtMenuWindow::ShowCursor, Qt::UniqueConnection);
 }
 
 // --- icon and cursors ------------------------------------------------------------------------
@@ -206,7 +209,7 @@ void TQtMenuWindow::SetPointerCursor(TCursor cursor) {
 
 // Shows the first frame of the cursor in force (the pointer's, else the window's) and, for an
 // animation, starts the timer that steps through the others. The menu's cursors follow the
-// window's scale as it is now (without --scale it changes with the screen the window is on).
+// window's scale as it is now.
 void TQtMenuWindow::ShowCursor() {
   m_cursors.SetScale(WindowScale(*this));
   m_shownCursor = m_pointerCursor != crDefault ? m_pointerCursor : m_windowCursor;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <cassert>
 #include <functional>
 #include <string>
@@ -34,6 +35,15 @@ inline std::string& ApplicationPlatform() {
   return platform;
 }
 
+// Qt's offscreen platform with two 800 x 800 screens side by side, the second at twice the pixel
+// ratio, for the tests of a window moving between them. A process of its own asks for it: the
+// second screen raises the application's ratio, at which Qt's style draws everywhere.
+inline constexpr char kTwoScreenOffscreen[] = "offscreen-two-screens";
+inline constexpr char kTwoScreenLayout[] = R"({"screens": [
+  {"name": "single", "x": 0, "y": 0, "width": 800, "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+  {"name": "double", "x": 800, "y": 0, "width": 800, "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}
+]})";
+
 // Creates the application on platform at the first call; later calls must ask for the same one.
 inline QApplication& TestApplication(const char* platform = "offscreen") {
   QApplication*& application = ApplicationSlot();
@@ -41,9 +51,18 @@ inline QApplication& TestApplication(const char* platform = "offscreen") {
     static int argc = 1;
     static char name[] = "platform_tests";
     static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", platform);
+    // The offscreen platform reads its screens from a file while the application is made.
+    QTemporaryFile layout;
+    QByteArray qtPlatform = platform;
+    if (qtPlatform == kTwoScreenOffscreen) {
+      if (!layout.open() || layout.write(kTwoScreenLayout) != qint64(sizeof kTwoScreenLayout - 1) || !layout.flush())
+        qFatal("cannot write the offscreen screens to %s", qPrintable(layout.fileName()));
+      qtPlatform = "offscreen:configfile=" + QFile::encodeName(layout.fileName());
+    }
+    qputenv("QT_QPA_PLATFORM", qtPlatform);
     QStandardPaths::setTestModeEnabled(true);
     application = new QApplication(argc, argv);
+    if (layout.isOpen()) qputenv("QT_QPA_PLATFORM", "offscreen");  // the layout's file goes now
     AtProcessEnd(DestroyTestApplication);
     application->setQuitOnLastWindowClosed(false);
     ApplicationPlatform() = platform;
